@@ -1,0 +1,96 @@
+// vantor-cli: the command-line companion of the desktop program. It loads
+// tests, converts them, writes reports and checks them, printing every
+// message box the editor would show on stderr.
+#include <cstdio>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "CliTypes.h"
+#include "core/Messages.h"
+
+using namespace vantor;
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage:\n"
+    "  vantor-cli convert --type TYPE -o OUT INPUT...\n"
+    "  vantor-cli report  --type TYPE -o OUT INPUT...\n"
+    "  vantor-cli check   --type TYPE [--codes DB] INPUT...\n"
+    "  vantor-cli curves  --type TYPE INPUT.qx5\n"
+    "TYPE is one of vehicle, component, biomech, swg, tca.\n";
+
+int Usage(const std::string& problem) {
+    if (!problem.empty()) std::cerr << "vantor-cli: " << problem << "\n";
+    std::cerr << kUsage;
+    return 2;
+}
+
+struct Arguments {
+    std::string command, type, output, codes = "ncodes.mdb";
+    std::vector<std::string> inputs;
+};
+
+}  // namespace
+
+// Defined by the curve check when this build has it.
+int RunCurvesCommand(TestFileType& test, const std::string& type, const std::string& input);
+
+int main(int argc, char** argv) {
+    StderrMessages messages;
+    SetMessages(&messages);
+
+    if (argc < 2) return Usage("");
+    Arguments args;
+    args.command = argv[1];
+    if (args.command == "--help" || args.command == "-h") {
+        std::cout << kUsage;
+        return 0;
+    }
+    for (int i = 2; i < argc; ++i) {
+        std::string a = argv[i];
+        auto value = [&](std::string& into) {
+            if (i + 1 >= argc) return false;
+            into = argv[++i];
+            return true;
+        };
+        if (a == "--type") {
+            if (!value(args.type)) return Usage("--type needs a value");
+        } else if (a == "-o") {
+            if (!value(args.output)) return Usage("-o needs a value");
+        } else if (a == "--codes") {
+            if (!value(args.codes)) return Usage("--codes needs a value");
+        } else if (a.starts_with("-") && a.size() > 1) {
+            return Usage("unknown option " + a);
+        } else {
+            args.inputs.push_back(a);
+        }
+    }
+    const bool writes = args.command == "convert" || args.command == "report";
+    if (!writes && args.command != "check" && args.command != "curves")
+        return Usage("unknown command " + args.command);
+    if (args.type.empty()) return Usage("--type is required");
+    if (args.inputs.empty()) return Usage("no input file");
+    if (writes && args.output.empty()) return Usage("-o is required");
+    if (args.command == "curves" && args.inputs.size() != 1)
+        return Usage("curves takes one test file");
+
+    auto test = cli::MakeTestType(args.type);
+    if (!test) return Usage("unknown or unavailable test type " + args.type);
+
+    if (args.command == "curves") return RunCurvesCommand(*test, args.type, args.inputs[0]);
+
+    bool ok = true;
+    for (const auto& input : args.inputs) ok = test->Load(input) && ok;
+
+    if (args.command == "convert") return test->Save(args.output) && ok ? 0 : 1;
+    if (args.command == "report") return test->SaveReport(args.output) && ok ? 0 : 1;
+
+    auto codes = cli::OpenCodes(args.codes);
+    if (!codes) return 1;
+    std::vector<FieldIssue> issues;
+    test->Check(codes.get(), issues);
+    for (const auto& issue : issues) std::cout << FormatFieldIssue(issue) << "\n";
+    return ok && issues.empty() ? 0 : 1;
+}

@@ -1,0 +1,181 @@
+#include "core/TextFile.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+
+#include "core/Messages.h"
+
+namespace vantor {
+
+std::string CantOpenMessage(std::string_view path, int error) {
+    std::string m = "Can't open file ";
+    m += path;
+    m += ", error = ";
+    m += std::to_string(static_cast<unsigned>(error));
+    m += '\n';
+    return m;
+}
+
+void ReportCantOpen(std::string_view path, int error) {
+    ShowPlain(CantOpenMessage(path, error), "Error");
+}
+
+bool TextLines::Load(const std::string& path, bool reportOpenFailure) {
+    lines_.clear();
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        if (reportOpenFailure) ReportCantOpen(path, errno);
+        return false;
+    }
+    std::string bytes;
+    char buf[65536];
+    while (true) {
+        ssize_t n = ::read(fd, buf, sizeof buf);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            int error = errno;  // a folder, or a read fault
+            ::close(fd);
+            if (reportOpenFailure) ReportCantOpen(path, error);
+            return false;
+        }
+        if (n == 0) break;
+        bytes.append(buf, static_cast<size_t>(n));
+    }
+    ::close(fd);
+    SetContent(bytes);
+    return true;
+}
+
+void TextLines::SetContent(std::string_view bytes) {
+    lines_.clear();
+    size_t start = 0;
+    while (start < bytes.size()) {
+        size_t nl = bytes.find('\n', start);
+        size_t end = nl == std::string_view::npos ? bytes.size() : nl;
+        std::string_view line = bytes.substr(start, end - start);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        lines_.emplace_back(line);
+        if (nl == std::string_view::npos) break;
+        start = nl + 1;
+    }
+}
+
+int TextLines::FindMarker(std::string_view marker) const {
+    for (size_t i = 0; i < lines_.size(); ++i)
+        if (lines_[i].find(marker) != std::string::npos) return static_cast<int>(i);
+    return -1;
+}
+
+namespace {
+bool StartsWith(std::string_view s, std::string_view p) { return s.substr(0, p.size()) == p; }
+}  // namespace
+
+std::optional<TextLine> TextLines::StrictSingle(std::string_view marker) const {
+    auto records = StrictRepeated(marker);
+    if (!records || records->empty()) return std::nullopt;
+    return records->front();
+}
+
+std::optional<std::vector<TextLine>> TextLines::StrictRepeated(std::string_view marker) const {
+    int m = FindMarker(marker);
+    if (m < 0) return std::nullopt;
+    size_t i = static_cast<size_t>(m) + 1;
+    // Past the last line the file reads as one empty line.
+    auto lineAt = [&](size_t k) -> TextLine {
+        if (k < lines_.size()) return {lines_[k], static_cast<int>(k) + 1};
+        return {std::string(), static_cast<int>(lines_.size()) + 1};
+    };
+    TextLine first = lineAt(i);
+    if (first.text.empty()) return std::nullopt;
+    while (i < lines_.size() && StartsWith(lines_[i], "#")) ++i;
+    first = lineAt(i);
+    if (first.text.find('|') == std::string::npos) return std::nullopt;
+    std::vector<TextLine> records;
+    while (true) {
+        TextLine line = lineAt(i);
+        if (StartsWith(line.text, "----- ")) break;
+        records.push_back(line);
+        if (i >= lines_.size()) break;  // the empty line at the end of the file
+        ++i;
+        while (i < lines_.size() && StartsWith(lines_[i], "#")) ++i;
+    }
+    return records;
+}
+
+std::optional<size_t> TextLines::FirstRecordIndex(std::string_view marker) const {
+    int m = FindMarker(marker);
+    if (m < 0) return std::nullopt;
+    for (size_t i = static_cast<size_t>(m) + 1; i < lines_.size(); ++i) {
+        const std::string& line = lines_[i];
+        if (line.find('|') != std::string::npos && !StartsWith(line, "#")) return i;
+        if (line.find("-----") != std::string::npos) return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+std::optional<TextLine> TextLines::TolerantFirst(std::string_view marker) const {
+    auto i = FirstRecordIndex(marker);
+    if (!i) return std::nullopt;
+    return TextLine{lines_[*i], static_cast<int>(*i) + 1};
+}
+
+std::vector<TextLine> TextLines::TolerantRecords(std::string_view marker) const {
+    std::vector<TextLine> records;
+    auto first = FirstRecordIndex(marker);
+    if (!first) return records;
+    for (size_t i = *first; i < lines_.size(); ++i) {
+        const std::string& line = lines_[i];
+        if (line.find("----- ") != std::string::npos || line.find('|') == std::string::npos ||
+            StartsWith(line, "#"))
+            break;
+        records.push_back({line, static_cast<int>(i) + 1});
+    }
+    return records;
+}
+
+bool SaveTextFile(const std::string& path, std::string_view text) {
+    std::string bytes;
+    bytes.reserve(text.size() + text.size() / 16);
+    for (char c : text) {
+        if (c == '\n') bytes += '\r';
+        bytes += c;
+    }
+    std::string tmp = path + ".XXXXXX";
+    int fd = ::mkstemp(tmp.data());
+    if (fd < 0) {
+        ReportCantOpen(path, errno);
+        return false;
+    }
+    size_t done = 0;
+    int error = 0;
+    while (done < bytes.size()) {
+        ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            error = errno;
+            break;
+        }
+        done += static_cast<size_t>(n);
+    }
+    if (!error && ::fsync(fd) != 0 && errno != EINVAL) error = errno;
+    if (::close(fd) != 0 && !error) error = errno;
+    // mkstemp creates the file for the owner only; give it the usual rights.
+    if (!error) {
+        mode_t mask = ::umask(0);
+        ::umask(mask);
+        ::chmod(tmp.c_str(), 0666 & ~mask);
+    }
+    if (!error && std::rename(tmp.c_str(), path.c_str()) != 0) error = errno;
+    if (error) {
+        ::unlink(tmp.c_str());
+        ReportCantOpen(path, error);
+        return false;
+    }
+    return true;
+}
+
+}  // namespace vantor

@@ -1,0 +1,60 @@
+#pragma once
+// Reading and writing the program's text files. Files are read whole and cut
+// into lines (CR LF or LF); they are written with CR LF through a temporary
+// file in the same folder that replaces the target only when complete, so a
+// failed save never destroys the previous file.
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vantor {
+
+// "Can't open file %s, error = %u\n"
+std::string CantOpenMessage(std::string_view path, int error);
+void ReportCantOpen(std::string_view path, int error);
+
+struct TextLine {
+    std::string text;
+    int number = 0;  // 1-based line number in the file
+};
+
+class TextLines {
+public:
+    // Reads the file; on failure shows the can't-open message when asked to.
+    bool Load(const std::string& path, bool reportOpenFailure = true);
+    void SetContent(std::string_view bytes);
+
+    size_t Size() const { return lines_.size(); }
+    const std::string& operator[](size_t i) const { return lines_[i]; }
+    const std::vector<std::string>& Lines() const { return lines_; }
+
+    // Index of the first line that contains the marker text, or -1.
+    int FindMarker(std::string_view marker) const;
+
+    // Strict shape. nullopt when the section is absent. For a repeated
+    // section the records run up to the next "----- " line; reaching the end
+    // of the file yields one last empty record (which fails its pipe check).
+    std::optional<TextLine> StrictSingle(std::string_view marker) const;
+    std::optional<std::vector<TextLine>> StrictRepeated(std::string_view marker) const;
+
+    // Tolerant shape: after the marker, skip lines until one contains '|' and
+    // does not begin with '#'. nullopt when the marker is missing or a skipped
+    // line holds "-----" (the section has no record).
+    std::optional<TextLine> TolerantFirst(std::string_view marker) const;
+    // Tolerant repeated records: from the first record on, every line with a
+    // pipe not starting with '#', until a line that contains "----- ", has no
+    // pipe or starts with '#', or the end of the file. Empty when absent.
+    std::vector<TextLine> TolerantRecords(std::string_view marker) const;
+
+private:
+    std::optional<size_t> FirstRecordIndex(std::string_view marker) const;
+    std::vector<std::string> lines_;
+};
+
+// Write text (lines ending in '\n') to path with CR LF line ends, atomically.
+// Shows the can't-open message and returns false on any failure; the previous
+// file, if any, is then left as it was.
+bool SaveTextFile(const std::string& path, std::string_view text);
+
+}  // namespace vantor

@@ -1,0 +1,62 @@
+#pragma once
+// Small text and number helpers shared by every reader, writer and check.
+// Field values are byte strings exactly as typed or read.
+#include <ctime>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace vantor {
+
+int CountPipes(std::string_view line);
+// Field a of a record line (fields counted from 0), trimmed of white space.
+// Readers pass b = a + 1; a wider span returns fields a to b-1 with their pipes.
+std::string GetPipeField(std::string_view line, int a, int b);
+
+bool IsRealNumber(std::string_view text);
+bool IsIntegerNumber(std::string_view text);
+
+// 2 for the two-vehicle configurations, 1 for every other code.
+int VehicleCountForConfig(std::string_view testConfiguration);
+
+// Half away from zero to n decimals; 0 below 1e-11.
+double RoundToDecimals(double x, int n);
+// RoundToDecimals written as the default stream format (six significant digits).
+std::string FormatRounded(double x, int n);
+
+std::string IntToText(long long value);
+std::string RealToText(double value);
+int TextToInt(std::string_view text);
+double TextToReal(std::string_view text);
+
+std::vector<std::string> SplitText(std::string_view text, char separator);
+void CollapseBlanks(std::string& text);
+void TrimBlanks(std::string& text);
+std::string TrimmedBlanks(std::string_view text);
+// Trims blanks, tabs and line-end characters.
+std::string TrimWhite(std::string_view text);
+std::string ExtensionOf(std::string_view fileName);
+
+std::string ToUpper(std::string_view text);
+std::string ToLower(std::string_view text);
+void RemoveLineBreaks(std::string& text);
+
+// The file name with ".ext" appended unless its extension already is ext
+// (compared in lower case), as the Save dialogs do.
+std::string WithExtension(std::string_view path, std::string_view ext);
+// A side file of a test file: the last four characters (".qx5") replaced.
+std::string SideFileName(std::string_view testPath, std::string_view sideExt);
+
+// Dates: "DD-MMM-YYYY" (or with '/'); 0 is the empty time value.
+// Returns the reason a date text is bad ("separator", "year range (1970 - 3000)",
+// "day range", "month range"), or empty when it is good; on success the text is
+// normalised to "DD-MMM-YYYY" and *when receives the local midnight of the day.
+std::string CheckTestDate(std::string& dateText, std::time_t* when);
+// Parses as CheckTestDate and reports a bad date in a message box.
+std::time_t ParseTestDate(std::string& dateText, std::string_view section);
+std::time_t ReportBadDate(std::string_view dateText, std::string_view section,
+                          std::string_view reason);
+std::string BadDateMessage(std::string_view dateText, std::string_view section,
+                           std::string_view reason);
+
+}  // namespace vantor

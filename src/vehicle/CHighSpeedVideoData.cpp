@@ -1,0 +1,77 @@
+#include "vehicle/CHighSpeedVideoData.h"
+
+#include "core/Qx5Format.h"
+#include "core/TextFile.h"
+#include "core/TextUtil.h"
+
+namespace vantor {
+
+namespace {
+constexpr std::string_view kHsvSource = "# Source: High Speed Video Data\n";
+constexpr std::string_view kHsvMarker = "----- HSVD -----";
+
+std::string OneLine(std::string text) {
+    RemoveLineBreaks(text);
+    return text;
+}
+
+std::string Hs5Head() {
+    std::string out(kHsvSource);
+    out += DateLine() + "\n";
+    out += std::string(kHsvMarker) + "\n";
+    return out;
+}
+}  // namespace
+
+bool CHighSpeedVideoData::WriteHs5(const std::string& path) const {
+    if (!HasCameraRecords()) return false;
+    std::string out = Hs5Head();
+    for (int n = 1; n <= CameraCount(); ++n) {
+        RecordLine line;
+        line.Field(m_cameras.At(n, kCameraNumber))
+            .Field(m_testReferenceNumber)
+            .Field(m_cameras.At(n, kScaleFactor))
+            .Field(OneLine(m_cameras.At(n, kViewDescription)));
+        out += line.Last(OneLine(m_cameras.At(n, kCommentary)));
+        out += '\n';
+    }
+    out += std::string(kEndLine) + "\n";
+    return SaveTextFile(path, out);
+}
+
+bool CHighSpeedVideoData::ReadHs5(const std::string& path, bool reportOpenFailure) {
+    TextLines file;
+    if (!file.Load(path, reportOpenFailure)) return false;
+    int marker = file.FindMarker(kHsvMarker);
+    if (marker < 0) return true;
+    m_cameras.Clear();
+    for (size_t i = static_cast<size_t>(marker) + 1; i < file.Size(); ++i) {
+        const std::string& line = file[i];
+        if (line.find(kEndLine) != std::string::npos) break;
+        if (line.find('|') == std::string::npos || line.starts_with("#")) continue;
+        CheckPipeCount(5, CountPipes(line), 0, "HSVD", {4});
+        int n = m_cameras.Add();
+        m_cameras.At(n, kCameraNumber) = std::to_string(n);
+        m_testReferenceNumber = GetPipeField(line, 1, 2);
+        m_cameras.At(n, kScaleFactor) = GetPipeField(line, 2, 3);
+        m_cameras.At(n, kViewDescription) = GetPipeField(line, 3, 4);
+        m_cameras.At(n, kCommentary) = GetPipeField(line, 4, 5);
+    }
+    return true;
+}
+
+bool CHighSpeedVideoData::WriteHsr(const std::string& path) const {
+    if (!HasCameraRecords()) return false;
+    std::string out = Hs5Head();
+    for (int n = 1; n <= CameraCount(); ++n) {
+        out += "----- CAMERA " + m_cameras.At(n, kCameraNumber) + " -----\n";
+        out += "Test Reference:\t" + m_testReferenceNumber + "\n";
+        out += "Video Frame Scale Factor:\t" + m_cameras.At(n, kScaleFactor) + "\n";
+        out += "View Description:\t" + OneLine(m_cameras.At(n, kViewDescription)) + "\n";
+        out += "Camera Commentary:\t" + OneLine(m_cameras.At(n, kCommentary)) + "\n";
+    }
+    out += std::string(kEndLine) + "\n";
+    return SaveTextFile(path, out);
+}
+
+}  // namespace vantor

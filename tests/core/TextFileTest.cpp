@@ -1,0 +1,160 @@
+#include "core/TextFile.h"
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <csignal>
+
+#include "core/Qx5Format.h"
+#include "core/TextUtil.h"
+#include "support/TestSupport.h"
+
+namespace vantor {
+namespace {
+
+TEST(TextFileTest, WritesCrLfAndReadsBothLineEnds) {
+    test::TempDir dir;
+    std::string path = dir.Path("a.qx5");
+    ASSERT_TRUE(SaveTextFile(path, "one\ntwo|x\n"));
+    EXPECT_EQ(test::ReadBytes(path), "one\r\ntwo|x\r\n");
+
+    TextLines lines;
+    ASSERT_TRUE(lines.Load(path));
+    EXPECT_EQ(lines.Lines(), (std::vector<std::string>{"one", "two|x"}));
+
+    test::WriteBytes(path, "a\nb\r\nc");
+    ASSERT_TRUE(lines.Load(path));
+    EXPECT_EQ(lines.Lines(), (std::vector<std::string>{"a", "b", "c"}));
+}
+
+TEST(TextFileTest, MissingFileGivesCantOpenMessageOnlyWhenAsked) {
+    test::TempDir dir;
+    std::string path = dir.Path("missing.qx5");
+    {
+        test::MessageRecorder messages;
+        TextLines lines;
+        EXPECT_FALSE(lines.Load(path));
+        ASSERT_EQ(messages.All().size(), 1u);
+        EXPECT_EQ(messages.All()[0].caption, "Error");
+        EXPECT_EQ(messages.All()[0].text, "Can't open file " + path + ", error = 2\n");
+    }
+    {
+        test::MessageRecorder messages;
+        TextLines lines;
+        EXPECT_FALSE(lines.Load(path, false));
+        EXPECT_TRUE(messages.All().empty());
+    }
+}
+
+TEST(TextFileTest, FailedSaveKeepsThePreviousFile) {
+    test::TempDir dir;
+    std::string path = dir.Path("keep.qx5");
+    ASSERT_TRUE(SaveTextFile(path, "old\n"));
+    test::MessageRecorder messages;
+
+    // A folder that does not exist.
+    EXPECT_FALSE(SaveTextFile(dir.Path("nowhere/keep.qx5"), "new\n"));
+
+    // A write error part-way: the file size limit stops the write.
+    struct rlimit old {};
+    ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &old), 0);
+    auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    struct rlimit small = old;
+    small.rlim_cur = 16;
+    ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &small), 0);
+    bool saved = SaveTextFile(path, std::string(4096, 'n'));
+    ::setrlimit(RLIMIT_FSIZE, &old);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_FALSE(saved);
+
+    EXPECT_EQ(test::ReadBytes(path), "old\r\n");
+    ASSERT_EQ(messages.All().size(), 2u);
+    EXPECT_EQ(messages.All()[1].text, "Can't open file " + path + ", error = 27\n");  // EFBIG
+    // No temporary file is left behind.
+    int entries = 0;
+    for (const auto& e : std::filesystem::directory_iterator(dir.Dir())) entries += e.is_regular_file();
+    EXPECT_EQ(entries, 1);
+}
+
+TEST(TextFileTest, BinaryGarbageAndHugeLinesAreJustText) {
+    std::string garbage("\0\x01|\xff\n", 5);
+    garbage += std::string(1 << 20, 'x');
+    TextLines lines;
+    lines.SetContent(garbage);
+    ASSERT_EQ(lines.Size(), 2u);
+    EXPECT_EQ(CountPipes(lines[0]), 1);
+    EXPECT_EQ(lines[1].size(), 1u << 20);
+}
+
+const char* kStrictFile =
+    "# Source: x\n"
+    "----- QX5 -----\n"
+    "----- TEST -----\n"
+    "# comment\n"
+    "a|b|c\n"
+    "----- INSTRUMENTATION -----\n"
+    "1|x\n"
+    "# between\n"
+    "2|y\n"
+    "----- EMPTY -----\n"
+    "\n"
+    "3|z\n"
+    "----- NOPIPE -----\n"
+    "words\n"
+    "----- END -----\n"
+    "----- LAST -----\n"
+    "4|w\n";
+
+TEST(SectionReaderTest, StrictShape) {
+    TextLines lines;
+    lines.SetContent(kStrictFile);
+    auto test = lines.StrictSingle("----- TEST -----");
+    ASSERT_TRUE(test);
+    EXPECT_EQ(test->text, "a|b|c");
+    EXPECT_EQ(test->number, 5);
+
+    auto inst = lines.StrictRepeated("----- INSTRUMENTATION -----");
+    ASSERT_TRUE(inst);
+    ASSERT_EQ(inst->size(), 2u);
+    EXPECT_EQ((*inst)[1].text, "2|y");
+
+    EXPECT_FALSE(lines.StrictRepeated("----- EMPTY -----"));
+    EXPECT_FALSE(lines.StrictRepeated("----- NOPIPE -----"));
+    EXPECT_FALSE(lines.StrictRepeated("----- MISSING -----"));
+
+    // An unterminated last section ends with an empty record that fails its
+    // pipe-count check.
+    auto last = lines.StrictRepeated("----- LAST -----");
+    ASSERT_TRUE(last);
+    ASSERT_EQ(last->size(), 2u);
+    EXPECT_EQ((*last)[1].text, "");
+    EXPECT_EQ(CountPipes((*last)[1].text), 0);
+}
+
+TEST(SectionReaderTest, TolerantShapeAndAnyOrder) {
+    TextLines lines;
+    lines.SetContent(
+        "----- B -----\n"
+        "no pipe here\n"
+        "# c|omment\n"
+        "1|2\n"
+        "3|4\n"
+        "stop\n"
+        "5|6\n"
+        "----- A -----\n"
+        "----- C -----\n"
+        "x|y\n"
+        "----- A -----\n"
+        "7|8\n");
+    auto b = lines.TolerantRecords("----- B -----");
+    ASSERT_EQ(b.size(), 2u);
+    EXPECT_EQ(b[0].text, "1|2");
+    EXPECT_EQ(b[1].text, "3|4");
+    // The first A marker counts, and it has no record before the next marker.
+    EXPECT_FALSE(lines.TolerantFirst("----- A -----"));
+    EXPECT_TRUE(lines.TolerantRecords("----- A -----").empty());
+    EXPECT_EQ(lines.TolerantFirst("----- C -----")->text, "x|y");
+}
+
+}  // namespace
+}  // namespace vantor
