@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/FieldRule.h"
+#include "curves/CurveCheckState.h"
 
 namespace vantor {
 
@@ -27,6 +28,16 @@ public:
 
     // Validates every field of the loaded test with the field rules.
     virtual void Check(CodeLookup* codes, std::vector<FieldIssue>& out) = 0;
+
+    // Curve check (vehicle, component and biomechanics tests): the test's
+    // check state, null for types without a curve check.
+    virtual CurveCheckState* CurveState() { return nullptr; }
+    // The INSTRUMENTATION first points, last points and time increments,
+    // indexed by record number (slot 0 unused).
+    struct CurvePoints {
+        std::vector<std::string> firstPoints, lastPoints, timeIncrements;
+    };
+    virtual CurvePoints InstrumentationPoints() const { return {}; }
 };
 
 }  // namespace vantor
