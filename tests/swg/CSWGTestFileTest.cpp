@@ -47,20 +47,6 @@ TEST(SWGTestFileTest, LoadsByExtensionAsTheEditorDoes) {
     EXPECT_EQ(messages.All().size(), 1u);
 }
 
-TEST(SWGTestFileTest, FaultySectionFailsTheLoadButKeepsWhatWasRead) {
-    test::TempDir dir;
-    test::WriteBytes(dir.Path("b.qx5"),
-                     "----- TEST -----\r\nS5|A\r\n----- INSTRUMENTATION -----\r\n"
-                     "1| |5| | | | |SEC| | | | | | | | | |\r\n----- END -----\r\n");
-    test::MessageRecorder messages;
-    CSWGTestFile t;
-    EXPECT_FALSE(t.Load(dir.Path("b.qx5")));
-    EXPECT_EQ(t.Data().m_totalCurves, 1);
-    EXPECT_EQ(messages.Texts(),
-              std::vector<std::string>{"This QX5 file has 1 | characters in the TEST section, "
-                                       "should have 14."});
-}
-
 TEST(SWGTestFileTest, SavesSideFilesOnlyForValidCameras) {
     test::TempDir dir;
     test::MessageRecorder messages;
