@@ -203,7 +203,7 @@ bool CTcaData::Read(const std::string& name) {
         }
         lines.push_back({std::move(text), static_cast<int>(i) + 1});
     }
-    if (std::ranges::all_of(markers, [&](size_t m) { return m == kNone; })) {
+    if (std::ranges::all_of(markers, [](size_t m) { return m == kNone; })) {
         m_errors.push_back("File " + name + " holds no crash-avoidance test section");
         return false;
     }
