@@ -5,9 +5,9 @@
 
 namespace vantor {
 
-Qx3Columns::Qx3Columns(std::string_view kind, std::initializer_list<Qx3Column> columns,
+Qx3Columns::Qx3Columns(std::string_view kind, std::vector<Qx3Column> columns,
                        std::size_t recordLength)
-    : kind_(kind), columns_(columns), recordLength_(recordLength) {}
+    : kind_(kind), columns_(std::move(columns)), recordLength_(recordLength) {}
 
 std::string Qx3Columns::Take(std::string_view line, std::size_t i) const {
     const Qx3Column& c = columns_.at(i);

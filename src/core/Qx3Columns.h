@@ -5,7 +5,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
-#include <initializer_list>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -19,8 +18,7 @@ struct Qx3Column {
 
 class Qx3Columns {
   public:
-    Qx3Columns(std::string_view kind, std::initializer_list<Qx3Column> columns,
-               std::size_t recordLength);
+    Qx3Columns(std::string_view kind, std::vector<Qx3Column> columns, std::size_t recordLength);
 
     const std::string& Kind() const { return kind_; }
     std::size_t RecordLength() const { return recordLength_; }
