@@ -62,6 +62,9 @@ constexpr FieldRule Computed(std::string_view label, std::string_view screen) {
     return {.reportLabel = label, .screenLabel = screen, .kind = FieldKind::ReadOnly};
 }
 
+// The vehicle numbers of the VEHICLE, COMPONENT and CONFIGURATION records and
+// the curve number are left out of the report; their labels name them in the
+// check.
 constexpr FieldRule kTest[] = {
     {.reportLabel = "Version Number:",
      .screenLabel = "Version Number",
@@ -81,7 +84,7 @@ constexpr FieldRule kTest[] = {
 };
 
 constexpr FieldRule kVehicle[] = {
-    Integer("", "Test Vehicle Number", 0, 1),
+    Integer("Vehicle Number:", "Test Vehicle Number", 0, 1),
     Code("Vehicle Make:", "Vehicle Make", "MAKE"),
     Code("Vehicle Model:", "Vehicle Model", "MODEL"),
     Integer("Vehicle Model Year:", "Vehicle Model Year", 1900, 9999, "1900->9999"),
@@ -101,7 +104,8 @@ constexpr FieldRule kVehicle[] = {
 };
 
 constexpr FieldRule kComponent[] = {
-    Integer("", "Test Vehicle Number", 0, 1, "0->1; 0 or empty if vehicle page is no available."),
+    Integer("Test Vehicle Number:", "Test Vehicle Number", 0, 1,
+            "0->1; 0 or empty if vehicle page is no available."),
     Integer("Component Number:", "Component Number", 0, 99,
             "0->99; 0 or empty if component page is no available."),
     Code("Component Tested:", "Component Tested", "CMPNT"),
@@ -116,7 +120,7 @@ constexpr FieldRule kComponent[] = {
 };
 
 constexpr FieldRule kConfiguration[] = {
-    Integer("", "Test Vehicle Number", 0, 1, "0->1"),
+    Integer("Test Vehicle Number:", "Test Vehicle Number", 0, 1, "0->1"),
     Integer("Component Number:", "Component Number", 0, 99, "0->99"),
     Integer("Configuration Number:", "Configuration Number", 0, 999, "0->999"),
     Code("Test Device:", "Test Device", "TSTDEV"),
@@ -135,7 +139,7 @@ constexpr FieldRule kInstrumentation[] = {
     Integer("Vehicle Number:", "Test Vehicle Number", 0, 1, "0->1"),
     Integer("Component Number:", "Component Number", 1, 99, "1->99"),
     Integer("Configuration Number:", "Configuration Number", 1, 999, "1->999"),
-    Computed("", "Curve Number"),
+    Computed("Curve Number:", "Curve Number"),
     Code("Sensor Type:", "Sensor Type", "SENTYP"),
     Code("Sensor Attachment:", "Sensor Attachment", "SENATT"),
     Code("Axis:", "Axis", "AXIS"),
