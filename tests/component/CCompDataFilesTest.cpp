@@ -68,36 +68,21 @@ TEST_F(CompFilesTest, GoldenFilesRoundTrip) {
     EXPECT_TRUE(messages.All().empty());
 }
 
-TEST_F(CompFilesTest, FieldsLandWhereTheyBelong) {
+TEST_F(CompFilesTest, TypedFieldsLandWhereTheyBelong) {
+    // A swapped entry in a field table would survive a round trip; the
+    // computations and the pages would see the wrong measurement.
     CCompData d;
     ASSERT_TRUE(d.ReadQx5(test::DataFile("component/rollover.qx5")));
     EXPECT_EQ(d.m_testReferenceNumber, "REF123");
-    EXPECT_EQ(d.m_testType, "ROV");
-    EXPECT_EQ(d.m_totalCurves, 2);
-    EXPECT_EQ(d.m_vehicleCount, 1);
-    EXPECT_EQ(d.m_vehicles.At(1, D::kVin), "1FMZU73E41U");
     EXPECT_EQ(d.m_rollover.vimfTestNo, 42);
-    EXPECT_EQ(d.m_rollover.engine, "V6");
     EXPECT_EQ(d.m_rollover.optionalEquipment, "ABS");
-    EXPECT_EQ(d.m_rollover.frontTirePressure, 35);
     EXPECT_DOUBLE_EQ(d.m_rollover.frontTrackA, 58.5);
+    EXPECT_EQ(d.m_rollover.rearGawr, 2900);
     EXPECT_DOUBLE_EQ(d.m_rollover.cgLateral, -0.35);
     EXPECT_DOUBLE_EQ(d.m_rollover.run1PlatformAngle, 2.125);
     EXPECT_DOUBLE_EQ(d.m_rollover.run5RelativeMotion, 2);
     EXPECT_DOUBLE_EQ(d.m_rollover.staticStabilityFactor, 1.09174);
     EXPECT_EQ(d.m_rollover.starRating, 3);
-    EXPECT_EQ(d.m_configurations.At(1, D::kContactLocation2), "2");
-    ASSERT_EQ(d.m_instrumentation.Count(), 2);
-    EXPECT_EQ(d.m_instrumentation.At(2, D::kAxis), "Y");
-    EXPECT_EQ(d.m_instrumentation.At(2, D::kInstrumentComments), "");
-
-    CCompData old;
-    ASSERT_TRUE(old.ReadQx4(test::DataFile("component/legacy.qx4")));
-    EXPECT_EQ(old.m_versionNumber, "C4");
-    EXPECT_EQ(old.m_ambientTemperature, "20");
-    EXPECT_EQ(old.m_instrumentation.At(1, D::kXUnits), "SEC");
-    EXPECT_EQ(old.m_instrumentation.At(1, D::kYUnits), "N");
-    EXPECT_EQ(old.m_components.At(1, D::kComponentWeight), "12.5");
 }
 
 TEST_F(CompFilesTest, RolloverAndOtherLayouts) {
@@ -363,13 +348,11 @@ TEST_F(CompFilesTest, SourceLineAndOpenFailures) {
 
     std::string missing = dir.Path("none.qx5");
     EXPECT_FALSE(d.ReadQx5(missing, false));
-    EXPECT_TRUE(messages.All().empty());
-    EXPECT_FALSE(d.ReadQx5(missing));
+    EXPECT_TRUE(messages.All().empty()) << "the quiet read";
     EXPECT_FALSE(d.ReadQx4(missing));
-    EXPECT_FALSE(d.WriteQx5(dir.Path("no/such/folder.qx5")));
-    ASSERT_EQ(messages.All().size(), 3u);
-    EXPECT_EQ(messages.All()[0], (RecordedMessage{MessageKind::Plain, "Error",
-                                                  "Can't open file " + missing + ", error = 2\n"}));
+    EXPECT_EQ(messages.All(),
+              (std::vector<RecordedMessage>{
+                  {MessageKind::Plain, "Error", "Can't open file " + missing + ", error = 2\n"}}));
 }
 
 }  // namespace

@@ -85,17 +85,6 @@ TEST(CompRulesTest, RolloverComponentComesAndGoes) {
     EXPECT_EQ(d.LeaveRollover(1), 0);
     EXPECT_EQ(d.m_components.Count(), 0);
     EXPECT_FALSE(d.IsLeavingRollover());
-
-    // A seat record shown when the test becomes a rollover test stays; the
-    // vehicle is added after it, copying it when asked to.
-    d.m_testType = "ROV";
-    d.m_components.Add();
-    d.m_components.At(1, D::kComponentTested) = "SEAT";
-    d.m_components.At(1, D::kComponentComments) = "kept";
-    EXPECT_EQ(d.ApplyRolloverComponent(1, true), 2);
-    EXPECT_EQ(d.m_components.At(1, D::kComponentTested), "SEAT");
-    EXPECT_EQ(d.m_components.At(2, D::kComponentTested), "ROVV");
-    EXPECT_EQ(d.m_components.At(2, D::kComponentComments), "kept");
 }
 
 class CompTypeTest : public ::testing::Test {
@@ -105,16 +94,6 @@ class CompTypeTest : public ::testing::Test {
     test::MessageRecorder messages;
     CompTestFileType type;
 };
-
-TEST_F(CompTypeTest, SaveRefusesATestWithoutComponents) {
-    EXPECT_FALSE(type.Save(dir.Path("a.qx5")));
-    EXPECT_FALSE(std::filesystem::exists(dir.Path("a.qx5")));
-    EXPECT_EQ(messages.All(),
-              (std::vector<RecordedMessage>{{MessageKind::Plain, "Warning",
-                                             "This test has no configuration or component "
-                                             "records."}}));
-    EXPECT_TRUE(type.SaveReport(dir.Path("a.qxr"))) << "a report needs no component";
-}
 
 TEST_F(CompTypeTest, CamerasTravelWithTheTest) {
     D& d = type.Data();

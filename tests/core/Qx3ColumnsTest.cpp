@@ -9,14 +9,6 @@ namespace {
 
 const Qx3Columns kLayout("GR7", {{0, 2}, {2, 3}, {5, 1}}, 6);
 
-TEST(Qx3ColumnsTest, TakesColumnsWithTheirBlanks) {
-    EXPECT_EQ(kLayout.Take("ab c d", 0), "ab");
-    EXPECT_EQ(kLayout.Take("ab c d", 1), " c ");
-    EXPECT_EQ(kLayout.Take("ab c d", 2), "d");
-    EXPECT_EQ(kLayout.Take("ab", 1), "");
-    EXPECT_EQ(kLayout.FormatMessage("/x/a.gr7"), "/x/a.gr7 is not in proper GR7 format.");
-}
-
 TEST(Qx3ColumnsTest, ReadingRules) {
     struct Case {
         const char* name;
@@ -67,21 +59,6 @@ TEST(Qx3ColumnsTest, ReadingRules) {
             EXPECT_TRUE(messages.All().empty()) << c.name;
         }
     }
-}
-
-TEST(Qx3ColumnsTest, MissingFileAndRefusedRecord) {
-    test::TempDir dir;
-    test::MessageRecorder messages;
-    auto never = [](std::string_view, int) { return true; };
-    EXPECT_FALSE(kLayout.Read(dir.Path("none.gr7"), Qx3Columns::Records::All, never));
-    ASSERT_EQ(messages.Texts().size(), 1u);
-    EXPECT_EQ(messages.Texts()[0], "Can't open file " + dir.Path("none.gr7") + ", error = 2\n");
-
-    test::WriteBytes(dir.Path("b.gr7"), "ab c d\n123456\n");
-    int calls = 0;
-    EXPECT_FALSE(kLayout.Read(dir.Path("b.gr7"), Qx3Columns::Records::All,
-                              [&](std::string_view, int) { return ++calls < 1; }));
-    EXPECT_EQ(calls, 1) << "a refused record stops the import";
 }
 
 }  // namespace
