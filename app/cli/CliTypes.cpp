@@ -1,12 +1,15 @@
 #include "CliTypes.h"
 #include "component/CompTestFileType.h"
+#include "tca/CTcaFileType.h"
 
 // Each test type registers here with one line.
 
 namespace vantor::cli {
 
 std::unique_ptr<TestFileType> MakeTestType(std::string_view name) {
+    if (name == "tca") return std::make_unique<CTcaFileType>();
     if (name == "component") return MakeComponentTestType();
+    (void)name;
     return nullptr;
 }
 
