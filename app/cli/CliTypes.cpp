@@ -1,5 +1,6 @@
 #include "CliTypes.h"
 
+#include "component/CompTestFileType.h"
 #include "swg/CSWGTestFile.h"
 #include "tca/CTcaFileType.h"
 
@@ -10,6 +11,7 @@ namespace vantor::cli {
 std::unique_ptr<TestFileType> MakeTestType(std::string_view name) {
     if (name == "swg") return std::make_unique<CSWGTestFile>();
     if (name == "tca") return std::make_unique<CTcaFileType>();
+    if (name == "component") return MakeComponentTestType();
     return nullptr;
 }
 
