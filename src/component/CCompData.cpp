@@ -8,7 +8,6 @@
 #include "component/CCompGR9.h"
 #include "component/CompFieldRules.h"
 #include "core/TextUtil.h"
-#include "vehicle/CameraFieldRules.h"
 
 namespace vantor {
 
@@ -115,7 +114,7 @@ void CCompData::Check(CodeLookup* codes, std::vector<FieldIssue>& out) const {
         CheckRecord({"INSTRUMENTATION", CompInstrumentationRules()}, r, values, codes, out);
     }
 
-    CheckCameras(*this, out);
+    CheckCameras(codes, out);
     if (!HasComponentRecords())
         out.push_back({"COMPONENT", 0, "Number of Records", "0", std::string(kNoComponents)});
 }

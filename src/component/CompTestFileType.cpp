@@ -2,7 +2,6 @@
 
 #include "core/Messages.h"
 #include "core/TextUtil.h"
-#include "vehicle/CameraFieldRules.h"
 
 namespace vantor {
 
@@ -47,7 +46,7 @@ bool CompTestFileType::SaveReport(const std::string& path) {
 
 bool CompTestFileType::WriteCameraFile(const std::string& path, bool report) const {
     if (!m_data.HasCameraRecords()) return true;
-    if (!CamerasValid(m_data)) {
+    if (!m_data.CamerasValid()) {
         ShowPlain("Illegal data found. No file output.");
         return false;
     }

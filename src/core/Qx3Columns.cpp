@@ -10,9 +10,7 @@ Qx3Columns::Qx3Columns(std::string_view kind, std::vector<Qx3Column> columns,
     : kind_(kind), columns_(std::move(columns)), recordLength_(recordLength) {}
 
 std::string Qx3Columns::Take(std::string_view line, std::size_t i) const {
-    const Qx3Column& c = columns_.at(i);
-    if (c.offset >= line.size()) return {};
-    return std::string(line.substr(c.offset, c.length));
+    return Qx3Field(line, columns_.at(i));
 }
 
 std::string Qx3Columns::FormatMessage(std::string_view path) const {

@@ -16,6 +16,13 @@ struct Qx3Column {
     std::uint16_t length = 0;
 };
 
+// The field as it stands in the record, blanks included; shorter or empty
+// when the record ends inside or before it.
+inline std::string Qx3Field(std::string_view record, Qx3Column column) {
+    if (column.offset >= record.size()) return {};
+    return std::string(record.substr(column.offset, column.length));
+}
+
 class Qx3Columns {
   public:
     Qx3Columns(std::string_view kind, std::vector<Qx3Column> columns, std::size_t recordLength);
