@@ -1,4 +1,5 @@
 #include "CliTypes.h"
+#include "biomech/BioTestFileType.h"
 
 // Each test type registers here with one line.
 
@@ -6,6 +7,7 @@ namespace vantor::cli {
 
 std::unique_ptr<TestFileType> MakeTestType(std::string_view name) {
     (void)name;
+    if (name == "biomech") return std::make_unique<BioTestFileType>();
     return nullptr;
 }
 

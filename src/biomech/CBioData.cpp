@@ -1,6 +1,7 @@
 #include "biomech/CBioData.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "biomech/BioFieldRules.h"
 #include "core/TextUtil.h"

@@ -11,7 +11,7 @@
 #include "biomech/CBioGRY.h"
 #include "biomech/CBioGRZ.h"
 #include "core/Messages.h"
-#include "core/TextFile.h"
+#include "core/Qx3Columns.h"
 #include "core/TextUtil.h"
 
 namespace vantor {
@@ -21,26 +21,23 @@ namespace {
 // Stores record line n (1-based); false when the line cannot be placed.
 using StoreLine = std::function<bool(std::string_view line, int n)>;
 
-// Reads the record lines of a group file: comment lines are skipped and
-// every record line must have the kind's exact length. Returns the number of
-// lines stored, or -1 when the import fails.
+// The reading rules every group file shares; the biomechanics layouts keep
+// their own columns because each column also names the field it fills.
+// Returns the number of lines stored, or -1 when the import fails.
 int ReadGroupFile(const std::string& path, std::string_view kind, std::uint16_t length,
                   bool single, const StoreLine& store) {
-    TextLines file;
-    if (!file.Load(path)) return -1;
-    if (file.Size() == 0 || file[0].empty()) return -1;
+    const Qx3Columns reader(kind, {}, length);
     int stored = 0;
-    for (const std::string& line : file.Lines()) {
-        if (line.starts_with("#")) continue;
-        if (line.size() != length || !store(line, stored + 1)) {
-            ShowPlain(path + " is not in proper " + std::string(kind) + " format.", "ERROR");
-            return -1;
-        }
-        ++stored;
-        if (single) break;
-    }
-    // A file of comments alone holds nothing to import.
-    return stored > 0 ? stored : -1;
+    bool ok = reader.Read(path, single ? Qx3Columns::Records::One : Qx3Columns::Records::All,
+                          [&](std::string_view line, int n) {
+                              if (!store(line, n)) {
+                                  ShowError(reader.FormatMessage(path), "ERROR");
+                                  return false;
+                              }
+                              stored = n;
+                              return true;
+                          });
+    return ok ? stored : -1;
 }
 
 std::string NormaliseInteger(std::string text) {
