@@ -49,8 +49,8 @@ constexpr FieldRule Date(std::string_view label) {
             .hint = "Date (dd/MMM/yyyy)"};
 }
 
-constexpr FieldRule Code(std::string_view label, std::string_view code,
-                         std::string_view hint = {}, std::string_view defaultValue = {}) {
+constexpr FieldRule Code(std::string_view label, std::string_view code, std::string_view hint = {},
+                         std::string_view defaultValue = {}) {
     return {.reportLabel = label,
             .screenLabel = ScreenLabel(label),
             .kind = FieldKind::Code,

@@ -8,15 +8,15 @@ namespace vantor {
 
 inline constexpr std::string_view kBioRefWord = "BIODB";
 
-extern const RecordRules kBioTestRules;            // 16 fields
-extern const RecordRules kBioOccupantRules;        // 24 fields
-extern const RecordRules kBioDummyRules;           // 25 fields
-extern const RecordRules kBioAnthropometryRules;   // 38 fields
-extern const RecordRules kBioRibRules;             // record number + 9
-extern const RecordRules kBioRestraintRules;       // record number + 4
-extern const RecordRules kBioInjuryRules;          // record number + 7
-extern const RecordRules kBioInstrumentationRules; // curve number + 18
-extern const RecordRules kBioChestBandRules;       // record number + 11
-extern const RecordRules kBioGaugeRules;           // 5 fields, no record number
+extern const RecordRules kBioTestRules;             // 16 fields
+extern const RecordRules kBioOccupantRules;         // 24 fields
+extern const RecordRules kBioDummyRules;            // 25 fields
+extern const RecordRules kBioAnthropometryRules;    // 38 fields
+extern const RecordRules kBioRibRules;              // record number + 9
+extern const RecordRules kBioRestraintRules;        // record number + 4
+extern const RecordRules kBioInjuryRules;           // record number + 7
+extern const RecordRules kBioInstrumentationRules;  // curve number + 18
+extern const RecordRules kBioChestBandRules;        // record number + 11
+extern const RecordRules kBioGaugeRules;            // 5 fields, no record number
 
 }  // namespace vantor

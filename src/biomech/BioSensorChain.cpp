@@ -11,7 +11,8 @@ std::vector<SensorChainCheck> SensorChainChecks(const CBioData& data, int curve)
     const std::string units = TrimWhite(t.At(curve, CBioData::kInstYUnits));
     std::vector<SensorChainCheck> checks;
     auto add = [&](size_t column, std::string statement) {
-        if (!TrimWhite(t.At(curve, column)).empty()) checks.push_back({column, std::move(statement)});
+        if (!TrimWhite(t.At(curve, column)).empty())
+            checks.push_back({column, std::move(statement)});
     };
     add(CBioData::kInstYUnits, UnitsOfAttachmentCheck(attachment));
     add(CBioData::kInstSensorLocation, LocationsOfAttachmentCheck(attachment, units));

@@ -51,9 +51,11 @@ bool BioTestFileType::Load(const std::string& path) {
     } else if (ext == "grz") {
         ok = data_.ImportGRZ(path);
     } else {
-        ShowPlain("A biomechanics test is loaded from .qx5, .qx4, .gr1, .gr5, .gr6, .gr7, .gr8, "
-                  ".gry or .grz files, not from " + path,
-                  "Error");
+        ShowPlain(
+            "A biomechanics test is loaded from .qx5, .qx4, .gr1, .gr5, .gr6, .gr7, .gr8, "
+            ".gry or .grz files, not from " +
+                path,
+            "Error");
         return false;
     }
     if (!ok) ShowPlain("File import fails:\n\r" + path);
@@ -118,10 +120,10 @@ void BioTestFileType::Check(CodeLookup* codes, std::vector<FieldIssue>& out) {
 
     const std::string& bmc = data_.m_bioOccupant[CBioData::kOccBoneMineralContent];
     if (IsRealNumber(bmc) && TextToReal(bmc) <= 0)
-        out.push_back({"BIO OCCUPANT", 1,
-                       std::string(kBioOccupantRules.fields[CBioData::kOccBoneMineralContent]
-                                       .reportLabel),
-                       bmc, "must be greater than 0"});
+        out.push_back(
+            {"BIO OCCUPANT", 1,
+             std::string(kBioOccupantRules.fields[CBioData::kOccBoneMineralContent].reportLabel),
+             bmc, "must be greater than 0"});
 
     if (codes) {
         for (int n = 1; n <= data_.m_instrumentation.Count(); ++n)

@@ -6,7 +6,7 @@
 namespace vantor {
 
 class BioTestFileType : public TestFileType {
-public:
+  public:
     CBioData& Data() { return data_; }
 
     // QX5 and QX4 files clear the test first (the editor's clear: occupant
@@ -23,7 +23,7 @@ public:
     CurveCheckState* CurveState() override { return &data_.m_curveCheck; }
     CurvePoints InstrumentationPoints() const override;
 
-private:
+  private:
     bool CamerasValid() const;
     void CheckCameras(std::vector<FieldIssue>& out) const;
 

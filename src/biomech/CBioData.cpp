@@ -39,7 +39,9 @@ bool AnyFilled(const std::array<std::string, N>& fields) {
 
 }  // namespace
 
-CBioData::CBioData() { Reset(); }
+CBioData::CBioData() {
+    Reset();
+}
 
 void CBioData::Reset() {
     for (int pos = 0; pos < kTestFieldCount; ++pos)
@@ -60,7 +62,8 @@ void CBioData::ResetTables() {
     for (RecordTable* t :
          {&m_rib, &m_restraint, &m_injury, &m_instrumentation, &m_chestBand, &m_gauge}) {
         t->Clear();
-        for (size_t c = 0; c < t->Columns(); ++c) t->Column(c)[0].clear();
+        for (size_t c = 0; c < t->Columns(); ++c)
+            t->Column(c)[0].clear();
     }
     m_instrumentation.Column(kInstXUnits)[0] = "SEC";
     m_instrumentation.Column(kInstDataStatus)[0] = "AM";
@@ -104,7 +107,9 @@ bool CBioData::BioOccupantHasData() const {
     return AnyFilled(m_bioOccupant) && IsBiologicalType(m_occupantType);
 }
 
-bool CBioData::AnthropometryHasData() const { return AnyFilled(m_anthropometry); }
+bool CBioData::AnthropometryHasData() const {
+    return AnyFilled(m_anthropometry);
+}
 
 bool CBioData::RibHasData() const {
     for (int r = 1; r <= m_rib.Count(); ++r)
@@ -218,7 +223,8 @@ std::vector<std::string> CBioData::Fields(BioRecord record, int number) const {
     std::vector<std::string> fields;
     const size_t n = Rules(record).fields.size();
     fields.reserve(n);
-    for (size_t pos = 0; pos < n; ++pos) fields.push_back(Field(record, number, static_cast<int>(pos)));
+    for (size_t pos = 0; pos < n; ++pos)
+        fields.push_back(Field(record, number, static_cast<int>(pos)));
     return fields;
 }
 

@@ -32,7 +32,7 @@ enum class BioRecord {
 };
 
 class CBioData : public CHighSpeedVideoData {
-public:
+  public:
     // TEST positions; the reference number lives in the high-speed video data
     // and the total number of curves is an integer.
     enum TestField : int {
@@ -124,7 +124,13 @@ public:
         kRibCrossSection,
         kRibColumns
     };
-    enum RestraintColumn : size_t { kRstType, kRstMount, kRstDeployment, kRstComments, kRstColumns };
+    enum RestraintColumn : size_t {
+        kRstType,
+        kRstMount,
+        kRstDeployment,
+        kRstComments,
+        kRstColumns
+    };
     enum InjuryColumn : size_t {
         kInjRegion,
         kInjAspect,
@@ -263,7 +269,7 @@ public:
     std::string Qx5Text(std::string* problem = nullptr) const;
     std::string ReportText() const;
 
-private:
+  private:
     void ResetTables();
 };
 

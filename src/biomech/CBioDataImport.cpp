@@ -24,8 +24,8 @@ using StoreLine = std::function<bool(std::string_view line, int n)>;
 // The reading rules every group file shares; the biomechanics layouts keep
 // their own columns because each column also names the field it fills.
 // Returns the number of lines stored, or -1 when the import fails.
-int ReadGroupFile(const std::string& path, std::string_view kind, std::uint16_t length,
-                  bool single, const StoreLine& store) {
+int ReadGroupFile(const std::string& path, std::string_view kind, std::uint16_t length, bool single,
+                  const StoreLine& store) {
     const Qx3Columns reader(kind, {}, length);
     int stored = 0;
     bool ok = reader.Read(path, single ? Qx3Columns::Records::One : Qx3Columns::Records::All,
@@ -70,8 +70,10 @@ std::string Take(std::string_view line, const BioGroupColumn& c) {
 
 template <class Layout>
 void StoreColumns(CBioData& data, BioRecord record, int n, std::string_view line) {
-    for (const BioGroupColumn& c : Layout::kColumns) data.SetField(record, n, c.position, Take(line, c));
-    for (int pos : Layout::kEmptied) data.SetField(record, n, pos, {});
+    for (const BioGroupColumn& c : Layout::kColumns)
+        data.SetField(record, n, c.position, Take(line, c));
+    for (int pos : Layout::kEmptied)
+        data.SetField(record, n, pos, {});
 }
 
 // Group files whose lines are records 1, 2, 3 ... of one table; the count

@@ -43,16 +43,16 @@ constexpr int kQx4Test[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, kDefa
 // QX4 injuries have no AIS 90.
 constexpr int kQx4Injury[] = {1, 2, 3, 4, 5, 6, kDefault, 7};
 // QX4 curves have no X units.
-constexpr int kQx4Curve[] = {1, 2, 3, 4, 5, kDefault, 6, 7, 8, 9,
-                             10, 11, 12, 13, 14, 15, 16, 17, 18};
+constexpr int kQx4Curve[] = {1,  2,  3,  4,  5,  kDefault, 6,  7,  8, 9,
+                             10, 11, 12, 13, 14, 15,       16, 17, 18};
 // QX4 BIO OCCUPANT: the occupant type (field 2) and four ribs (fields 19 to
 // 54) are stored elsewhere; field 9 is unused.
-constexpr int kQx4Occupant[] = {1,  4,  6,  3,  5,     kKeep, 7,     8,     kKeep, 10,    11, 12,
-                                13, 14, 15, 16, 17, 18, kKeep, kKeep, kKeep, kKeep, kKeep, 55};
+constexpr int kQx4Occupant[] = {1,  4,  6,  3,  5,  kKeep, 7,     8,     kKeep, 10,    11,    12,
+                                13, 14, 15, 16, 17, 18,    kKeep, kKeep, kKeep, kKeep, kKeep, 55};
 constexpr int kQx4OccupantRibs = 19;
 // QX4 DUMMY OCCUPANT: the occupant type is field 2.
-constexpr int kQx4Dummy[] = {1,  3,  9,     10,    11,    12,    13, 14, 15, 16, 17, 18, 19,
-                             20, kKeep, kKeep, kKeep, kKeep, 4, 5, 6, 7, 8, kKeep, 21};
+constexpr int kQx4Dummy[] = {1,  3,     9,     10,    11,    12, 13, 14, 15, 16, 17,    18, 19,
+                             20, kKeep, kKeep, kKeep, kKeep, 4,  5,  6,  7,  8,  kKeep, 21};
 constexpr int kQx4OccupantTypeField = 2;
 static_assert(std::size(kQx4Test) == CBioData::kTestFieldCount &&
               std::size(kQx4Injury) == CBioData::kInjColumns + 1 &&
@@ -60,53 +60,61 @@ static_assert(std::size(kQx4Test) == CBioData::kTestFieldCount &&
               std::size(kQx4Occupant) == CBioData::kOccupantFieldCount &&
               std::size(kQx4Dummy) == CBioData::kDummyFieldCount);
 
-constexpr Layout kTestLayout{BioRecord::Test, {{{"----- TEST -----", "TEST"}}}, 15, 15, kQx4Test};
-constexpr Layout kDummyLayout{
-    BioRecord::DummyOccupant, {{{"----- DUMMY", "DUMMY OCCUPANT"}}}, 24, 21, kQx4Dummy};
-constexpr Layout kOccupantLayout{BioRecord::BioOccupant,
-                                 {{{"----- BIO OCCUPANT -----", "BIO OCCUPANT"}}},
-                                 23,
-                                 55,
-                                 kQx4Occupant};
-constexpr Layout kAnthropometryLayout{
-    BioRecord::Anthropometry, {{{"----- ANTHROPOMETRY -----", "ANTHROPOMETRY"}}}, 37, 38};
+constexpr Layout kTestLayout{.record = BioRecord::Test,
+                             .markers = {{{"----- TEST -----", "TEST"}}},
+                             .qx5Pipes = 15,
+                             .qx4Pipes = 15,
+                             .qx4Source = kQx4Test};
+constexpr Layout kDummyLayout{.record = BioRecord::DummyOccupant,
+                              .markers = {{{"----- DUMMY", "DUMMY OCCUPANT"}}},
+                              .qx5Pipes = 24,
+                              .qx4Pipes = 21,
+                              .qx4Source = kQx4Dummy};
+constexpr Layout kOccupantLayout{.record = BioRecord::BioOccupant,
+                                 .markers = {{{"----- BIO OCCUPANT -----", "BIO OCCUPANT"}}},
+                                 .qx5Pipes = 23,
+                                 .qx4Pipes = 55,
+                                 .qx4Source = kQx4Occupant};
+constexpr Layout kAnthropometryLayout{.record = BioRecord::Anthropometry,
+                                      .markers = {{{"----- ANTHROPOMETRY -----", "ANTHROPOMETRY"}}},
+                                      .qx5Pipes = 37,
+                                      .qx4Pipes = 38};
 
-constexpr Layout kRibLayout{
-    BioRecord::Rib, {{{"----- RIB -----", "RIB"}}}, 9, 9, {}, CountFrom::LastNumber};
-constexpr Layout kRestraintLayout{BioRecord::Restraint,
-                                  {{{"----- RESTRAINT -----", "RESTRAINT"}}},
-                                  4,
-                                  5,
-                                  {},
-                                  CountFrom::LastNumber};
+constexpr Layout kRibLayout{.record = BioRecord::Rib,
+                            .markers = {{{"----- RIB -----", "RIB"}}},
+                            .qx5Pipes = 9,
+                            .qx4Pipes = 9,
+                            .count = CountFrom::LastNumber};
+constexpr Layout kRestraintLayout{.record = BioRecord::Restraint,
+                                  .markers = {{{"----- RESTRAINT -----", "RESTRAINT"}}},
+                                  .qx5Pipes = 4,
+                                  .qx4Pipes = 5,
+                                  .count = CountFrom::LastNumber};
 constexpr Layout kInjuryLayout{
-    BioRecord::OccupantInjury,
-    {{{"----- OCCUPANT INJURY -----", "OCCUPANT INJURY"}, {"----- OCCI", "OCCI"}}},
-    7,
-    7,
-    kQx4Injury,
-    CountFrom::RecordsRead,
-    false};
-constexpr Layout kInstrumentationLayout{BioRecord::Instrumentation,
-                                        {{{"----- INSTRUMENTATION -----", "INSTRUMENTATION"}}},
-                                        18,
-                                        18,
-                                        kQx4Curve,
-                                        CountFrom::LastNumber,
-                                        false};
-constexpr Layout kChestBandLayout{BioRecord::ChestBand,
-                                  {{{"----- CHEST BAND -----", "CHEST BAND"}}},
-                                  11,
-                                  12,
-                                  {},
-                                  CountFrom::RecordsRead,
-                                  true,
-                                  CBioData::kMaxChestBands};
+    .record = BioRecord::OccupantInjury,
+    .markers = {{{"----- OCCUPANT INJURY -----", "OCCUPANT INJURY"}, {"----- OCCI", "OCCI"}}},
+    .qx5Pipes = 7,
+    .qx4Pipes = 7,
+    .qx4Source = kQx4Injury,
+    .absentClears = false};
+constexpr Layout kInstrumentationLayout{
+    .record = BioRecord::Instrumentation,
+    .markers = {{{"----- INSTRUMENTATION -----", "INSTRUMENTATION"}}},
+    .qx5Pipes = 18,
+    .qx4Pipes = 18,
+    .qx4Source = kQx4Curve,
+    .count = CountFrom::LastNumber,
+    .absentClears = false};
+constexpr Layout kChestBandLayout{.record = BioRecord::ChestBand,
+                                  .markers = {{{"----- CHEST BAND -----", "CHEST BAND"}}},
+                                  .qx5Pipes = 11,
+                                  .qx4Pipes = 12,
+                                  .maxRecords = CBioData::kMaxChestBands};
 constexpr Layout kGaugeLayout{
-    BioRecord::ChestBandGauge,
-    {{{"----- CHEST BAND GAUGE -----", "CHEST BAND GAUGE"}, {"----- GAUGE", "GAUGE"}}},
-    4,
-    5};
+    .record = BioRecord::ChestBandGauge,
+    .markers = {{{"----- CHEST BAND GAUGE -----", "CHEST BAND GAUGE"}, {"----- GAUGE", "GAUGE"}}},
+    .qx5Pipes = 4,
+    .qx4Pipes = 5};
 
 struct Section {
     bool found = false;
@@ -203,8 +211,7 @@ void ReadRepeated(CBioData& data, const TextLines& file, const Layout& layout, i
     }
     // The last record's number is the count, but never more than the records
     // read (numbers with gaps), and a record without a number keeps them all.
-    if (layout.count == CountFrom::LastNumber && last >= 1 && last < stored)
-        table.SetCount(last);
+    if (layout.count == CountFrom::LastNumber && last >= 1 && last < stored) table.SetCount(last);
 }
 
 // TEST fails the read on a wrong pipe count and, in QX5, on a version that
@@ -241,7 +248,8 @@ void ReadQx4Occupant(CBioData& data, const TextLines& file, const Layout& layout
         data.m_rib.SetCount(4);
         for (int rib = 1; rib <= 4; ++rib) {
             for (size_t c = 0; c < CBioData::kRibColumns; ++c) {
-                int source = kQx4OccupantRibs + (rib - 1) * static_cast<int>(CBioData::kRibColumns) +
+                int source = kQx4OccupantRibs +
+                             (rib - 1) * static_cast<int>(CBioData::kRibColumns) +
                              static_cast<int>(c);
                 data.m_rib.At(rib, c) = GetPipeField(line.text, source, source + 1);
             }

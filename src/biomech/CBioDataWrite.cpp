@@ -18,10 +18,11 @@ constexpr BioRecord kFileOrder[] = {
 };
 
 constexpr BioRecord kReportOrder[] = {
-    BioRecord::Test,          BioRecord::DummyOccupant,  BioRecord::BioOccupant,
-    BioRecord::Rib,           BioRecord::Restraint,      BioRecord::Anthropometry,
-    BioRecord::OccupantInjury, BioRecord::Instrumentation, BioRecord::ChestBand,
-    BioRecord::ChestBandGauge,
+    BioRecord::Test,           BioRecord::DummyOccupant,
+    BioRecord::BioOccupant,    BioRecord::Rib,
+    BioRecord::Restraint,      BioRecord::Anthropometry,
+    BioRecord::OccupantInjury, BioRecord::Instrumentation,
+    BioRecord::ChestBand,      BioRecord::ChestBandGauge,
 };
 
 // A typed line break inside a value would cut the record in two.
@@ -56,8 +57,9 @@ std::string CBioData::Qx5Text(std::string* problem) const {
                                    std::string(rules.fields[pos].reportLabel) + "\" in the " +
                                    std::string(rules.section) + " section";
                         if (IsRepeated(record)) *problem += ", record " + IntToText(n) + ",";
-                        *problem += " holds a '|', which a record line cannot carry.\n"
-                                    "No file output.";
+                        *problem +=
+                            " holds a '|', which a record line cannot carry.\n"
+                            "No file output.";
                     }
                     return {};
                 }
@@ -96,8 +98,7 @@ std::string CBioData::ReportText() const {
             if (record == BioRecord::Test) fields[kTestDate] = ToUpper(fields[kTestDate]);
             for (size_t pos = IsNumbered(record) ? 1 : 0; pos < fields.size(); ++pos) {
                 // The pelvic acceleration travels in the QX5 file only.
-                if (record == BioRecord::DummyOccupant && pos == kDumPelvicAcceleration)
-                    continue;
+                if (record == BioRecord::DummyOccupant && pos == kDumPelvicAcceleration) continue;
                 out += std::string(rules.fields[pos].reportLabel) + "\t" + fields[pos] + "\n";
             }
         }

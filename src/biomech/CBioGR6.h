@@ -43,14 +43,10 @@ struct CBioGR6 {
     static constexpr std::uint16_t kFirstRib = 572;
     static constexpr std::uint16_t kRibWidth = 55;
     static constexpr BioGroupColumn kRib[] = {
-        {0, 3, 1 + CBioData::kRibLocation},
-        {3, 12, 1 + CBioData::kRibMomentOfInertia},
-        {15, 6, 1 + CBioData::kRibNeutralAxis},
-        {21, 6, 1 + CBioData::kRibSpanLength},
-        {27, 6, 1 + CBioData::kRibDeflection},
-        {33, 5, 1 + CBioData::kRibLoad},
-        {38, 5, 1 + CBioData::kRibBreakLoad},
-        {43, 6, 1 + CBioData::kRibMarrowArea},
+        {0, 3, 1 + CBioData::kRibLocation},      {3, 12, 1 + CBioData::kRibMomentOfInertia},
+        {15, 6, 1 + CBioData::kRibNeutralAxis},  {21, 6, 1 + CBioData::kRibSpanLength},
+        {27, 6, 1 + CBioData::kRibDeflection},   {33, 5, 1 + CBioData::kRibLoad},
+        {38, 5, 1 + CBioData::kRibBreakLoad},    {43, 6, 1 + CBioData::kRibMarrowArea},
         {49, 6, 1 + CBioData::kRibCrossSection},
     };
 

@@ -11,12 +11,9 @@ struct CBioGR8 {
     static constexpr std::string_view kName = "GR8";
     static constexpr std::uint16_t kLineLength = 79;
     static constexpr BioGroupColumn kColumns[] = {
-        {4, 1, 1 + CBioData::kInjRegion},
-        {5, 1, 1 + CBioData::kInjAspect},
-        {6, 1, 1 + CBioData::kInjLesion},
-        {7, 1, 1 + CBioData::kInjOrgan},
-        {8, 1, 1 + CBioData::kInjAis},
-        {9, 70, 1 + CBioData::kInjComments},
+        {4, 1, 1 + CBioData::kInjRegion}, {5, 1, 1 + CBioData::kInjAspect},
+        {6, 1, 1 + CBioData::kInjLesion}, {7, 1, 1 + CBioData::kInjOrgan},
+        {8, 1, 1 + CBioData::kInjAis},    {9, 70, 1 + CBioData::kInjComments},
     };
     // Group files predate the 1990 scale.
     static constexpr int kEmptied[] = {1 + CBioData::kInjAis90};
