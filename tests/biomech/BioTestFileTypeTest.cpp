@@ -80,34 +80,6 @@ TEST(BioCliTest, Failures) {
     EXPECT_FALSE(std::filesystem::exists(dir.Path("out.qxr")));
 }
 
-TEST(BioCliTest, GroupFilesBuildOneTest) {
-    test::TempDir dir;
-    std::string gr1(299, ' ');
-    gr1.replace(3, 5, "Sled ");
-    std::string gr6(862, ' ');
-    gr6.replace(2, 5, "LFH3M");
-    test::WriteBytes(dir.Path("t.gr1"), gr1 + "\r\n");
-    test::WriteBytes(dir.Path("t.gr6"), gr6 + "\r\n");
-    CliResult r = RunCli(dir, "convert --type biomech -o out.qx5 t.gr1 t.gr6");
-    EXPECT_EQ(r.status, 0) << r.err;
-    // The last field keeps its blanks; only line breaks are taken off it.
-    const std::string comments(70, ' ');
-    EXPECT_EQ(test::ReadBytes(dir.Path("out.qx5")),
-              test::Crlf("# Source: Vantor for Windows v5 in Biomechanics Test - No curve error "
-                         "checking\n"
-                         "# Date: <3/7/2009>\n"
-                         "----- QX5 -----\n"
-                         "----- TEST -----\n"
-                         "B5|Sled| | | | | | | | | | | |0|H3|" +
-                         comments +
-                         "\n"
-                         "----- DUMMY OCCUPANT -----\n"
-                         "LF|M| | | | | | | | | | | | | | | | | | | | | | |" +
-                         comments +
-                         "\n"
-                         "----- END -----\n"));
-}
-
 // A codes database holding just what one dummy test with one curve names.
 void MakeCodes(const std::string& path) {
     sqlite3* db = nullptr;
@@ -251,7 +223,9 @@ TEST(BioCheckTest, RulesBeyondTheFieldLimits) {
 TEST(BioCheckTest, CurvePointsForTheCurveCheck) {
     BioTestFileType t;
     test::MessageRecorder messages;
+    t.CurveState()->records.push_back({});
     ASSERT_TRUE(t.Load(test::DataFile("biomech/full.qx5")));
+    EXPECT_FALSE(t.CurveState()->HasResults()) << "a new test has no curve results yet";
     auto points = t.InstrumentationPoints();
     ASSERT_EQ(points.firstPoints.size(), 4u);
     EXPECT_EQ(points.firstPoints[3], "-2000");

@@ -335,14 +335,6 @@ TEST_F(BioFileTest, OpenFailureLeavesTheTestAsItWas) {
     EXPECT_EQ(messages.All()[0].text, "Can't open file " + path + ", error = 2\n");
 }
 
-TEST_F(BioFileTest, Qx5LoadRemembersThePathAndForgetsCurveResults) {
-    CBioData d;
-    d.m_curveCheck.records.push_back({});
-    ASSERT_TRUE(d.ReadQx5(test::DataFile("biomech/full.qx5")));
-    EXPECT_EQ(d.m_curveCheck.testPath, test::DataFile("biomech/full.qx5"));
-    EXPECT_FALSE(d.m_curveCheck.HasResults());
-}
-
 TEST_F(BioFileTest, Qx4GoldenFile) {
     CBioData d;
     d.Clear();
