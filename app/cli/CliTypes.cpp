@@ -1,5 +1,7 @@
 #include "CliTypes.h"
+
 #include "biomech/BioTestFileType.h"
+#include "swg/CSWGTestFile.h"
 #include "tca/CTcaFileType.h"
 
 // Each test type registers here with one line.
@@ -7,8 +9,8 @@
 namespace vantor::cli {
 
 std::unique_ptr<TestFileType> MakeTestType(std::string_view name) {
+    if (name == "swg") return std::make_unique<CSWGTestFile>();
     if (name == "tca") return std::make_unique<CTcaFileType>();
-    (void)name;
     if (name == "biomech") return std::make_unique<BioTestFileType>();
     return nullptr;
 }

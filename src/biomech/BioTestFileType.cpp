@@ -11,15 +11,6 @@ namespace {
 
 constexpr std::string_view kIllegalCameras = "Illegal data found. No file output.";
 
-// The camera fields as the high-speed video page limits them, in column order.
-constexpr FieldRule kCameraFields[] = {
-    {.reportLabel = "Camera Number:", .kind = FieldKind::Integer, .min = 1, .max = 99},
-    {.reportLabel = "Video Frame Scale Factor:", .kind = FieldKind::Real, .min = 0, .max = 10000},
-    {.reportLabel = "View Description:", .kind = FieldKind::Text, .min = 0, .max = 70},
-    {.reportLabel = "Camera Commentary:", .kind = FieldKind::Text, .min = 0, .max = 70},
-};
-const RecordRules kCameraRules{"HSVD", kCameraFields};
-
 std::string CurveLabel(size_t column) {
     return std::string(kBioInstrumentationRules.fields[column + 1].reportLabel);
 }
@@ -69,7 +60,7 @@ bool BioTestFileType::Save(const std::string& path) {
     }
     if (!data_.WriteQx5(path)) return false;
     if (!data_.HasCameraRecords()) return true;
-    if (!CamerasValid()) {
+    if (!data_.CamerasValid()) {
         ShowPlain(kIllegalCameras);
         return false;
     }
@@ -83,22 +74,11 @@ bool BioTestFileType::SaveReport(const std::string& path) {
     }
     if (!data_.WriteReport(path)) return false;
     if (!data_.HasCameraRecords()) return true;
-    if (!CamerasValid()) {
+    if (!data_.CamerasValid()) {
         ShowPlain(kIllegalCameras);
         return false;
     }
     return data_.WriteHsr(SideFileName(path, ".hsr"));
-}
-
-bool BioTestFileType::CamerasValid() const {
-    std::vector<FieldIssue> issues;
-    CheckCameras(issues);
-    return issues.empty();
-}
-
-void BioTestFileType::CheckCameras(std::vector<FieldIssue>& out) const {
-    for (int n = 1; n <= data_.CameraCount(); ++n)
-        CheckRecord(kCameraRules, n, data_.m_cameras.Record(n), nullptr, out);
 }
 
 void BioTestFileType::Check(CodeLookup* codes, std::vector<FieldIssue>& out) {
@@ -135,7 +115,7 @@ void BioTestFileType::Check(CodeLookup* codes, std::vector<FieldIssue>& out) {
             }
     }
 
-    CheckCameras(out);
+    data_.CheckCameras(codes, out);
 
     if (!data_.HasOccupantRecord()) {
         ShowPlain(CBioData::kNoOccupantSave);

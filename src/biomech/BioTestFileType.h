@@ -24,9 +24,6 @@ class BioTestFileType : public TestFileType {
     CurvePoints InstrumentationPoints() const override;
 
   private:
-    bool CamerasValid() const;
-    void CheckCameras(std::vector<FieldIssue>& out) const;
-
     CBioData data_;
 };
 

@@ -21,8 +21,6 @@ const char* kTest =
 
 class BioFileTest : public ::testing::Test {
   protected:
-    void SetUp() override { ::setenv("SOURCE_DATE_EPOCH", "1236384000", 1); }
-
     std::string Write(const std::string& name, const std::string& text) {
         std::string path = dir.Path(name);
         test::WriteBytes(path, test::Crlf(text));
