@@ -67,16 +67,17 @@ int CodesAnswer::Column(std::string_view name) const {
     return -1;
 }
 
-CodesConnection::~CodesConnection() { Close(); }
+CodesConnection::~CodesConnection() {
+    Close();
+}
 
 bool CodesConnection::Open(const std::string& path) {
     Close();
-    std::string problem;
-    if (!path.empty()) problem = CheckCodesFile(path);
     if (path.empty()) {
         ShowPlain("Code MDB connetion fails!");
         return false;
     }
+    std::string problem = CheckCodesFile(path);
     if (!problem.empty()) {
         ShowError(problem, "Error");
         return false;
@@ -95,9 +96,10 @@ bool CodesConnection::Open(const std::string& path) {
     CodesAnswer tables;
     std::string error;
     if (!RunQuietly("SELECT name FROM sqlite_master WHERE type = 'table'", tables, error)) {
-        problem = sqlite3_errcode(db_) == SQLITE_NOTADB
-                      ? "'" + path + "' is not an SQLite database, so it cannot be the codes database."
-                      : error;
+        problem =
+            sqlite3_errcode(db_) == SQLITE_NOTADB
+                ? "'" + path + "' is not an SQLite database, so it cannot be the codes database."
+                : error;
     } else if (tables.rows.empty()) {
         problem = "The codes database '" + path + "' holds no tables.";
     }
