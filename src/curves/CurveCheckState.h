@@ -28,15 +28,32 @@ struct CurveInfo {
     bool totalAgrees = true;
     std::string hint;
     std::string fileError;
+
+    // Column count of this file's first data line (1: Y, 2: A-Y; 0: no data
+    // line). Each record is compared by its own format, so a folder holding
+    // both Y and A-Y curves compares every curve correctly.
+    int columns = 0;
+    // An A-Y file gives a time step only with a zero-time point followed by a
+    // good point; without one the time step is not compared.
+    bool timeStepFound = false;
+    // Whether an INSTRUMENTATION record carries this curve number; without
+    // one the curve is listed with a note and not compared.
+    bool hasTestRecord = false;
+    // Lines that were not good; fileError holds the report of the first.
+    int badLines = 0;
+
+    bool HasError() const { return !hint.empty() || !fileError.empty(); }
 };
 
 struct CurveCheckState {
     std::string testPath;  // the QX5 file last loaded
     int enabled = 0;       // the launcher's flag, or 1 once the user asks for the check
     bool done = false;
-    int format = 0;        // columns of the last curve file read: 1 (Y) or 2 (A-Y)
+    int format = 0;  // columns of the last curve file read: 1 (Y) or 2 (A-Y)
     std::vector<CurveInfo> records;
-    std::vector<int> indexByCurve;  // per INSTRUMENTATION record: index into records, or -1
+    // Per INSTRUMENTATION record number (slot 0 unused): index into records of
+    // the first curve file with that number, or -1.
+    std::vector<int> indexByCurve;
 
     // Decides the QX5 source line's ending.
     bool HasResults() const { return !records.empty(); }
