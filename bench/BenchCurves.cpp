@@ -175,6 +175,10 @@ int main(int argc, char** argv) {
     std::printf("note: built without optimisation; configure with -DCMAKE_BUILD_TYPE=Release\n");
 #endif
     Options o;
+    if (argc == 2 && (std::string(argv[1]) == "--help" || std::string(argv[1]) == "-h")) {
+        Usage();
+        return 0;
+    }
     if (!ParseOptions(argc, argv, o)) {
         Usage();
         return 2;
