@@ -1,11 +1,15 @@
 #include "CliTypes.h"
 
+#include "swg/CSWGTestFile.h"
+#include "tca/CTcaFileType.h"
+
 // Each test type registers here with one line.
 
 namespace vantor::cli {
 
 std::unique_ptr<TestFileType> MakeTestType(std::string_view name) {
-    (void)name;
+    if (name == "swg") return std::make_unique<CSWGTestFile>();
+    if (name == "tca") return std::make_unique<CTcaFileType>();
     return nullptr;
 }
 
