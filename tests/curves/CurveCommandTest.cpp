@@ -1,7 +1,9 @@
 #include "curves/CurveCommand.h"
 
 #include <gtest/gtest.h>
+#include <sys/wait.h>
 
+#include <cstdlib>
 #include <sstream>
 
 #include "curves/FakeCurveTest.h"
@@ -79,6 +81,20 @@ TEST(CurveCommandTest, StatusLineAndExitStatus) {
             EXPECT_TRUE(messages.All().empty());
         }
     }
+}
+
+TEST(CurveCommandTest, ProgramRefusesTypesWithoutCurveCheck) {
+    test::TempDir dir;
+    test::WriteBytes(dir.Path("T1.qx5"), "");
+    test::WriteBytes(dir.Path("T1.001"), "1\r\n");
+    std::string command = std::string("'") + VANTOR_CLI_PATH + "' curves --type swg '" +
+                          dir.Path("T1.qx5") + "' >'" + dir.Path("out") + "' 2>'" +
+                          dir.Path("err") + "'";
+    int status = std::system(command.c_str());
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 2);
+    EXPECT_EQ(test::ReadBytes(dir.Path("out")), "");
+    EXPECT_EQ(test::ReadBytes(dir.Path("err")), "Error: The swg test has no curve check.\n");
 }
 
 }  // namespace
