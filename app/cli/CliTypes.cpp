@@ -1,11 +1,12 @@
 #include "CliTypes.h"
+#include "vehicle/CVehTestFile.h"
 
 // Each test type registers here with one line.
 
 namespace vantor::cli {
 
 std::unique_ptr<TestFileType> MakeTestType(std::string_view name) {
-    (void)name;
+    if (name == "vehicle") return std::make_unique<CVehTestFile>();
     return nullptr;
 }
 
