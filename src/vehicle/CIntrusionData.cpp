@@ -12,9 +12,9 @@ constexpr std::string_view kIntrusionMarker = "----- INTRUSION -----";
 
 // The report's own labels; the point number and location carry no tab.
 constexpr std::string_view kIprLabels[] = {
-    "Vehicle number:\t\t",    "Intrusion point number:", "Intrusion point location:",
-    "Before intrusion x:\t",  "Before intrusion y:\t",   "Before intrusion z:\t",
-    "After intrusion x:\t",   "After intrusion y:\t",    "After intrusion z:\t",
+    "Vehicle number:\t\t",   "Intrusion point number:", "Intrusion point location:",
+    "Before intrusion x:\t", "Before intrusion y:\t",   "Before intrusion z:\t",
+    "After intrusion x:\t",  "After intrusion y:\t",    "After intrusion z:\t",
 };
 
 std::string IntrusionHead() {
@@ -25,13 +25,16 @@ std::string IntrusionHead() {
 }
 }  // namespace
 
-CIntrusionData::CIntrusionData() { Reset(); }
+CIntrusionData::CIntrusionData() {
+    Reset();
+}
 
 void CIntrusionData::Reset() {
     m_scratch.clear();
     m_testReferenceNumber.clear();
     m_points.Clear();
-    for (size_t c = 0; c < kFieldCount; ++c) m_points.At(0, c).clear();
+    for (size_t c = 0; c < kFieldCount; ++c)
+        m_points.At(0, c).clear();
     // A new point belongs to vehicle 1 unless the page says otherwise.
     m_points.At(0, kVehicleNumber) = "1";
 }
@@ -44,7 +47,8 @@ bool CIntrusionData::WriteIp5(const std::string& path) const {
         RecordLine line;
         // Readers of this file expect a number in the first column.
         line.Field(vehicle.empty() ? std::string_view("0") : std::string_view(vehicle));
-        for (size_t c = kPointNumber; c < kFieldCount; ++c) line.Field(m_points.At(n, c));
+        for (size_t c = kPointNumber; c < kFieldCount; ++c)
+            line.Field(m_points.At(n, c));
         out += line.Last(m_testReferenceNumber);
         out += '\n';
     }

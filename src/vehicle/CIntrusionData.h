@@ -9,7 +9,7 @@
 namespace vantor {
 
 class CIntrusionData {
-public:
+  public:
     enum Field : size_t {
         kRecordNumber,
         kVehicleNumber,

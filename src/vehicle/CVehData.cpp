@@ -10,15 +10,19 @@ namespace vantor {
 
 namespace {
 
-bool Blank(std::string_view text) { return TrimWhite(text).empty(); }
+bool Blank(std::string_view text) {
+    return TrimWhite(text).empty();
+}
 
 // Fields whose text decides whether a record has data. The TEST version, date
 // and configuration always hold something and say nothing about the test.
 constexpr size_t kTestDataFields[] = {
-    kTestTitle,          kTestObjectives,         kTestPerformer,     kTestContractNumber,
-    kTestReferenceNumber, kTestType,              kTestTrackSurface,  kTestTrackCondition,
-    kTestAmbientTemperature, kTestRecorderType,   kTestDataLinkType,  kTestClosingSpeed,
-    kTestImpactAngle,    kTestOffsetDistance,     kTestSideImpactPoint, kTestComments};
+    kTestTitle,          kTestObjectives,      kTestPerformer,
+    kTestContractNumber, kTestReferenceNumber, kTestType,
+    kTestTrackSurface,   kTestTrackCondition,  kTestAmbientTemperature,
+    kTestRecorderType,   kTestDataLinkType,    kTestClosingSpeed,
+    kTestImpactAngle,    kTestOffsetDistance,  kTestSideImpactPoint,
+    kTestComments};
 
 // The measurement sets (model year, pretest and post-test points, damage
 // profile) alone do not make a vehicle.
@@ -76,8 +80,7 @@ const RecordTable& CVehData::Table(VehSection section) const {
 }
 
 std::string CVehData::Get(VehSection section, int record, size_t field) const {
-    if (section == VehSection::Test && field == kTestReferenceNumber)
-        return m_testReferenceNumber;
+    if (section == VehSection::Test && field == kTestReferenceNumber) return m_testReferenceNumber;
     if (section == VehSection::Test && field == kTestTotalCurves)
         return IntToText(TotalNumberOfCurves());
     if (section == VehSection::Vehicle && field == kVehNumber) return IntToText(record);

@@ -30,7 +30,7 @@ namespace vantor {
 class TextLines;
 
 class CVehData : public CHighSpeedVideoData {
-public:
+  public:
     static constexpr int kMaxVehicles = 2;
 
     CVehData();
@@ -110,7 +110,7 @@ public:
     // intrusion file's.
     bool ReadIntrusion(const std::string& path, bool reportOpenFailure);
 
-private:
+  private:
     bool ReadSection(const TextLines& file, VehSection section, int version);
     void StoreLine(VehSection section, int record, const std::string& line, int version);
     std::string RecordText(VehSection section, int record) const;

@@ -22,16 +22,18 @@ constexpr std::string_view kNoCurveCheck = "- No curve error checking";
 constexpr std::string_view kCurveCheckDone = "- Curve error checking completed";
 constexpr size_t kNone = static_cast<size_t>(-1);
 
-bool Blank(std::string_view text) { return TrimWhite(text).empty(); }
+bool Blank(std::string_view text) {
+    return TrimWhite(text).empty();
+}
 
 struct SectionLayout {
     int qx5Pipes;
     int qx5OtherPipes;  // a second count accepted silently, or -1
     int qx4Pipes;
-    size_t notInQx4;  // the field a QX4 line lacks, or kNone
+    size_t notInQx4;            // the field a QX4 line lacks, or kNone
     std::string_view qx4Value;  // what that field becomes on a QX4 read
-    bool numbersLines;  // whether pipe messages name the line
-    std::string_view heading;  // report heading before each record, or empty
+    bool numbersLines;          // whether pipe messages name the line
+    std::string_view heading;   // report heading before each record, or empty
 };
 
 const SectionLayout& Layout(VehSection section) {
@@ -167,8 +169,8 @@ bool CVehData::ReadSection(const TextLines& file, VehSection section, int versio
         if (section == VehSection::Vehicle) {
             // The report prints the vehicles up to this number; a number that
             // names no slot counts as the slot the line went to.
-            int number = TextToInt(GetPipeField(line.text, version == 4 ? 1 : 0,
-                                                version == 4 ? 2 : 1));
+            int number =
+                TextToInt(GetPipeField(line.text, version == 4 ? 1 : 0, version == 4 ? 2 : 1));
             VehicleRecordCount = number >= 1 && number <= kMaxVehicles ? number : n;
         }
         if (section == VehSection::Test && version == 5) {
@@ -194,7 +196,8 @@ bool CVehData::ReadQx5(const std::string& path) {
 bool CVehData::ReadQx4(const std::string& path) {
     TextLines file;
     if (!file.Load(path)) return false;
-    for (VehSection s : kVehSections) ReadSection(file, s, 4);
+    for (VehSection s : kVehSections)
+        ReadSection(file, s, 4);
     return true;
 }
 
@@ -202,7 +205,8 @@ std::string CVehData::RecordText(VehSection section, int record) const {
     const size_t count = VehRules(section).fields.size();
     std::vector<std::string> fields;
     fields.reserve(count);
-    for (size_t f = 0; f < count; ++f) fields.push_back(TrimWhite(Get(section, record, f)));
+    for (size_t f = 0; f < count; ++f)
+        fields.push_back(TrimWhite(Get(section, record, f)));
     return JoinRecord(fields) + "\n";
 }
 
@@ -222,13 +226,14 @@ bool CVehData::WriteQx5(const std::string& path) {
                     m_vehicles.At(slot, f) = rules.fields[f].defaultValue;
     }
 
-    std::string out = Qx5Header(std::string(kVehicleSource) +
-                                std::string(m_curveCheck.HasResults() ? kCurveCheckDone
-                                                                      : kNoCurveCheck));
+    std::string out =
+        Qx5Header(std::string(kVehicleSource) +
+                  std::string(m_curveCheck.HasResults() ? kCurveCheckDone : kNoCurveCheck));
     auto section = [&](VehSection s, bool present, int records) {
         if (!present) return;
         out += MarkerLine(VehRules(s).section) + "\n";
-        for (int n = 1; n <= records; ++n) out += RecordText(s, n);
+        for (int n = 1; n <= records; ++n)
+            out += RecordText(s, n);
     };
     section(VehSection::Test, HasTestData(), 1);
     section(VehSection::Vehicle, writesVehicles, vehicles);
@@ -262,7 +267,8 @@ bool CVehData::WriteReport(const std::string& path) const {
         const std::string_view heading = Layout(s).heading;
         out += MarkerLine(rules.section) + "\n";
         for (int n = 1; n <= ReportRecordCount(s); ++n) {
-            if (!heading.empty()) out += "----- " + std::string(heading) + IntToText(n) + " -----\n";
+            if (!heading.empty())
+                out += "----- " + std::string(heading) + IntToText(n) + " -----\n";
             for (size_t f : fields)
                 out += std::string(rules.fields[f].reportLabel) + "\t" + Get(s, n, f) + "\n";
         }

@@ -62,7 +62,8 @@ bool CVehData::ImportQx3(const std::string& path, int group) {
             if (column.field >= 0)
                 Set(section, record, static_cast<size_t>(column.field),
                     CVehGroupLayout::Cut(line, column));
-        for (const auto& fixed : layout.FixedValues()) Set(section, record, fixed.field, fixed.value);
+        for (const auto& fixed : layout.FixedValues())
+            Set(section, record, fixed.field, fixed.value);
         ++imported;
         if (section == VehSection::Test || section == VehSection::Barrier) break;
     }

@@ -5,7 +5,7 @@ namespace vantor {
 
 // Layout of the QX3 ".gr1" file.
 class CVehGR1 : public CVehGroupLayout {
-public:
+  public:
     CVehGR1();
 };
 

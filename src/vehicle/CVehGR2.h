@@ -5,7 +5,7 @@ namespace vantor {
 
 // Layout of the QX3 ".gr2" file.
 class CVehGR2 : public CVehGroupLayout {
-public:
+  public:
     CVehGR2();
 };
 

@@ -5,7 +5,7 @@ namespace vantor {
 
 // Layout of the QX3 ".gr3" file.
 class CVehGR3 : public CVehGroupLayout {
-public:
+  public:
     CVehGR3();
 };
 

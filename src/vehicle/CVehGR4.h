@@ -5,7 +5,7 @@ namespace vantor {
 
 // Layout of the QX3 ".gr4" file.
 class CVehGR4 : public CVehGroupLayout {
-public:
+  public:
     CVehGR4();
 };
 

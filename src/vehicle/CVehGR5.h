@@ -5,7 +5,7 @@ namespace vantor {
 
 // Layout of the QX3 ".gr5" file.
 class CVehGR5 : public CVehGroupLayout {
-public:
+  public:
     CVehGR5();
 };
 

@@ -16,7 +16,7 @@ struct Qx3Column {
 };
 
 class CVehGroupLayout {
-public:
+  public:
     virtual ~CVehGroupLayout() = default;
 
     int Group() const { return group_; }
@@ -36,7 +36,7 @@ public:
         return std::string(line.substr(column.start, column.width));
     }
 
-protected:
+  protected:
     CVehGroupLayout(int group, VehSection section, size_t length)
         : group_(group), section_(section), length_(length) {}
     // Appends a column right after the previous one.
@@ -46,11 +46,12 @@ protected:
     }
     void AddSkipped(size_t width) { Add(width, -1); }
     void AddRun(size_t count, size_t width, size_t firstField) {
-        for (size_t k = 0; k < count; ++k) Add(width, static_cast<int>(firstField + k));
+        for (size_t k = 0; k < count; ++k)
+            Add(width, static_cast<int>(firstField + k));
     }
     void Fix(size_t field, std::string_view value) { fixed_.push_back({field, value}); }
 
-private:
+  private:
     int group_;
     VehSection section_;
     size_t length_;

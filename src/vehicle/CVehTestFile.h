@@ -12,7 +12,7 @@ inline constexpr std::string_view kNoIntrusionFileMessage =
     "Illegal data found. No intrusion file output.";
 
 class CVehTestFile : public TestFileType {
-public:
+  public:
     // ".qx5" clears the test, reads it and its ".hs5" and ".ip5" side files;
     // ".qx4" clears and reads; ".gr1" to ".gr5" import into the current test.
     // A QX5 or QX4 file that cannot be read leaves the previous test as it was.
@@ -32,7 +32,7 @@ public:
     CVehData& Data() { return m_data; }
     const CVehData& Data() const { return m_data; }
 
-private:
+  private:
     bool ReplaceWith(const std::string& path, bool (CVehData::*read)(const std::string&));
 
     CVehData m_data;

@@ -10,27 +10,45 @@ constexpr double kAnyLength = 1e9;
 
 constexpr FieldRule Text(std::string_view label, std::string_view screen, double maxLength,
                          std::string_view hint = {}, double minLength = 0) {
-    return {.reportLabel = label, .screenLabel = screen, .kind = FieldKind::Text,
-            .min = minLength, .max = maxLength, .hint = hint};
+    return {.reportLabel = label,
+            .screenLabel = screen,
+            .kind = FieldKind::Text,
+            .min = minLength,
+            .max = maxLength,
+            .hint = hint};
 }
 constexpr FieldRule Int(std::string_view label, std::string_view screen, double min, double max,
                         std::string_view hint = {}) {
-    return {.reportLabel = label, .screenLabel = screen, .kind = FieldKind::Integer, .min = min,
-            .max = max, .hint = hint};
+    return {.reportLabel = label,
+            .screenLabel = screen,
+            .kind = FieldKind::Integer,
+            .min = min,
+            .max = max,
+            .hint = hint};
 }
 constexpr FieldRule Real(std::string_view label, std::string_view screen, double min, double max,
                          std::string_view hint = {}) {
-    return {.reportLabel = label, .screenLabel = screen, .kind = FieldKind::Real, .min = min,
-            .max = max, .hint = hint};
+    return {.reportLabel = label,
+            .screenLabel = screen,
+            .kind = FieldKind::Real,
+            .min = min,
+            .max = max,
+            .hint = hint};
 }
 constexpr FieldRule Code(std::string_view label, std::string_view screen, std::string_view code,
                          std::string_view defaultValue = {},
                          std::string_view refWord = kVehRefWord) {
-    return {.reportLabel = label, .screenLabel = screen, .kind = FieldKind::Code,
-            .codeName = code, .refWord = refWord, .defaultValue = defaultValue};
+    return {.reportLabel = label,
+            .screenLabel = screen,
+            .kind = FieldKind::Code,
+            .codeName = code,
+            .refWord = refWord,
+            .defaultValue = defaultValue};
 }
 constexpr FieldRule Date(std::string_view label, std::string_view screen) {
-    return {.reportLabel = label, .screenLabel = screen, .kind = FieldKind::Date,
+    return {.reportLabel = label,
+            .screenLabel = screen,
+            .kind = FieldKind::Date,
             .hint = "Date (dd/MMM/yyyy)"};
 }
 constexpr FieldRule VehicleNumber(std::string_view screen) {
@@ -39,8 +57,11 @@ constexpr FieldRule VehicleNumber(std::string_view screen) {
 }
 
 constexpr FieldRule kTest[] = {
-    {.reportLabel = "Version Number:", .screenLabel = "Version Number", .kind = FieldKind::Text,
-     .max = 2, .defaultValue = "V5"},
+    {.reportLabel = "Version Number:",
+     .screenLabel = "Version Number",
+     .kind = FieldKind::Text,
+     .max = 2,
+     .defaultValue = "V5"},
     Text("Test Title:", "Title", 70),
     Text("Test Objectives:", "Test Objectives", 70),
     Date("Test Date:", "Test Date"),
@@ -58,22 +79,26 @@ constexpr FieldRule kTest[] = {
     Int("Impact Angle:", "Impact Angle", 0, 359, "degrees (0, 359) "),
     Int("Offset Distance:", "Offset Distance", -9999, 9999, "mm (-9999->9999)"),
     Int("Side Impact Point:", "Side Impact Point", -9999, 9999, "mm (-9999->9999)"),
-    {.reportLabel = "Total Number of Curves:", .screenLabel = "Total Number of Curves",
-     .kind = FieldKind::ReadOnly, .hint = "Determined by the No of INST records",
+    {.reportLabel = "Total Number of Curves:",
+     .screenLabel = "Total Number of Curves",
+     .kind = FieldKind::ReadOnly,
+     .hint = "Determined by the No of INST records",
      .defaultValue = "0"},
     Text("Test Comments:", "Test Comments", 70),
 };
 static_assert(std::size(kTest) == kTestFieldCount);
 
 constexpr std::array<std::string_view, 21> kBxLabels = {
-    "BX1:",  "BX2:",  "BX3:",  "BX4:",  "BX5:",  "BX6:",  "BX7:",  "BX8:",  "BX9:",  "BX10:", "BX11:",
-    "BX12:", "BX13:", "BX14:", "BX15:", "BX16:", "BX17:", "BX18:", "BX19:", "BX20:", "BX21:"};
+    "BX1:",  "BX2:",  "BX3:",  "BX4:",  "BX5:",  "BX6:",  "BX7:",
+    "BX8:",  "BX9:",  "BX10:", "BX11:", "BX12:", "BX13:", "BX14:",
+    "BX15:", "BX16:", "BX17:", "BX18:", "BX19:", "BX20:", "BX21:"};
 constexpr std::array<std::string_view, 21> kBxScreen = {
     "Bx1",  "Bx2",  "Bx3",  "Bx4",  "Bx5",  "Bx6",  "Bx7",  "Bx8",  "Bx9",  "Bx10", "Bx11",
     "Bx12", "Bx13", "Bx14", "Bx15", "Bx16", "Bx17", "Bx18", "Bx19", "Bx20", "Bx21"};
 constexpr std::array<std::string_view, 21> kAxLabels = {
-    "AX1:",  "AX2:",  "AX3:",  "AX4:",  "AX5:",  "AX6:",  "AX7:",  "AX8:",  "AX9:",  "AX10:", "AX11:",
-    "AX12:", "AX13:", "AX14:", "AX15:", "AX16:", "AX17:", "AX18:", "AX19:", "AX20:", "AX21:"};
+    "AX1:",  "AX2:",  "AX3:",  "AX4:",  "AX5:",  "AX6:",  "AX7:",
+    "AX8:",  "AX9:",  "AX10:", "AX11:", "AX12:", "AX13:", "AX14:",
+    "AX15:", "AX16:", "AX17:", "AX18:", "AX19:", "AX20:", "AX21:"};
 constexpr std::array<std::string_view, 21> kAxScreen = {
     "Ax1",  "Ax2",  "Ax3",  "Ax4",  "Ax5",  "Ax6",  "Ax7",  "Ax8",  "Ax9",  "Ax10", "Ax11",
     "Ax12", "Ax13", "Ax14", "Ax15", "Ax16", "Ax17", "Ax18", "Ax19", "Ax20", "Ax21"};
@@ -86,14 +111,16 @@ constexpr std::array<std::string_view, 6> kDpdScreen = {"DPD1", "DPD2", "DPD3",
 constexpr std::array<FieldRule, kVehFieldCount> MakeVehicleRules() {
     std::array<FieldRule, kVehFieldCount> r{};
     size_t i = 0;
-    r[i++] = {.screenLabel = "Test Vehicle Number", .kind = FieldKind::Integer, .min = 1,
-              .max = 2, .emptyAllowed = false};
+    r[i++] = {.screenLabel = "Test Vehicle Number",
+              .kind = FieldKind::Integer,
+              .min = 1,
+              .max = 2,
+              .emptyAllowed = false};
     r[i++] = Code("Make:", "Vehicle Make", "MAKE");
     r[i++] = Code("Model:", "Vehicle Model", "MODEL");
     r[i++] = Int("Model Year:", "Vehicle Model Year", 1900, 9999, "1900 to 9999");
     r[i++] = Text("KORVA Number:", "KORVA Number", 9,
-                  "9 chars: 1st - purchasing office; 2nd-5th - year; 6th-9th manufacturer code",
-                  6);
+                  "9 chars: 1st - purchasing office; 2nd-5th - year; 6th-9th manufacturer code", 6);
     r[i++] = Code("Body Type:", "Body Type", "BODY", "NA");
     r[i++] = Text("Manufacturer VIN:", "Manufacturer VIN", 17);
     r[i++] = Code("Engine Type:", "Engine Type", "ENGINE", "NAPP");
@@ -110,10 +137,10 @@ constexpr std::array<FieldRule, kVehFieldCount> MakeVehicleRules() {
                   "Steering Column Shear Capsule Separation", "STRSEP", "NA");
     r[i++] = Code("Steering Column Collapse Mechanism:", "Steering Column Collapse Mechanism",
                   "COLMEC", "NAP");
-    r[i++] = Code("Vehicle Modification Indicator:", "Vehicle Modification Indicator", "MODIND",
-                  "U");
-    r[i++] = Text("Description of Vehicle Modification:", "Description of Vehicle Modification",
-                  70);
+    r[i++] =
+        Code("Vehicle Modification Indicator:", "Vehicle Modification Indicator", "MODIND", "U");
+    r[i++] =
+        Text("Description of Vehicle Modification:", "Description of Vehicle Modification", 70);
     for (size_t k = 0; k < kBxLabels.size(); ++k)
         r[i++] = Int(kBxLabels[k], kBxScreen[k], 0, 9999, "0->9999");
     r[i++] = Real("Vehicle Speed:", "Vehicle Speed", 0, 999.99, "km/hr (000.00->999.99)");
@@ -132,10 +159,10 @@ constexpr std::array<FieldRule, kVehFieldCount> MakeVehicleRules() {
     r[i++] = Int("Maximum Crush Distance:", "Maximum Crush Distance", 0, 9999, "mm (0->9999)");
     for (size_t k = 0; k < kAxLabels.size(); ++k)
         r[i++] = Int(kAxLabels[k], kAxScreen[k], 0, 9999, "0->9999");
-    r[i++] = Int("Angle of Moving Test Cart:", "Angle of Moving Test Cart", 0, 359,
-                 "degrees (0->359)");
-    r[i++] = Int("Vehicle Orientation on Moving Cart:", "Vehicle Orientation on Moving Cart", 0,
-                 90, "degrees (0-90)");
+    r[i++] =
+        Int("Angle of Moving Test Cart:", "Angle of Moving Test Cart", 0, 359, "degrees (0->359)");
+    r[i++] = Int("Vehicle Orientation on Moving Cart:", "Vehicle Orientation on Moving Cart", 0, 90,
+                 "degrees (0-90)");
     r[i++] = Text("Vehicle Comments:", "Vehicle Comments", 70);
     return r;
 }
@@ -147,8 +174,11 @@ static_assert(kVehicle[kVehAx21].reportLabel == "AX21:");
 static_assert(kVehicle[kVehComments].reportLabel == "Vehicle Comments:");
 
 constexpr FieldRule kBarrier[] = {
-    {.reportLabel = "Barrier Rigidity:", .screenLabel = "Deformable / Rigid",
-     .kind = FieldKind::Upper, .min = 1, .max = 1},
+    {.reportLabel = "Barrier Rigidity:",
+     .screenLabel = "Deformable / Rigid",
+     .kind = FieldKind::Upper,
+     .min = 1,
+     .max = 1},
     Code("Barrier Shape:", "Barrier Shape", "BARSHP"),
     Int("Contact Angle:", "Contact Angle", 0, 90, "Degrees (0->90)"),
     Int("Pole Diameter:", "Pole Diameter", 0, 9999, "mm (0->9999)"),
@@ -195,12 +225,12 @@ constexpr FieldRule kOccupant[] = {
     Code("First Contact Region for Legs:", "First Leg Contact Region", "CNTRL1"),
     Code("Second Contact Region for Legs:", "Second Leg Contact Region", "CNTRL2"),
     Int("Head Injury Criterion:", "Head Injury Criterion", 0, 9999, "0->9999"),
-    Real("HIC Time Interval (lower boundary):", "HIC Time Interval (lower boundary)", 0,
-         999999.99, "ms (000000.00->999999.99)"),
-    Real("HIC Time Interval (upper boundary):", "HIC Time Interval (upper boundary)", 0,
-         999999.99, "ms (000000.00->999999.99)"),
-    Real("Peak Acceleration of Thorax Region:", "Peak Acceleration of Thorax Region", 0,
-         99999.99, "Acceleration (g, 00000.00->99999.99)"),
+    Real("HIC Time Interval (lower boundary):", "HIC Time Interval (lower boundary)", 0, 999999.99,
+         "ms (000000.00->999999.99)"),
+    Real("HIC Time Interval (upper boundary):", "HIC Time Interval (upper boundary)", 0, 999999.99,
+         "ms (000000.00->999999.99)"),
+    Real("Peak Acceleration of Thorax Region:", "Peak Acceleration of Thorax Region", 0, 99999.99,
+         "Acceleration (g, 00000.00->99999.99)"),
     Int("Left Femur Peak Load:", "Left Femur ( <0 ):", -99999, 0, "newtons (-99999->0)"),
     Int("Right Femur Peak Load:", "Right Femur ( <0 ):", -99999, 0, "newtons (-99999->0)"),
     Int("Chest Severity Index:", "Chest Severity Index", 0, 9999, "0->9999"),
@@ -220,8 +250,10 @@ constexpr FieldRule kRestraint[] = {
     Code("Restraint Type:", "Restraint Type", "RSTTYP"),
     Code("Restraint Mount:", "Restraint Mount", "RSTMNT"),
     {.reportLabel = "Inflator/Belt Pretensioner Deployment:",
-     .screenLabel = "Inflator/Belt Pretensioner Deployment", .kind = FieldKind::Code,
-     .hint = "DEPLOY='NA'only if resttrain type is a belt", .codeName = "DEPLOY",
+     .screenLabel = "Inflator/Belt Pretensioner Deployment",
+     .kind = FieldKind::Code,
+     .hint = "DEPLOY='NA'only if resttrain type is a belt",
+     .codeName = "DEPLOY",
      .refWord = kVehRefWord},
     Text("Restraint Comments:", "Restraint Comments", 70),
 };
@@ -266,8 +298,11 @@ constexpr FieldRule Intrusion(std::string_view label, std::string_view screen) {
 constexpr FieldRule kIntrusion[] = {
     {.screenLabel = "Intrusion Number Index", .kind = FieldKind::ReadOnly},
     Int("Vehicle number:", "Vehicle Number", 0, 2, kVehicleNumberHint),
-    {.reportLabel = "Intrusion point number:", .screenLabel = "Intrusion Point Number",
-     .kind = FieldKind::Code, .hint = "determined by intrusion point", .codeName = "VEHIP",
+    {.reportLabel = "Intrusion point number:",
+     .screenLabel = "Intrusion Point Number",
+     .kind = FieldKind::Code,
+     .hint = "determined by intrusion point",
+     .codeName = "VEHIP",
      .refWord = kIntrusionRefWord},
     Text("Intrusion point location:", "Intrusion Location", kAnyLength,
          "determined by intrusion point"),
@@ -301,9 +336,17 @@ RecordRules VehRules(VehSection section) {
     return {"TEST", kTest};
 }
 
-RecordRules CameraRules() { return {"HSVD", kCamera}; }
-const FieldRule& CameraReferenceRule() { return kCameraReference; }
-RecordRules IntrusionRules() { return {"INTRUSION", kIntrusion}; }
-const FieldRule& IntrusionReferenceRule() { return kIntrusionReference; }
+RecordRules CameraRules() {
+    return {"HSVD", kCamera};
+}
+const FieldRule& CameraReferenceRule() {
+    return kCameraReference;
+}
+RecordRules IntrusionRules() {
+    return {"INTRUSION", kIntrusion};
+}
+const FieldRule& IntrusionReferenceRule() {
+    return kIntrusionReference;
+}
 
 }  // namespace vantor

@@ -36,9 +36,9 @@ constexpr std::string_view kDroAxes[] = {"WA", "LO", "LA", "VA", "RR", "PR", "YR
 struct AxisUnit {
     std::string_view axis, units;
 };
-constexpr AxisUnit kFcwLdwUnits[] = {{"FG", "BLN"}, {"HY", "FET"}, {"LD", "FET"}, {"LL", "FET"},
-                                     {"LV", "MPH"}, {"PS", "MPH"}, {"SS", "MPH"}, {"PD", "G'S"},
-                                     {"YW", "DPS"}};
+constexpr AxisUnit kFcwLdwUnits[] = {{"FG", "BLN"}, {"HY", "FET"}, {"LD", "FET"},
+                                     {"LL", "FET"}, {"LV", "MPH"}, {"PS", "MPH"},
+                                     {"SS", "MPH"}, {"PD", "G'S"}, {"YW", "DPS"}};
 constexpr AxisUnit kDroUnits[] = {{"LA", "G'S"}, {"LO", "G'S"}, {"VA", "G'S"}, {"LH", "INS"},
                                   {"RH", "INS"}, {"PR", "DPS"}, {"RR", "DPS"}, {"YR", "DPS"},
                                   {"RA", "DEG"}, {"WA", "DEG"}, {"SS", "MPH"}};
@@ -46,8 +46,7 @@ constexpr AxisUnit kDroUnits[] = {{"LA", "G'S"}, {"LO", "G'S"}, {"VA", "G'S"}, {
 // Sensor locations the crash-avoidance configurations add to the occupants'.
 constexpr std::string_view kFcwLocations[] = {"T1", "T2", "T3"};
 constexpr std::string_view kLdwLocations[] = {"DL", "DR", "SL", "SR", "BL", "BR"};
-constexpr std::string_view kDroLocations[] = {"T1", "T2", "T3", "DL", "DR",
-                                              "SL", "SR", "BL", "BR"};
+constexpr std::string_view kDroLocations[] = {"T1", "T2", "T3", "DL", "DR", "SL", "SR", "BL", "BR"};
 
 std::span<const std::string_view> ConfigurationLocations(std::string_view config) {
     if (config == "FCW") return kFcwLocations;
@@ -63,7 +62,7 @@ std::string Configuration(const CVehData& data) {
 // Checks the records of one kind with a copy of its rules that the caller
 // may adjust per test.
 class SectionCheck {
-public:
+  public:
     SectionCheck(RecordRules rules, std::vector<FieldIssue>& out)
         : section_(rules.section), rules_(rules.fields.begin(), rules.fields.end()), out_(out) {}
 
@@ -76,7 +75,7 @@ public:
                         std::string(value), std::move(reason)});
     }
 
-private:
+  private:
     std::string_view section_;
     std::vector<FieldRule> rules_;
     std::vector<FieldIssue>& out_;
@@ -85,7 +84,8 @@ private:
 std::vector<std::string> Values(const CVehData& data, VehSection section, int record) {
     const size_t count = VehRules(section).fields.size();
     std::vector<std::string> values;
-    for (size_t f = 0; f < count; ++f) values.push_back(data.Get(section, record, f));
+    for (size_t f = 0; f < count; ++f)
+        values.push_back(data.Get(section, record, f));
     return values;
 }
 
@@ -174,7 +174,8 @@ LocationChoices SensorLocationChoices(const CVehData& data) {
     const std::string config = Configuration(data);
     const auto extra = ConfigurationLocations(config);
     if (choices.codes.empty() && extra.empty()) choices.message = kSensorLocationMessage;
-    for (std::string_view code : extra) choices.codes.emplace_back(code);
+    for (std::string_view code : extra)
+        choices.codes.emplace_back(code);
     for (std::string_view code : {"OT", "NA"})
         if (!Contains(choices.codes, code)) choices.codes.emplace_back(code);
     return choices;
@@ -230,7 +231,8 @@ void CheckVehTest(const CVehData& data, CodeLookup* codes, std::vector<FieldIssu
     }
 
     SectionCheck occupant(VehRules(VehSection::Occupant), out);
-    occupant.Rule(kOccVehicleNumber) = VehicleNumberRule(occupant.Rule(kOccVehicleNumber), vehicles);
+    occupant.Rule(kOccVehicleNumber) =
+        VehicleNumberRule(occupant.Rule(kOccVehicleNumber), vehicles);
     for (int n = 1; n <= data.OccupantCount(); ++n)
         occupant.Record(n, Values(data, VehSection::Occupant, n), codes);
 
@@ -247,8 +249,7 @@ void CheckVehTest(const CVehData& data, CodeLookup* codes, std::vector<FieldIssu
         const std::string type = TrimWhite(values[kRstType]);
         const std::string deployment = TrimWhite(values[kRstDeployment]);
         if (!DeploymentAllowed(type, deployment))
-            restraint.Issue(n, kRstDeployment, deployment,
-                            "must be NA for the belt type " + type);
+            restraint.Issue(n, kRstDeployment, deployment, "must be NA for the belt type " + type);
     }
 
     CheckInstrumentation(data, vehicles, codes, out);
@@ -258,12 +259,12 @@ void CheckVehTest(const CVehData& data, CodeLookup* codes, std::vector<FieldIssu
     CheckIntrusion(data.m_intrusion, vehicles, codes, out);
 }
 
-void CheckCameras(const CHighSpeedVideoData& video, CodeLookup* codes,
-                  std::vector<FieldIssue>& out, bool withReference) {
+void CheckCameras(const CHighSpeedVideoData& video, CodeLookup* codes, std::vector<FieldIssue>& out,
+                  bool withReference) {
     if (!video.HasCameraRecords()) return;
     if (withReference)
         CheckRecord({"HSVD", {&CameraReferenceRule(), 1}}, 1, {video.m_testReferenceNumber}, codes,
-                out);
+                    out);
     SectionCheck camera(CameraRules(), out);
     for (int n = 1; n <= video.CameraCount(); ++n)
         camera.Record(n, video.m_cameras.Record(n), codes);
@@ -272,8 +273,8 @@ void CheckCameras(const CHighSpeedVideoData& video, CodeLookup* codes,
 void CheckIntrusion(const CIntrusionData& intrusion, int vehicleCount, CodeLookup* codes,
                     std::vector<FieldIssue>& out) {
     if (!intrusion.HasRecords()) return;
-    CheckRecord({"INTRUSION", {&IntrusionReferenceRule(), 1}}, 1,
-                {intrusion.m_testReferenceNumber}, codes, out);
+    CheckRecord({"INTRUSION", {&IntrusionReferenceRule(), 1}}, 1, {intrusion.m_testReferenceNumber},
+                codes, out);
     SectionCheck point(IntrusionRules(), out);
     point.Rule(CIntrusionData::kVehicleNumber) =
         VehicleNumberRule(point.Rule(CIntrusionData::kVehicleNumber), vehicleCount);

@@ -62,8 +62,8 @@ bool FillPoleVehicle(CVehData& data);
 // checked only with a lookup.
 void CheckVehTest(const CVehData& data, CodeLookup* codes, std::vector<FieldIssue>& out);
 // The side-file records alone, as a save checks them before writing them.
-void CheckCameras(const CHighSpeedVideoData& video, CodeLookup* codes,
-                  std::vector<FieldIssue>& out, bool withReference = true);
+void CheckCameras(const CHighSpeedVideoData& video, CodeLookup* codes, std::vector<FieldIssue>& out,
+                  bool withReference = true);
 void CheckIntrusion(const CIntrusionData& intrusion, int vehicleCount, CodeLookup* codes,
                     std::vector<FieldIssue>& out);
 

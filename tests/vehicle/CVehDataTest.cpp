@@ -19,20 +19,22 @@ using test::WriteBytes;
 // A record line of `pipes` + 1 fields, all `value` except the first.
 std::string Line(const std::string& first, int pipes, const std::string& value = "x") {
     std::string line = first;
-    for (int i = 0; i < pipes; ++i) line += "|" + value;
+    for (int i = 0; i < pipes; ++i)
+        line += "|" + value;
     return line;
 }
 
 std::string Blanks(int count) {
     std::string out;
-    for (int i = 0; i < count; ++i) out += " |";
+    for (int i = 0; i < count; ++i)
+        out += " |";
     return out;
 }
 
 const std::string kTestLine = "V5|T| | | | | | |VTB| | | |DDA|UMB| | | | | |c";
 
 class VehFilesTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override { ::setenv("SOURCE_DATE_EPOCH", "1236384000", 1); }
     std::string Write(const std::string& name, const std::string& text) {
         WriteBytes(dir.Path(name), text);
@@ -138,15 +140,13 @@ TEST_F(VehFilesTest, PresenceRulesDecideTheSections) {
         if (c.occupant) d.AddRecord(VehSection::Occupant);
         ASSERT_TRUE(d.WriteQx5(dir.Path("p.qx5")));
         const std::string qx5 = ReadBytes(dir.Path("p.qx5"));
-        EXPECT_EQ(qx5.find("----- BARRIER -----") != std::string::npos, c.barrierWritten)
-            << c.name;
+        EXPECT_EQ(qx5.find("----- BARRIER -----") != std::string::npos, c.barrierWritten) << c.name;
         EXPECT_EQ(qx5.find("----- OCCUPANT -----") != std::string::npos, c.occupant) << c.name;
         EXPECT_EQ(qx5.find("----- VEHICLE -----"), std::string::npos) << c.name;
         EXPECT_EQ(qx5.find("----- INSTRUMENTATION -----"), std::string::npos) << c.name;
         ASSERT_TRUE(d.WriteReport(dir.Path("p.qxr")));
         const std::string qxr = ReadBytes(dir.Path("p.qxr"));
-        EXPECT_EQ(qxr.find("----- BARRIER -----") != std::string::npos, c.barrierWritten)
-            << c.name;
+        EXPECT_EQ(qxr.find("----- BARRIER -----") != std::string::npos, c.barrierWritten) << c.name;
         EXPECT_EQ(qxr.find("Occupant Number") != std::string::npos, c.occupant) << c.name;
     }
 }
@@ -158,6 +158,8 @@ TEST_F(VehFilesTest, TwoVehicleTestStoresTheCodedDefaults) {
     d.UpdateVehicleCount();
     d.Set(VehSection::Vehicle, 1, kVehMake, "12");
     d.Set(VehSection::Vehicle, 1, kVehEngineType, "GAS");
+    d.AddRecord(VehSection::Instrumentation);
+    d.Set(VehSection::Instrumentation, 1, kInstCalibrationDate, "01-jan-2008");
     ASSERT_TRUE(d.WriteQx5(dir.Path("v.qx5")));
     const std::string first = "1|12| | | |NA| |GAS| |NA|";
     const std::string second = "2| | | | |NA| |NAPP| |NA| | | | | | |NA|NAP|U|" + Blanks(25) +
@@ -165,29 +167,30 @@ TEST_F(VehFilesTest, TwoVehicleTestStoresTheCodedDefaults) {
     const std::string qx5 = ReadBytes(dir.Path("v.qx5"));
     EXPECT_NE(qx5.find("\r\n" + first), std::string::npos) << qx5;
     EXPECT_NE(qx5.find("|01/JAN/2017|"), std::string::npos);
-    EXPECT_NE(qx5.find("\r\n" + second + "----- END -----"), std::string::npos) << qx5;
+    EXPECT_NE(qx5.find("\r\n" + second + "----- INSTRUMENTATION -----"), std::string::npos) << qx5;
     EXPECT_EQ(d.Vehicle(1, kVehEngineType), "GAS");
     EXPECT_EQ(d.Vehicle(1, kVehCollapseMechanism), "NAP") << "the default stays in the test";
     EXPECT_EQ(d.Vehicle(2, kVehModificationIndicator), "U");
     EXPECT_EQ(d.Test(kTestDate), "01/JAN/2017");
+    EXPECT_EQ(d.Get(VehSection::Instrumentation, 1, kInstCalibrationDate), "01-JAN-2008");
+    EXPECT_NE(qx5.find("\r\n |1| | | | |SEC| | | |01-JAN-2008|"), std::string::npos) << qx5;
 }
 
 TEST_F(VehFilesTest, SectionsInAnyOrderWithComments) {
-    const std::string path = Write(
-        "o.qx5",
-        "----- INSTRUMENTATION -----\n"
-        "1|7|AC|01\n"
-        "# a note between curves|\n"
-        "1|3|AC|02\r\n"
-        "1|5|AC|03\n"
-        "\n"
-        "1|9|AC|04\n"
-        "----- TEST -----\n"
-        "# header comment\n"
-        "v5|Order| | | | | | |VTB| | | | | | | | | |9|\n"
-        "----- OCCUPANT -----\n"
-        "----- VEHICLE -----\n" +
-            Line("2", 80, "m") + "\n");
+    const std::string path = Write("o.qx5",
+                                   "----- INSTRUMENTATION -----\n"
+                                   "1|7|AC|01\n"
+                                   "# a note between curves|\n"
+                                   "1|3|AC|02\r\n"
+                                   "1|5|AC|03\n"
+                                   "\n"
+                                   "1|9|AC|04\n"
+                                   "----- TEST -----\n"
+                                   "# header comment\n"
+                                   "v5|Order| | | | | | |VTB| | | | | | | | | |9|\n"
+                                   "----- OCCUPANT -----\n"
+                                   "----- VEHICLE -----\n" +
+                                       Line("2", 80, "m") + "\n");
     CVehData d;
     ASSERT_TRUE(d.ReadQx5(path));
     EXPECT_EQ(d.Test(kTestVersion), "V5");
@@ -217,10 +220,11 @@ TEST_F(VehFilesTest, PipeCountMessagesNameTheLine) {
         std::string content;
         std::vector<std::string> texts;
     } cases[] = {
-        {"TEST short", "----- TEST -----\n" + Line("V5", 18) + "\n", {
-             "This QX5 file has 18 | characters in line 1 of the TEST section, should have 19"}},
-        {"VEHICLE with 79 pipes", "----- TEST -----\n" + kTestLine + "\n----- VEHICLE -----\n" +
-                                      Line("1", 79) + "\n",
+        {"TEST short",
+         "----- TEST -----\n" + Line("V5", 18) + "\n",
+         {"This QX5 file has 18 | characters in line 1 of the TEST section, should have 19"}},
+        {"VEHICLE with 79 pipes",
+         "----- TEST -----\n" + kTestLine + "\n----- VEHICLE -----\n" + Line("1", 79) + "\n",
          {}},
         {"second VEHICLE with 78 pipes",
          "----- TEST -----\n" + kTestLine + "\n----- VEHICLE -----\n" + Line("1", 80) + "\n" +
@@ -247,8 +251,8 @@ TEST_F(VehFilesTest, PipeCountMessagesNameTheLine) {
 TEST_F(VehFilesTest, LinesReadAnywayKeepTheirFields) {
     // A short line leaves the missing fields empty; surplus pipes go to the
     // last field.
-    const std::string path =
-        Write("s.qx5", "----- TEST -----\n" + kTestLine + "|extra|more\n----- RESTRAINT -----\n1|01|3\n");
+    const std::string path = Write(
+        "s.qx5", "----- TEST -----\n" + kTestLine + "|extra|more\n----- RESTRAINT -----\n1|01|3\n");
     CVehData d;
     ASSERT_TRUE(d.ReadQx5(path));
     EXPECT_EQ(d.Test(kTestComments), "c|extra|more");
@@ -257,10 +261,10 @@ TEST_F(VehFilesTest, LinesReadAnywayKeepTheirFields) {
 }
 
 TEST_F(VehFilesTest, ThirdVehicleLineIsIgnoredWithAMessage) {
-    const std::string path = Write("t.qx5", "----- TEST -----\n" + kTestLine +
-                                                "\n----- VEHICLE -----\n" + Line("1", 80, "a") +
-                                                "\n" + Line("2", 80, "b") + "\n" +
-                                                Line("3", 80, "c") + "\n" + Line("4", 80, "d"));
+    const std::string path =
+        Write("t.qx5", "----- TEST -----\n" + kTestLine + "\n----- VEHICLE -----\n" +
+                           Line("1", 80, "a") + "\n" + Line("2", 80, "b") + "\n" +
+                           Line("3", 80, "c") + "\n" + Line("4", 80, "d"));
     CVehData d;
     ASSERT_TRUE(d.ReadQx5(path));
     EXPECT_EQ(d.Vehicle(1, kVehMake), "a");
@@ -278,8 +282,7 @@ TEST_F(VehFilesTest, VehicleNumberOutsideTheSlotsCountsAsTheSlot) {
     ASSERT_TRUE(file.Load(path));
     EXPECT_EQ(file.Data().VehicleRecordCount, 1);
     ASSERT_TRUE(file.SaveReport(dir.Path("n.qxr")));
-    EXPECT_NE(ReadBytes(dir.Path("n.qxr")).find("----- VEHICLE NUMBER 1 -----"),
-              std::string::npos);
+    EXPECT_NE(ReadBytes(dir.Path("n.qxr")).find("----- VEHICLE NUMBER 1 -----"), std::string::npos);
 }
 
 TEST_F(VehFilesTest, FailedLoadKeepsThePreviousTest) {
@@ -292,10 +295,13 @@ TEST_F(VehFilesTest, FailedLoadKeepsThePreviousTest) {
     } cases[] = {
         {"no TEST section", Write("a.qx5", "----- VEHICLE -----\n" + Line("1", 80) + "\n"), {}},
         {"TEST section without a record",
-         Write("b.qx5", "----- TEST -----\n----- VEHICLE -----\n" + Line("1", 80) + "\n"), {}},
-        {"missing file", dir.Path("none.QX5"),
+         Write("b.qx5", "----- TEST -----\n----- VEHICLE -----\n" + Line("1", 80) + "\n"),
+         {}},
+        {"missing file",
+         dir.Path("none.QX5"),
          {"Can't open file " + dir.Path("none.QX5") + ", error = 2\n"}},
-        {"missing QX4 file", dir.Path("none.qx4"),
+        {"missing QX4 file",
+         dir.Path("none.qx4"),
          {"Can't open file " + dir.Path("none.qx4") + ", error = 2\n"}},
     };
     for (const auto& c : cases) {
@@ -360,9 +366,9 @@ TEST_F(VehFilesTest, Qx4ReaderShiftsTheLayouts) {
     messages.Clear();
     const std::string bad = Write("bad.qx4", "----- BARRIER -----\nD|FLA|10|0|bc\n");
     EXPECT_TRUE(d.ReadQx4(bad)) << "QX4 files read whatever they hold";
-    EXPECT_EQ(messages.Texts(), std::vector<std::string>{
-                                    "This QX4 file has 4 | characters  of the BARRIER section, "
-                                    "should have 5"});
+    EXPECT_EQ(messages.Texts(),
+              std::vector<std::string>{"This QX4 file has 4 | characters  of the BARRIER section, "
+                                       "should have 5"});
 }
 
 }  // namespace

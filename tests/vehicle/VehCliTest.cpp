@@ -1,0 +1,108 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "support/TestSupport.h"
+
+namespace vantor {
+namespace {
+
+using test::DataFile;
+using test::ReadBytes;
+
+class VehCliTest : public ::testing::Test {
+  protected:
+    void SetUp() override { ::setenv("SOURCE_DATE_EPOCH", "1236384000", 1); }
+
+    // Runs vantor-cli with the arguments; returns its exit status and keeps stderr.
+    int Run(const std::string& args) {
+        const std::string cmd =
+            std::string(VANTOR_CLI_PATH) + " " + args + " 2>" + dir.Path("stderr.txt");
+        int status = std::system(cmd.c_str());
+        err = ReadBytes(dir.Path("stderr.txt"));
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    std::string Write(const std::string& name, const std::string& text) {
+        test::WriteBytes(dir.Path(name), text);
+        return dir.Path(name);
+    }
+    bool Exists(const std::string& name) { return std::filesystem::exists(dir.Path(name)); }
+
+    test::TempDir dir;
+    std::string err;
+};
+
+TEST_F(VehCliTest, ConvertAndReportWriteTheSideFiles) {
+    ASSERT_EQ(
+        Run("convert --type vehicle -o " + dir.Path("out") + " " + DataFile("vehicle/full.qx5")), 0)
+        << err;
+    EXPECT_EQ(err, "");
+    for (const char* ext : {".qx5", ".hs5", ".ip5"})
+        EXPECT_EQ(ReadBytes(dir.Path(std::string("out") + ext)),
+                  ReadBytes(DataFile(std::string("vehicle/full") + ext)))
+            << ext;
+
+    ASSERT_EQ(
+        Run("report --type vehicle -o " + dir.Path("rep.txt") + " " + DataFile("vehicle/full.qx5")),
+        0)
+        << err;
+    EXPECT_EQ(ReadBytes(dir.Path("rep.txt.qxr")), ReadBytes(DataFile("vehicle/full.qxr")));
+    EXPECT_EQ(ReadBytes(dir.Path("rep.txt.hsr")), ReadBytes(DataFile("vehicle/full.hsr")));
+    EXPECT_EQ(ReadBytes(dir.Path("rep.txt.ipr")), ReadBytes(DataFile("vehicle/full.ipr")));
+}
+
+TEST_F(VehCliTest, ConvertUsesTheVehicleCountOfTheConfiguration) {
+    const std::string in = Write(
+        "vtv.qx5",
+        "----- TEST -----\nV5| | | | | | | |VTV| | | |DDA|UMB| | | | |0|\n----- VEHICLE -----\n"
+        "1|12" +
+            std::string(79, '|') + "\n");
+    ASSERT_EQ(Run("convert --type vehicle -o " + dir.Path("two.qx5") + " " + in), 0) << err;
+    const std::string out = ReadBytes(dir.Path("two.qx5"));
+    EXPECT_NE(out.find("\r\n1|12| | | |NA|"), std::string::npos) << out;
+    EXPECT_NE(out.find("\r\n2| | | | |NA|"), std::string::npos) << out;
+    EXPECT_FALSE(Exists("two.hs5"));
+    EXPECT_FALSE(Exists("two.ip5"));
+}
+
+TEST_F(VehCliTest, FailuresGiveStatusOneWithTheirMessages) {
+    // A camera out of range: the test is written, its side files are not.
+    const std::string in = Write("cam.qx5", ReadBytes(DataFile("vehicle/full.qx5")));
+    Write("cam.hs5", "----- HSVD -----\n1|R|20000|view|c\n----- END -----\n");
+    Write("cam.ip5", ReadBytes(DataFile("vehicle/full.ip5")));
+    EXPECT_EQ(Run("convert --type vehicle -o " + dir.Path("o.qx5") + " " + in), 1);
+    EXPECT_EQ(err, "Message: Illegal data found. No high-speed video file output.\n");
+    EXPECT_TRUE(Exists("o.qx5"));
+    EXPECT_FALSE(Exists("o.hs5"));
+    EXPECT_FALSE(Exists("o.ip5"));
+
+    // An intrusion point out of range: the ".hs5" file is written, the ".ip5" not.
+    Write("ip.qx5", ReadBytes(DataFile("vehicle/full.qx5")));
+    Write("ip.ip5", "----- INTRUSION -----\n1|P|L|10001|0|0|0|0|0|R\n");
+    EXPECT_EQ(Run("convert --type vehicle -o " + dir.Path("p.qx5") + " " + dir.Path("ip.qx5")), 1);
+    EXPECT_EQ(err, "Message: Illegal data found. No intrusion file output.\n");
+    EXPECT_TRUE(Exists("p.qx5"));
+    EXPECT_FALSE(Exists("p.ip5"));
+
+    const std::string bad = Write("bad.gr3", "too short\n");
+    EXPECT_EQ(Run("convert --type vehicle -o " + dir.Path("g.qx5") + " " + bad), 1);
+    EXPECT_EQ(err, "ERROR: " + bad + " is not in proper GR3 format.\n");
+}
+
+TEST_F(VehCliTest, InputsLoadInOrderIntoOneTest) {
+    // The group file's first column is not imported; rigidity is column 1.
+    const std::string line = std::string(" R") + "POL" + std::string(78, ' ');
+    Write("b.GR3", line + "\r\n");
+    ASSERT_EQ(Run("convert --type vehicle -o " + dir.Path("m.qx5") + " " +
+                  DataFile("vehicle/full.qx5") + " " + dir.Path("b.GR3")),
+              0)
+        << err;
+    const std::string out = ReadBytes(dir.Path("m.qx5"));
+    EXPECT_NE(out.find("----- BARRIER -----\r\nR|POL|"), std::string::npos) << out;
+    EXPECT_NE(out.find("\r\n2|2-2|2-3|"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace vantor
