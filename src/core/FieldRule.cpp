@@ -32,7 +32,8 @@ std::string FieldProblem(const FieldRule& rule, std::string_view raw, CodeLookup
             if (!IsIntegerNumber(value)) return "not an integer";
             errno = 0;
             long long v = std::strtoll(value.c_str(), nullptr, 10);
-            if (errno == ERANGE || v < rule.min || v > rule.max) return "out of range " + Range(rule);
+            if (errno == ERANGE || v < rule.min || v > rule.max)
+                return "out of range " + Range(rule);
             return {};
         }
         case FieldKind::Real: {
@@ -48,9 +49,9 @@ std::string FieldProblem(const FieldRule& rule, std::string_view raw, CodeLookup
             return {};
         }
         case FieldKind::Code:
-            if (codes && !codes->IsKnownCode(rule.CheckCode(), rule.refWord, value))
+            if (codes && !codes->IsKnownCode(rule.CheckCode(), rule.CheckRef(), value))
                 return "code not found in KORVADB_" + std::string(rule.CheckCode()) + " for " +
-                       std::string(rule.refWord);
+                       std::string(rule.CheckRef());
             return {};
         case FieldKind::ReadOnly:
             return {};
@@ -70,8 +71,8 @@ void CheckRecord(const RecordRules& rules, int record, const std::vector<std::st
         std::string value = i < values.size() ? values[i] : std::string();
         std::string reason = FieldProblem(rule, value, codes);
         if (!reason.empty())
-            out.push_back({std::string(rules.section), record, std::string(rule.reportLabel),
-                           value, reason});
+            out.push_back(
+                {std::string(rules.section), record, std::string(rule.reportLabel), value, reason});
     }
 }
 

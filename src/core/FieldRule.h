@@ -28,13 +28,18 @@ struct FieldRule {
     double min = 0;  // numeric kinds: smallest value; text kinds: shortest length
     double max = 0;  // numeric kinds: largest value; text kinds: longest length
     bool emptyAllowed = true;
-    std::string_view hint;       // tooltip text
-    std::string_view codeName;   // Code: the search window's code table
-    std::string_view refWord;    // Code: VEHDB, COMDB, BIODB, SWGDB, TCADB, INTRUSIONDB
+    std::string_view hint;      // tooltip text
+    std::string_view codeName;  // Code: the search window's code table
+    std::string_view refWord;   // Code: VEHDB, COMDB, BIODB, SWGDB, TCADB, INTRUSIONDB
     std::string_view defaultValue;
-    std::string_view checkCodeName;  // Code: table used by the check when it differs from the search
+    std::string_view
+        checkCodeName;  // Code: table used by the check when it differs from the search
+
+    // Code: reference word of the check when it differs from the search's.
+    std::string_view checkRefWord;
 
     std::string_view CheckCode() const { return checkCodeName.empty() ? codeName : checkCodeName; }
+    std::string_view CheckRef() const { return checkRefWord.empty() ? refWord : checkRefWord; }
 };
 
 struct RecordRules {
@@ -45,7 +50,7 @@ struct RecordRules {
 // Answers whether a code exists in its table for a reference word. The codes
 // database implements it.
 class CodeLookup {
-public:
+  public:
     virtual ~CodeLookup() = default;
     virtual bool IsKnownCode(std::string_view codeName, std::string_view refWord,
                              std::string_view code) = 0;

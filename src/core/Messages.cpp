@@ -20,9 +20,13 @@ void PrintBox(std::string_view text, std::string_view caption) {
 }
 }  // namespace
 
-IMessages& Messages() { return current ? *current : DefaultMessages(); }
+IMessages& Messages() {
+    return current ? *current : DefaultMessages();
+}
 
-void SetMessages(IMessages* messages) { current = messages; }
+void SetMessages(IMessages* messages) {
+    current = messages;
+}
 
 void StderrMessages::ShowError(std::string_view text, std::string_view caption) {
     PrintBox(text, caption);
@@ -53,13 +57,16 @@ void RecordingMessages::ScriptAnswers(std::initializer_list<bool> answers) {
 }
 std::vector<std::string> RecordingMessages::Texts() const {
     std::vector<std::string> texts;
-    for (const auto& m : messages_) texts.push_back(m.text);
+    for (const auto& m : messages_)
+        texts.push_back(m.text);
     return texts;
 }
 
 ScopedMessages::ScopedMessages(IMessages& messages) : previous_(current) {
     current = &messages;
 }
-ScopedMessages::~ScopedMessages() { current = previous_; }
+ScopedMessages::~ScopedMessages() {
+    current = previous_;
+}
 
 }  // namespace vantor

@@ -11,7 +11,7 @@ namespace vantor {
 enum class MessageKind { Error, Plain, Question };
 
 class IMessages {
-public:
+  public:
     virtual ~IMessages() = default;
     // Box with the error icon and the given caption.
     virtual void ShowError(std::string_view text, std::string_view caption) = 0;
@@ -40,7 +40,7 @@ inline bool AskYesNo(std::string_view text, std::string_view caption = "Warning"
 // Prints every box as "CAPTION: TEXT" ("Message" without a caption) and a
 // newline on stderr; answers every question Yes.
 class StderrMessages : public IMessages {
-public:
+  public:
     void ShowError(std::string_view text, std::string_view caption) override;
     void ShowPlain(std::string_view text, std::string_view caption) override;
     bool AskYesNo(std::string_view text, std::string_view caption) override;
@@ -56,7 +56,7 @@ struct RecordedMessage {
 // Records every box; answers questions from a script (Yes when it runs out,
 // unless a default answer is set).
 class RecordingMessages : public IMessages {
-public:
+  public:
     void ShowError(std::string_view text, std::string_view caption) override;
     void ShowPlain(std::string_view text, std::string_view caption) override;
     bool AskYesNo(std::string_view text, std::string_view caption) override;
@@ -67,7 +67,7 @@ public:
     std::vector<std::string> Texts() const;
     void Clear() { messages_.clear(); }
 
-private:
+  private:
     std::vector<RecordedMessage> messages_;
     std::deque<bool> answers_;
     bool defaultAnswer_ = true;
@@ -76,13 +76,13 @@ private:
 // Installs a messages layer for the lifetime of the guard, restoring the
 // previous one afterwards.
 class ScopedMessages {
-public:
+  public:
     explicit ScopedMessages(IMessages& messages);
     ~ScopedMessages();
     ScopedMessages(const ScopedMessages&) = delete;
     ScopedMessages& operator=(const ScopedMessages&) = delete;
 
-private:
+  private:
     IMessages* previous_;
 };
 

@@ -60,19 +60,24 @@ RecordLine& RecordLine::Field(std::string_view value) {
     return *this;
 }
 
-RecordLine& RecordLine::Field(long long value) { return Field(std::to_string(value)); }
+RecordLine& RecordLine::Field(long long value) {
+    return Field(std::to_string(value));
+}
 
 std::string RecordLine::Last(std::string_view value) {
     line_ += value;
     return std::move(line_);
 }
 
-std::string RecordLine::Last(long long value) { return Last(std::to_string(value)); }
+std::string RecordLine::Last(long long value) {
+    return Last(std::to_string(value));
+}
 
 std::string JoinRecord(const std::vector<std::string>& fields) {
     RecordLine line;
     if (fields.empty()) return {};
-    for (size_t i = 0; i + 1 < fields.size(); ++i) line.Field(fields[i]);
+    for (size_t i = 0; i + 1 < fields.size(); ++i)
+        line.Field(fields[i]);
     return line.Last(fields.back());
 }
 

@@ -26,14 +26,14 @@ std::string ReportHeader();
 // Builds one record line: every field but the last followed by '|', an empty
 // one written as " |"; the last field as it is.
 class RecordLine {
-public:
+  public:
     RecordLine& Field(std::string_view value);
     RecordLine& Field(long long value);
     // The last field: no pipe after it. Returns the finished line without '\n'.
     std::string Last(std::string_view value);
     std::string Last(long long value);
 
-private:
+  private:
     std::string line_;
 };
 std::string JoinRecord(const std::vector<std::string>& fields);

@@ -23,13 +23,15 @@ int RecordTable::Add() {
 
 void RecordTable::SetCount(int count) {
     if (count < 0) count = 0;
-    for (auto& column : columns_) column.resize(static_cast<size_t>(count) + 1);
+    for (auto& column : columns_)
+        column.resize(static_cast<size_t>(count) + 1);
     count_ = count;
 }
 
 void RecordTable::Delete(int record) {
     if (record < 1 || record > count_) return;
-    for (auto& column : columns_) column.erase(column.begin() + record);
+    for (auto& column : columns_)
+        column.erase(column.begin() + record);
     --count_;
 }
 
@@ -40,13 +42,15 @@ void RecordTable::CopyRecord(int from, int to) {
 }
 
 void RecordTable::Renumber(size_t column) {
-    for (int r = 1; r <= count_; ++r) At(r, column) = std::to_string(r);
+    for (int r = 1; r <= count_; ++r)
+        At(r, column) = std::to_string(r);
 }
 
 std::vector<std::string> RecordTable::Record(int record) const {
     std::vector<std::string> fields;
     fields.reserve(columns_.size());
-    for (size_t c = 0; c < columns_.size(); ++c) fields.push_back(At(record, c));
+    for (size_t c = 0; c < columns_.size(); ++c)
+        fields.push_back(At(record, c));
     return fields;
 }
 

@@ -8,7 +8,7 @@
 namespace vantor {
 
 class RecordTable {
-public:
+  public:
     explicit RecordTable(size_t columns = 0);
 
     size_t Columns() const { return columns_.size(); }
@@ -36,7 +36,7 @@ public:
     // The fields of one record, in column order.
     std::vector<std::string> Record(int record) const;
 
-private:
+  private:
     std::vector<std::vector<std::string>> columns_;
     int count_ = 0;
 };

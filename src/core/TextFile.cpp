@@ -71,7 +71,9 @@ int TextLines::FindMarker(std::string_view marker) const {
 }
 
 namespace {
-bool StartsWith(std::string_view s, std::string_view p) { return s.substr(0, p.size()) == p; }
+bool StartsWith(std::string_view s, std::string_view p) {
+    return s.substr(0, p.size()) == p;
+}
 }  // namespace
 
 std::optional<TextLine> TextLines::StrictSingle(std::string_view marker) const {
@@ -91,7 +93,8 @@ std::optional<std::vector<TextLine>> TextLines::StrictRepeated(std::string_view 
     };
     TextLine first = lineAt(i);
     if (first.text.empty()) return std::nullopt;
-    while (i < lines_.size() && StartsWith(lines_[i], "#")) ++i;
+    while (i < lines_.size() && StartsWith(lines_[i], "#"))
+        ++i;
     first = lineAt(i);
     if (first.text.find('|') == std::string::npos) return std::nullopt;
     std::vector<TextLine> records;
@@ -101,7 +104,8 @@ std::optional<std::vector<TextLine>> TextLines::StrictRepeated(std::string_view 
         records.push_back(line);
         if (i >= lines_.size()) break;  // the empty line at the end of the file
         ++i;
-        while (i < lines_.size() && StartsWith(lines_[i], "#")) ++i;
+        while (i < lines_.size() && StartsWith(lines_[i], "#"))
+            ++i;
     }
     return records;
 }

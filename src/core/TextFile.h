@@ -20,7 +20,7 @@ struct TextLine {
 };
 
 class TextLines {
-public:
+  public:
     // Reads the file; on failure shows the can't-open message when asked to.
     bool Load(const std::string& path, bool reportOpenFailure = true);
     void SetContent(std::string_view bytes);
@@ -47,7 +47,7 @@ public:
     // pipe or starts with '#', or the end of the file. Empty when absent.
     std::vector<TextLine> TolerantRecords(std::string_view marker) const;
 
-private:
+  private:
     std::optional<size_t> FirstRecordIndex(std::string_view marker) const;
     std::vector<std::string> lines_;
 };

@@ -14,8 +14,12 @@
 namespace vantor {
 
 namespace {
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsWhite(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+bool IsWhite(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f';
+}
 }  // namespace
 
 int CountPipes(std::string_view line) {
@@ -81,8 +85,8 @@ double RoundToDecimals(double x, int n) {
     if (!std::isfinite(x)) return x;
     double magnitude = std::fabs(x);
     if (magnitude < 1e-11) return 0.0;
-    static constexpr std::array<double, 10> kPowers = {1.0,    1e1,    1e2,    1e3,    1e4,
-                                                       1e5,    1e6,    1e7,    1e8,    1e9};
+    static constexpr std::array<double, 10> kPowers = {1.0, 1e1, 1e2, 1e3, 1e4,
+                                                       1e5, 1e6, 1e7, 1e8, 1e9};
     double p = (n >= 1 && n <= 9) ? kPowers[n] : std::pow(10.0, n);
     // floor on the double keeps half-away-from-zero rounding for magnitudes of
     // any size, where a cast to a 32-bit integer would overflow.
@@ -95,7 +99,9 @@ std::string FormatRounded(double x, int n) {
     return RealToText(RoundToDecimals(x, n));
 }
 
-std::string IntToText(long long value) { return std::to_string(value); }
+std::string IntToText(long long value) {
+    return std::to_string(value);
+}
 
 std::string RealToText(double value) {
     char buf[64];
@@ -143,7 +149,9 @@ void CollapseBlanks(std::string& text) {
     text = std::move(out);
 }
 
-void TrimBlanks(std::string& text) { text = TrimmedBlanks(text); }
+void TrimBlanks(std::string& text) {
+    text = TrimmedBlanks(text);
+}
 
 std::string TrimmedBlanks(std::string_view text) {
     size_t b = text.find_first_not_of(' ');
@@ -154,8 +162,10 @@ std::string TrimmedBlanks(std::string_view text) {
 
 std::string TrimWhite(std::string_view text) {
     size_t b = 0, e = text.size();
-    while (b < e && IsWhite(text[b])) ++b;
-    while (e > b && IsWhite(text[e - 1])) --e;
+    while (b < e && IsWhite(text[b]))
+        ++b;
+    while (e > b && IsWhite(text[e - 1]))
+        --e;
     return std::string(text.substr(b, e - b));
 }
 

@@ -6,7 +6,7 @@ namespace vantor {
 namespace {
 
 class FakeCodes : public CodeLookup {
-public:
+  public:
     bool IsKnownCode(std::string_view name, std::string_view ref, std::string_view code) override {
         asked = std::string(name) + "/" + std::string(ref);
         return code == "VTB";
@@ -16,8 +16,10 @@ public:
 
 TEST(FieldRuleTest, ProblemsByKind) {
     const FieldRule text{.reportLabel = "Title:", .kind = FieldKind::Text, .max = 5};
-    const FieldRule integer{.reportLabel = "Angle:", .kind = FieldKind::Integer, .min = 0, .max = 359};
-    const FieldRule mandatory{.kind = FieldKind::Integer, .min = 0, .max = 9, .emptyAllowed = false};
+    const FieldRule integer{
+        .reportLabel = "Angle:", .kind = FieldKind::Integer, .min = 0, .max = 359};
+    const FieldRule mandatory{
+        .kind = FieldKind::Integer, .min = 0, .max = 9, .emptyAllowed = false};
     const FieldRule real{.kind = FieldKind::Real, .min = 0, .max = 200};
     const FieldRule date{.kind = FieldKind::Date};
     const FieldRule code{.kind = FieldKind::Code, .codeName = "TSTCFN", .refWord = "VEHDB"};
@@ -50,8 +52,11 @@ TEST(FieldRuleTest, ProblemsByKind) {
 
 TEST(FieldRuleTest, CheckUsesTheCheckTableAndReportsRecords) {
     static const FieldRule fields[] = {
-        {.reportLabel = "Test Performer:", .kind = FieldKind::Code, .codeName = "TSTPRF",
-         .refWord = "TCADB", .checkCodeName = "TSTPRF2"},
+        {.reportLabel = "Test Performer:",
+         .kind = FieldKind::Code,
+         .codeName = "TSTPRF",
+         .refWord = "TCADB",
+         .checkCodeName = "TSTPRF2"},
         {.reportLabel = "Angle:", .kind = FieldKind::Integer, .min = 0, .max = 9},
     };
     RecordRules rules{"TEST", fields};

@@ -12,7 +12,8 @@ namespace {
 TEST(Qx5FormatTest, HeaderLinesUseSourceDateEpoch) {
     ::setenv("SOURCE_DATE_EPOCH", "1236384000", 1);  // 7 March 2009
     EXPECT_EQ(DateLine(), "# Date: <3/7/2009>");
-    EXPECT_EQ(Qx5Header(), "# Source: Vantor for Windows v5\n# Date: <3/7/2009>\n----- QX5 -----\n");
+    EXPECT_EQ(Qx5Header(),
+              "# Source: Vantor for Windows v5\n# Date: <3/7/2009>\n----- QX5 -----\n");
     EXPECT_EQ(ReportHeader(),
               "# Source: Vantor for Windows v5\n# Date: <3/7/2009>\n----- QX5 REPORT FILE -----\n");
     EXPECT_EQ(MarkerLine("OCCUPANT INJURY"), "----- OCCUPANT INJURY -----");
@@ -35,12 +36,28 @@ TEST(Qx5FormatTest, PipeCountMessages) {
     } cases[] = {
         {5, 19, 0, "TEST", {19}, false, nullptr},
         {5, 79, 4, "VEHICLE", {80, 79}, false, nullptr},
-        {5, 18, 0, "TEST", {19}, true,
+        {5,
+         18,
+         0,
+         "TEST",
+         {19},
+         true,
          "This QX5 file has 18 | characters  of the TEST section, should have 19"},
-        {4, 3, 12, "BARRIER", {5}, true,
+        {4,
+         3,
+         12,
+         "BARRIER",
+         {5},
+         true,
          "This QX4 file has 3 | characters in line 12 of the BARRIER section, should have 5"},
-        {5, 78, 7, "VEHICLE", {80, 79}, true,
-         "This QX5 file has 78 | characters in line 7 of the VEHICLE section, should have 80, or 79"},
+        {5,
+         78,
+         7,
+         "VEHICLE",
+         {80, 79},
+         true,
+         "This QX5 file has 78 | characters in line 7 of the VEHICLE section, should have 80, or "
+         "79"},
         {5, 1, 0, "TEST", {}, true, "No reference pipe number!"},
     };
     for (const auto& c : cases) {

@@ -72,7 +72,8 @@ TEST(TextFileTest, FailedSaveKeepsThePreviousFile) {
     EXPECT_EQ(messages.All()[1].text, "Can't open file " + path + ", error = 27\n");  // EFBIG
     // No temporary file is left behind.
     int entries = 0;
-    for (const auto& e : std::filesystem::directory_iterator(dir.Dir())) entries += e.is_regular_file();
+    for (const auto& e : std::filesystem::directory_iterator(dir.Dir()))
+        entries += e.is_regular_file();
     EXPECT_EQ(entries, 1);
 }
 

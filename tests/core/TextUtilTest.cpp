@@ -13,9 +13,15 @@ TEST(PipeFieldTest, CutsRecordLinesIntoTrimmedFields) {
         int field;
         const char* expected;
     } cases[] = {
-        {"a| |c", 0, "a"},       {"a| |c", 1, ""},         {"a| |c", 2, "c"},
-        {"|b|c", 0, ""},         {"no pipes", 0, "no pipes"}, {"x|  padded \t|y", 1, "padded"},
-        {"a|b", 2, ""},          {"a|b|", 2, ""},          {"a|b|c\r", 2, "c"},
+        {"a| |c", 0, "a"},
+        {"a| |c", 1, ""},
+        {"a| |c", 2, "c"},
+        {"|b|c", 0, ""},
+        {"no pipes", 0, "no pipes"},
+        {"x|  padded \t|y", 1, "padded"},
+        {"a|b", 2, ""},
+        {"a|b|", 2, ""},
+        {"a|b|c\r", 2, "c"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(GetPipeField(c.line, c.field, c.field + 1), c.expected)
@@ -31,11 +37,12 @@ TEST(NumberCheckTest, RealNumbers) {
         const char* text;
         bool ok;
     } cases[] = {
-        {"1.5E+03", true}, {"-.5", true},   {" 12 ", true}, {"0", true},     {"1.5e-", true},
-        {"1.5E3", false},  {"1..5", false}, {"+1", false},  {".", false},    {"", false},
+        {"1.5E+03", true}, {"-.5", true},   {" 12 ", true}, {"0", true},        {"1.5e-", true},
+        {"1.5E3", false},  {"1..5", false}, {"+1", false},  {".", false},       {"", false},
         {"-", false},      {"a", false},    {"1a", false},  {"1.5E+0x", false}, {"1.5E", false},
     };
-    for (const auto& c : cases) EXPECT_EQ(IsRealNumber(c.text), c.ok) << '"' << c.text << '"';
+    for (const auto& c : cases)
+        EXPECT_EQ(IsRealNumber(c.text), c.ok) << '"' << c.text << '"';
 }
 
 TEST(NumberCheckTest, IntegerNumbers) {
@@ -43,10 +50,11 @@ TEST(NumberCheckTest, IntegerNumbers) {
         const char* text;
         bool ok;
     } cases[] = {
-        {"0", true},   {"-12", true}, {"123", true}, {"", false},    {"-", false},
+        {"0", true},   {"-12", true}, {"123", true},  {"", false},   {"-", false},
         {" 1", false}, {"1 ", false}, {"1.0", false}, {"+1", false}, {"1-", false},
     };
-    for (const auto& c : cases) EXPECT_EQ(IsIntegerNumber(c.text), c.ok) << '"' << c.text << '"';
+    for (const auto& c : cases)
+        EXPECT_EQ(IsIntegerNumber(c.text), c.ok) << '"' << c.text << '"';
 }
 
 TEST(RoundingTest, HalfAwayFromZero) {
@@ -55,10 +63,18 @@ TEST(RoundingTest, HalfAwayFromZero) {
         int n;
         double expected;
     } cases[] = {
-        {-2.345, 2, -2.35}, {2.345, 2, 2.35},  {2.5, 0, 3.0},  {-2.5, 0, -3.0},
-        {1.23456, 3, 1.235}, {5e-12, 2, 0.0},   {-5e-12, 5, 0.0}, {0.125, 2, 0.13},
+        {-2.345, 2, -2.35},
+        {2.345, 2, 2.35},
+        {2.5, 0, 3.0},
+        {-2.5, 0, -3.0},
+        {1.23456, 3, 1.235},
+        {5e-12, 2, 0.0},
+        {-5e-12, 5, 0.0},
+        {0.125, 2, 0.13},
         // Beyond 2^31 after scaling: still rounded, not wrapped.
-        {3e9 + 0.6, 0, 3000000001.0}, {-123456789.126, 2, -123456789.13}, {1e300, 2, 1e300},
+        {3e9 + 0.6, 0, 3000000001.0},
+        {-123456789.126, 2, -123456789.13},
+        {1e300, 2, 1e300},
     };
     for (const auto& c : cases)
         EXPECT_DOUBLE_EQ(RoundToDecimals(c.x, c.n), c.expected) << c.x << " to " << c.n;
@@ -124,8 +140,8 @@ TEST(DateTest, ParsesAndNormalises) {
         const char* out;
         int year, month, day;
     } cases[] = {
-        {"7-jan-09", "07-JAN-2009", 2009, 1, 7},  {"5-MAR-5", "05-MAR-2005", 2005, 3, 5},
-        {"5-MAR-70", "05-MAR-1970", 1970, 3, 5},  {"29/Feb/2008", "29-FEB-2008", 2008, 2, 29},
+        {"7-jan-09", "07-JAN-2009", 2009, 1, 7},        {"5-MAR-5", "05-MAR-2005", 2005, 3, 5},
+        {"5-MAR-70", "05-MAR-1970", 1970, 3, 5},        {"29/Feb/2008", "29-FEB-2008", 2008, 2, 29},
         {" 31-dec-3000 ", "31-DEC-3000", 3000, 12, 31}, {"30-Apr-1999", "30-APR-1999", 1999, 4, 30},
     };
     test::MessageRecorder messages;
@@ -148,10 +164,14 @@ TEST(DateTest, ReportsEachReason) {
         const char* in;
         const char* reason;
     } cases[] = {
-        {"7/Jan/1969", "year range (1970 - 3000)"}, {"1-JAN-3001", "year range (1970 - 3000)"},
-        {"29-FEB-2009", "day range"},                {"31-APR-2009", "day range"},
-        {"0-JAN-2009", "day range"},                 {"7.JAN.2009", "separator"},
-        {"7-JAN/2009", "separator"},                 {"7-JNA-2009", "month range"},
+        {"7/Jan/1969", "year range (1970 - 3000)"},
+        {"1-JAN-3001", "year range (1970 - 3000)"},
+        {"29-FEB-2009", "day range"},
+        {"31-APR-2009", "day range"},
+        {"0-JAN-2009", "day range"},
+        {"7.JAN.2009", "separator"},
+        {"7-JAN/2009", "separator"},
+        {"7-JNA-2009", "month range"},
     };
     for (const auto& c : cases) {
         test::MessageRecorder messages;

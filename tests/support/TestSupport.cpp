@@ -41,6 +41,8 @@ std::string Crlf(const std::string& text) {
     return out;
 }
 
-std::string DataFile(const std::string& relative) { return std::string(VANTOR_TEST_DATA) + "/" + relative; }
+std::string DataFile(const std::string& relative) {
+    return std::string(VANTOR_TEST_DATA) + "/" + relative;
+}
 
 }  // namespace vantor::test

@@ -9,7 +9,7 @@
 namespace vantor::test {
 
 class TempDir {
-public:
+  public:
     TempDir();
     ~TempDir();
     TempDir(const TempDir&) = delete;
@@ -17,7 +17,7 @@ public:
     std::string Path(const std::string& name) const { return (dir_ / name).string(); }
     const std::filesystem::path& Dir() const { return dir_; }
 
-private:
+  private:
     std::filesystem::path dir_;
 };
 
@@ -29,10 +29,10 @@ std::string DataFile(const std::string& relative);
 
 // Records every message box for the lifetime of the object.
 class MessageRecorder : public RecordingMessages {
-public:
+  public:
     MessageRecorder() : guard_(*this) {}
 
-private:
+  private:
     ScopedMessages guard_;
 };
 

@@ -7,7 +7,7 @@
 namespace vantor {
 
 class QtMessages : public IMessages {
-public:
+  public:
     // Boxes are shown over the active window, or over `parent` when none is.
     explicit QtMessages(QWidget* parent = nullptr) : parent_(parent) {}
 
@@ -18,7 +18,7 @@ public:
     // Converts file bytes for display: UTF-8 when valid, else Windows-1252.
     static QString FromBytes(std::string_view bytes);
 
-private:
+  private:
     QWidget* Parent() const;
     QWidget* parent_;
 };

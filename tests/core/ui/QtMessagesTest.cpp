@@ -10,7 +10,7 @@ using namespace vantor;
 // Drives the real boxes: each test answers the box that the call opens.
 class QtMessagesTest : public QObject {
     Q_OBJECT
-private:
+  private:
     static void AnswerNextBox(QMessageBox::StandardButton button, QString* caption, QString* text) {
         QTimer::singleShot(0, [=] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
@@ -21,7 +21,7 @@ private:
         });
     }
 
-private slots:
+  private slots:
     void errorBoxShowsCaptionAndText() {
         QtMessages messages;
         QString caption, text;
