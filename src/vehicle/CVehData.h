@@ -102,7 +102,8 @@ class CVehData : public CHighSpeedVideoData {
     // Reads a QX5 file into the current data; false (reading nothing beyond
     // the TEST section) when the file has no TEST record.
     bool ReadQx5(const std::string& path);
-    // Reads a QX4 file; true whenever the file opened.
+    // Reads a QX4 file; true whenever the file opened and holds a vehicle
+    // section.
     bool ReadQx4(const std::string& path);
     // Imports one QX3 group file (1 to 5) into the current data.
     bool ImportQx3(const std::string& path, int group);

@@ -187,7 +187,10 @@ bool CVehData::ReadSection(const TextLines& file, VehSection section, int versio
 bool CVehData::ReadQx5(const std::string& path) {
     TextLines file;
     if (!file.Load(path)) return false;
-    if (!ReadSection(file, VehSection::Test, 5)) return false;
+    if (!ReadSection(file, VehSection::Test, 5)) {
+        ShowPlain(path + " has no TEST record; nothing was read.", "Error");
+        return false;
+    }
     for (VehSection s : kVehSections)
         if (s != VehSection::Test) ReadSection(file, s, 5);
     return true;
@@ -196,6 +199,15 @@ bool CVehData::ReadQx5(const std::string& path) {
 bool CVehData::ReadQx4(const std::string& path) {
     TextLines file;
     if (!file.Load(path)) return false;
+    // A file without any vehicle section is no vehicle test: say so rather than
+    // replace the test with an empty one.
+    bool any = false;
+    for (VehSection s : kVehSections)
+        any = file.FindMarker(MarkerLine(VehRules(s).section)) >= 0 || any;
+    if (!any) {
+        ShowPlain(path + " has no vehicle test section; nothing was read.", "Error");
+        return false;
+    }
     for (VehSection s : kVehSections)
         ReadSection(file, s, 4);
     return true;

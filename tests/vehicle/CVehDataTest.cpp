@@ -293,10 +293,15 @@ TEST_F(VehFilesTest, FailedLoadKeepsThePreviousTest) {
         std::string path;
         std::vector<std::string> texts;
     } cases[] = {
-        {"no TEST section", Write("a.qx5", "----- VEHICLE -----\n" + Line("1", 80) + "\n"), {}},
+        {"no TEST section",
+         Write("a.qx5", "----- VEHICLE -----\n" + Line("1", 80) + "\n"),
+         {dir.Path("a.qx5") + " has no TEST record; nothing was read."}},
         {"TEST section without a record",
          Write("b.qx5", "----- TEST -----\n----- VEHICLE -----\n" + Line("1", 80) + "\n"),
-         {}},
+         {dir.Path("b.qx5") + " has no TEST record; nothing was read."}},
+        {"binary bytes as QX4",
+         Write("c.qx4", std::string("\0\x01\xff|\n\x7f--", 9)),
+         {dir.Path("c.qx4") + " has no vehicle test section; nothing was read."}},
         {"missing file",
          dir.Path("none.QX5"),
          {"Can't open file " + dir.Path("none.QX5") + ", error = 2\n"}},
