@@ -1,4 +1,6 @@
 #include "CliTypes.h"
+
+#include "swg/CSWGTestFile.h"
 #include "tca/CTcaFileType.h"
 #include "vehicle/CVehTestFile.h"
 
@@ -7,9 +9,9 @@
 namespace vantor::cli {
 
 std::unique_ptr<TestFileType> MakeTestType(std::string_view name) {
+    if (name == "swg") return std::make_unique<CSWGTestFile>();
     if (name == "tca") return std::make_unique<CTcaFileType>();
     if (name == "vehicle") return std::make_unique<CVehTestFile>();
-    (void)name;
     return nullptr;
 }
 

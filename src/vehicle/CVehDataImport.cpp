@@ -44,7 +44,7 @@ bool CVehData::ImportQx3(const std::string& path, int group) {
         }
         int record = 1;
         if (section == VehSection::Vehicle) {
-            for (const Qx3Column& column : layout.Columns())
+            for (const CVehGroupLayout::Column& column : layout.Columns())
                 if (column.field == static_cast<int>(kVehNumber))
                     VehicleRecordCount = TextToInt(CVehGroupLayout::Cut(line, column));
             if (VehicleRecordCount < 1 || VehicleRecordCount > kMaxVehicles) {
@@ -58,7 +58,7 @@ bool CVehData::ImportQx3(const std::string& path, int group) {
             record = imported + 1;
             if (record > table.Count()) table.Add();
         }
-        for (const Qx3Column& column : layout.Columns())
+        for (const CVehGroupLayout::Column& column : layout.Columns())
             if (column.field >= 0)
                 Set(section, record, static_cast<size_t>(column.field),
                     CVehGroupLayout::Cut(line, column));

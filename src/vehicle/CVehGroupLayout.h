@@ -5,24 +5,24 @@
 #include <string_view>
 #include <vector>
 
+#include "core/Qx3Column.h"
 #include "vehicle/VehFields.h"
 
 namespace vantor {
 
-struct Qx3Column {
-    size_t start = 0;
-    size_t width = 0;
-    int field = -1;  // field of the record kind, or -1 when the column is not imported
-};
-
 class CVehGroupLayout {
   public:
+    struct Column {
+        Qx3Column slice;
+        int field = -1;  // field of the record kind, or -1 when the column is not imported
+    };
+
     virtual ~CVehGroupLayout() = default;
 
     int Group() const { return group_; }
     VehSection Section() const { return section_; }
     size_t RecordLength() const { return length_; }
-    const std::vector<Qx3Column>& Columns() const { return columns_; }
+    const std::vector<Column>& Columns() const { return columns_; }
     // Fields of the record kind that the group file does not hold but an
     // import sets to a fixed value.
     struct FixedValue {
@@ -31,9 +31,9 @@ class CVehGroupLayout {
     };
     const std::vector<FixedValue>& FixedValues() const { return fixed_; }
 
-    // The slice of a record line; the line has the record length.
-    static std::string Cut(std::string_view line, const Qx3Column& column) {
-        return std::string(line.substr(column.start, column.width));
+    // The slice of a record line, blanks included.
+    static std::string Cut(std::string_view line, const Column& column) {
+        return Qx3Field(line, column.slice);
     }
 
   protected:
@@ -41,8 +41,9 @@ class CVehGroupLayout {
         : group_(group), section_(section), length_(length) {}
     // Appends a column right after the previous one.
     void Add(size_t width, int field) {
-        size_t start = columns_.empty() ? 0 : columns_.back().start + columns_.back().width;
-        columns_.push_back({start, width, field});
+        const size_t start =
+            columns_.empty() ? 0 : columns_.back().slice.start + columns_.back().slice.length;
+        columns_.push_back({{start, width}, field});
     }
     void AddSkipped(size_t width) { Add(width, -1); }
     void AddRun(size_t count, size_t width, size_t firstField) {
@@ -55,7 +56,7 @@ class CVehGroupLayout {
     int group_;
     VehSection section_;
     size_t length_;
-    std::vector<Qx3Column> columns_;
+    std::vector<Column> columns_;
     std::vector<FixedValue> fixed_;
 };
 

@@ -13,9 +13,12 @@ inline constexpr std::string_view kNoIntrusionFileMessage =
 
 class CVehTestFile : public TestFileType {
   public:
+    // Back to a new test; asks first unless this is the first clear.
+    bool Clear();
     // ".qx5" clears the test, reads it and its ".hs5" and ".ip5" side files;
     // ".qx4" clears and reads; ".gr1" to ".gr5" import into the current test.
-    // A QX5 or QX4 file that cannot be read leaves the previous test as it was.
+    // A QX5 or QX4 file that cannot be read leaves the previous test as it was;
+    // declining the clear loads nothing.
     bool Load(const std::string& path) override;
     // The QX5 file (".qx5" appended unless the name has it) with the vehicle
     // count of the test configuration, then the ".hs5" and ".ip5" files when
@@ -33,9 +36,13 @@ class CVehTestFile : public TestFileType {
     const CVehData& Data() const { return m_data; }
 
   private:
-    bool ReplaceWith(const std::string& path, bool (CVehData::*read)(const std::string&));
+    // Loaded, declined at the clear question, or not readable (the previous
+    // test is then restored).
+    enum class Outcome { Loaded, Kept, Failed };
+    Outcome ReplaceWith(const std::string& path, bool (CVehData::*read)(const std::string&));
 
     CVehData m_data;
+    bool firstClear_ = true;
 };
 
 }  // namespace vantor

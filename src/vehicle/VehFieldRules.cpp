@@ -283,15 +283,6 @@ constexpr FieldRule kInstrumentation[] = {
 };
 static_assert(std::size(kInstrumentation) == kInstFieldCount);
 
-constexpr FieldRule kCamera[] = {
-    Int("Camera Number:", "Camera Number", 1, 99),
-    Real("Video Frame Scale Factor:", "Video Frame Number Scale Factor", 0, 10000, "second (real)"),
-    Text("View Description:", "View Description", 70, "string (maximum 70 characters)"),
-    Text("Camera Commentary:", "Camera Commentary", 70),
-};
-constexpr FieldRule kCameraReference =
-    Text("Test Reference:", "Test Reference Number", 16, "string (maximum 16 characters)");
-
 constexpr FieldRule Intrusion(std::string_view label, std::string_view screen) {
     return Int(label, screen, -10000, 10000, "integer");
 }
@@ -336,12 +327,6 @@ RecordRules VehRules(VehSection section) {
     return {"TEST", kTest};
 }
 
-RecordRules CameraRules() {
-    return {"HSVD", kCamera};
-}
-const FieldRule& CameraReferenceRule() {
-    return kCameraReference;
-}
 RecordRules IntrusionRules() {
     return {"INTRUSION", kIntrusion};
 }

@@ -18,11 +18,6 @@ inline constexpr std::string_view kVehicleNumberHint =
 // The table of one record kind, with its section name ("TEST", "VEHICLE" ...).
 RecordRules VehRules(VehSection section);
 
-// The high-speed video camera record (columns of CHighSpeedVideoData) and the
-// test reference number it carries.
-RecordRules CameraRules();
-const FieldRule& CameraReferenceRule();
-
 // The intrusion record (columns of CIntrusionData) and its test reference.
 RecordRules IntrusionRules();
 const FieldRule& IntrusionReferenceRule();

@@ -254,20 +254,8 @@ void CheckVehTest(const CVehData& data, CodeLookup* codes, std::vector<FieldIssu
 
     CheckInstrumentation(data, vehicles, codes, out);
 
-    // The cameras' test reference number is the TEST record's, checked above.
-    CheckCameras(data, codes, out, false);
+    data.CheckCameras(codes, out);
     CheckIntrusion(data.m_intrusion, vehicles, codes, out);
-}
-
-void CheckCameras(const CHighSpeedVideoData& video, CodeLookup* codes, std::vector<FieldIssue>& out,
-                  bool withReference) {
-    if (!video.HasCameraRecords()) return;
-    if (withReference)
-        CheckRecord({"HSVD", {&CameraReferenceRule(), 1}}, 1, {video.m_testReferenceNumber}, codes,
-                    out);
-    SectionCheck camera(CameraRules(), out);
-    for (int n = 1; n <= video.CameraCount(); ++n)
-        camera.Record(n, video.m_cameras.Record(n), codes);
 }
 
 void CheckIntrusion(const CIntrusionData& intrusion, int vehicleCount, CodeLookup* codes,

@@ -61,9 +61,7 @@ bool FillPoleVehicle(CVehData& data);
 // Every field of every record of the test, and the rules above. Codes are
 // checked only with a lookup.
 void CheckVehTest(const CVehData& data, CodeLookup* codes, std::vector<FieldIssue>& out);
-// The side-file records alone, as a save checks them before writing them.
-void CheckCameras(const CHighSpeedVideoData& video, CodeLookup* codes, std::vector<FieldIssue>& out,
-                  bool withReference = true);
+// The intrusion records alone, as a save checks them before writing them.
 void CheckIntrusion(const CIntrusionData& intrusion, int vehicleCount, CodeLookup* codes,
                     std::vector<FieldIssue>& out);
 

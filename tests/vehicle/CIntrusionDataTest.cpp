@@ -11,7 +11,6 @@ namespace vantor {
 namespace {
 
 TEST(IntrusionDataTest, EmptyVehicleNumberIsWrittenAsZero) {
-    ::setenv("SOURCE_DATE_EPOCH", "1236384000", 1);
     test::TempDir dir;
     CIntrusionData d;
     EXPECT_FALSE(d.WriteIp5(dir.Path("none.ip5")));

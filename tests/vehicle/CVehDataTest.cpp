@@ -35,7 +35,6 @@ const std::string kTestLine = "V5|T| | | | | | |VTB| | | |DDA|UMB| | | | | |c";
 
 class VehFilesTest : public ::testing::Test {
   protected:
-    void SetUp() override { ::setenv("SOURCE_DATE_EPOCH", "1236384000", 1); }
     std::string Write(const std::string& name, const std::string& text) {
         WriteBytes(dir.Path(name), text);
         return dir.Path(name);
@@ -309,16 +308,26 @@ TEST_F(VehFilesTest, FailedLoadKeepsThePreviousTest) {
          dir.Path("none.qx4"),
          {"Can't open file " + dir.Path("none.qx4") + ", error = 2\n"}},
     };
-    for (const auto& c : cases) {
+    auto unchanged = [&](const char* name) {
+        EXPECT_EQ(file.Data().Test(kTestReferenceNumber), "REF-2009-0042") << name;
+        EXPECT_EQ(file.Data().Vehicle(2, kVehComments), "2-81") << name;
+        EXPECT_EQ(file.Data().CameraCount(), 2) << name;
+        EXPECT_EQ(file.Data().m_curveCheck.testPath, DataFile("vehicle/full.qx5")) << name;
+    };
+    for (auto& c : cases) {
         messages.Clear();
         Write("b.hs5", "----- HSVD -----\n1|OTHER|1|v|c\n");
         EXPECT_FALSE(file.Load(c.path)) << c.name;
+        c.texts.insert(c.texts.begin(), "Really clear all entries?");
         EXPECT_EQ(messages.Texts(), c.texts) << c.name;
-        EXPECT_EQ(file.Data().Test(kTestReferenceNumber), "REF-2009-0042") << c.name;
-        EXPECT_EQ(file.Data().Vehicle(2, kVehComments), "2-81") << c.name;
-        EXPECT_EQ(file.Data().CameraCount(), 2) << c.name;
-        EXPECT_EQ(file.Data().m_curveCheck.testPath, DataFile("vehicle/full.qx5")) << c.name;
+        unchanged(c.name);
     }
+    // Declining the clear loads nothing and is no failure.
+    messages.Clear();
+    messages.ScriptAnswers({false});
+    EXPECT_TRUE(file.Load(Write("c.qx5", "----- TEST -----\n" + kTestLine + "\n")));
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Really clear all entries?"});
+    unchanged("declined");
 }
 
 TEST_F(VehFilesTest, LoadClearsTheTestAndBringsItsSideFiles) {
@@ -336,7 +345,7 @@ TEST_F(VehFilesTest, LoadClearsTheTestAndBringsItsSideFiles) {
     EXPECT_EQ(d.Test(kTestReferenceNumber), "IREF") << "the test had none";
     EXPECT_FALSE(d.m_curveCheck.HasResults());
     EXPECT_EQ(d.m_curveCheck.testPath, path);
-    EXPECT_TRUE(messages.All().empty());
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Really clear all entries?"});
 }
 
 TEST_F(VehFilesTest, Qx4ReaderShiftsTheLayouts) {

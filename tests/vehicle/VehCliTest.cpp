@@ -14,8 +14,6 @@ using test::ReadBytes;
 
 class VehCliTest : public ::testing::Test {
   protected:
-    void SetUp() override { ::setenv("SOURCE_DATE_EPOCH", "1236384000", 1); }
-
     // Runs vantor-cli with the arguments; returns its exit status and keeps stderr.
     int Run(const std::string& args) {
         const std::string cmd =
