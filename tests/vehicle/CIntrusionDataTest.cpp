@@ -59,21 +59,6 @@ TEST(IntrusionDataTest, ReadNumbersRecordsAndTheLastReferenceWins) {
     CVehData fresh;
     ASSERT_TRUE(fresh.ReadIntrusion(dir.Path("b.ip5"), true));
     EXPECT_EQ(fresh.m_testReferenceNumber, "IREF");
-
-    messages.Clear();
-    EXPECT_FALSE(fresh.ReadIntrusion(dir.Path("missing.ip5"), false));
-    EXPECT_TRUE(messages.All().empty());
-    EXPECT_EQ(fresh.m_intrusion.Count(), 1);
-}
-
-TEST(IntrusionDataTest, ResetLeavesNoRecordsAndVehicleOneAsTheDefault) {
-    CIntrusionData d;
-    d.m_points.Add();
-    d.m_testReferenceNumber = "X";
-    d.Reset();
-    EXPECT_FALSE(d.HasRecords());
-    EXPECT_EQ(d.m_testReferenceNumber, "");
-    EXPECT_EQ(d.m_points.At(0, CIntrusionData::kVehicleNumber), "1");
 }
 
 }  // namespace

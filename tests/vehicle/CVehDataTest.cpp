@@ -56,24 +56,17 @@ TEST_F(VehFilesTest, FullTestRoundTripsEveryFieldAndFile) {
         const char* value;
     } cases[] = {
         {VehSection::Test, 1, kTestReferenceNumber, "REF-2009-0042"},
-        {VehSection::Test, 1, kTestConfiguration, "PTV"},
-        {VehSection::Test, 1, kTestComments, "Pole into driver side"},
         {VehSection::Vehicle, 1, kVehMake, "1-2"},
         {VehSection::Vehicle, 1, kVehCurbWeight, "1-12"},
         {VehSection::Vehicle, 2, kVehBx1, "2-21"},
-        {VehSection::Vehicle, 2, kVehSpeed, "2-42"},
         {VehSection::Vehicle, 2, kVehDamageProfile6, "2-53"},
         {VehSection::Vehicle, 2, kVehAx21, "2-78"},
         {VehSection::Vehicle, 2, kVehComments, "2-81"},
-        {VehSection::Barrier, 1, kBarRigidity, "R"},
         {VehSection::Barrier, 1, kBarComments, "B-5"},
-        {VehSection::Occupant, 2, kOccLocation, "02"},
         {VehSection::Occupant, 2, kOccHeadToWindshieldHeader + 8, ""},  // Knees to Dash
         {VehSection::Occupant, 2, kOccPelvicGs, "O2-43"},
-        {VehSection::Occupant, 1, kOccComments, "O1-44"},
         {VehSection::Restraint, 2, kRstDeployment, "R2-6"},
         {VehSection::Instrumentation, 3, kInstVehicleNumber, "2"},
-        {VehSection::Instrumentation, 3, kInstXUnits, "I3-7"},
         {VehSection::Instrumentation, 2, kInstCalibrationDate, "02-MAR-2008"},
         {VehSection::Instrumentation, 1, kInstComments, "I1-20"},
     };
@@ -93,6 +86,14 @@ TEST_F(VehFilesTest, FullTestRoundTripsEveryFieldAndFile) {
         EXPECT_EQ(ReadBytes(dir.Path(std::string("out") + ext)),
                   ReadBytes(DataFile(std::string("vehicle/full") + ext)))
             << ext;
+    CVehTestFile back;
+    ASSERT_TRUE(back.Load(dir.Path("out.qx5")));
+    for (VehSection s : kVehSections)
+        for (int n = 0; n <= d.Table(s).Count(); ++n)
+            for (size_t f = 0; f < d.Table(s).Columns(); ++f)
+                EXPECT_EQ(back.Data().Get(s, n, f), d.Get(s, n, f)) << n << " " << f;
+    EXPECT_EQ(back.Data().m_cameras.Column(2), d.m_cameras.Column(2));
+    EXPECT_EQ(back.Data().m_intrusion.m_points.Column(9), d.m_intrusion.m_points.Column(9));
     ASSERT_TRUE(file.SaveReport(dir.Path("out")));
     for (const char* ext : {".qxr", ".hsr", ".ipr"})
         EXPECT_EQ(ReadBytes(dir.Path(std::string("out") + ext)),

