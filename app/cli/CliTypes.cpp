@@ -1,5 +1,6 @@
 #include "CliTypes.h"
 
+#include "component/CompTestFileType.h"
 #include "swg/CSWGTestFile.h"
 #include "tca/CTcaFileType.h"
 #include "vehicle/CVehTestFile.h"
@@ -11,6 +12,7 @@ namespace vantor::cli {
 std::unique_ptr<TestFileType> MakeTestType(std::string_view name) {
     if (name == "swg") return std::make_unique<CSWGTestFile>();
     if (name == "tca") return std::make_unique<CTcaFileType>();
+    if (name == "component") return MakeComponentTestType();
     if (name == "vehicle") return std::make_unique<CVehTestFile>();
     return nullptr;
 }

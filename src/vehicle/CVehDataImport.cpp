@@ -1,7 +1,6 @@
 // Bringing older or side data into a vehicle test: the QX3 group files and
 // the intrusion file.
 #include "core/Messages.h"
-#include "core/TextFile.h"
 #include "core/TextUtil.h"
 #include "vehicle/CVehData.h"
 
@@ -25,53 +24,38 @@ const CVehGroupLayout& CVehData::GroupLayout(int group) const {
 bool CVehData::ImportQx3(const std::string& path, int group) {
     if (group < 1 || group > 5) return false;
     const CVehGroupLayout& layout = GroupLayout(group);
-    TextLines file;
-    if (!file.Load(path)) return false;
-
-    const std::string badFormat =
-        path + " is not in proper GR" + std::to_string(group) + " format.";
     const VehSection section = layout.Section();
+    const bool single = section == VehSection::Test || section == VehSection::Barrier;
     const bool repeated = section == VehSection::Occupant || section == VehSection::Instrumentation;
     RecordTable& table = Table(section);
     int imported = 0;
-    bool ok = true;
-    for (const std::string& line : file.Lines()) {
-        if (line.starts_with("#")) continue;
-        if (line.size() != layout.RecordLength()) {
-            ShowPlain(badFormat, "ERROR");
-            ok = false;
-            break;
-        }
+    auto store = [&](std::string_view line, int number) {
         int record = 1;
         if (section == VehSection::Vehicle) {
-            for (const CVehGroupLayout::Column& column : layout.Columns())
-                if (column.field == static_cast<int>(kVehNumber))
-                    VehicleRecordCount = TextToInt(CVehGroupLayout::Cut(line, column));
+            for (size_t c = 0; c < layout.Columns().Size(); ++c)
+                if (layout.FieldOf(c) == static_cast<int>(kVehNumber))
+                    VehicleRecordCount = TextToInt(layout.Columns().Take(line, c));
             if (VehicleRecordCount < 1 || VehicleRecordCount > kMaxVehicles) {
-                ShowPlain("Invalid Vehicle Number", "ERROR");
+                ShowError("Invalid Vehicle Number", "ERROR");
                 VehicleRecordCount = 1;
-                ok = false;
-                break;
+                return false;
             }
             record = VehicleRecordCount;
         } else if (repeated) {
-            record = imported + 1;
+            record = number;
             if (record > table.Count()) table.Add();
         }
-        for (const CVehGroupLayout::Column& column : layout.Columns())
-            if (column.field >= 0)
-                Set(section, record, static_cast<size_t>(column.field),
-                    CVehGroupLayout::Cut(line, column));
+        for (size_t c = 0; c < layout.Columns().Size(); ++c)
+            if (layout.FieldOf(c) >= 0)
+                Set(section, record, static_cast<size_t>(layout.FieldOf(c)),
+                    layout.Columns().Take(line, c));
         for (const auto& fixed : layout.FixedValues())
             Set(section, record, fixed.field, fixed.value);
-        ++imported;
-        if (section == VehSection::Test || section == VehSection::Barrier) break;
-    }
-    // A file without a single record is not a group file of this kind.
-    if (ok && imported == 0) {
-        ShowPlain(badFormat, "ERROR");
-        ok = false;
-    }
+        imported = number;
+        return true;
+    };
+    const bool ok = layout.Columns().Read(
+        path, single ? Qx3Columns::Records::One : Qx3Columns::Records::All, store);
     // The records read replace those the test had.
     if (repeated && imported > 0) table.SetCount(imported);
     return ok;

@@ -179,7 +179,7 @@ TEST_F(VehQx3Test, VehicleNumberMustNameASlot) {
         const std::string path = Write("v.gr2", Record(549, {{1, number}, {2, "99"}}) + "\n");
         EXPECT_FALSE(d.ImportQx3(path, 2)) << number;
         EXPECT_EQ(messages.All(), (std::vector<RecordedMessage>{
-                                      {MessageKind::Plain, "ERROR", "Invalid Vehicle Number"}}));
+                                      {MessageKind::Error, "ERROR", "Invalid Vehicle Number"}}));
         EXPECT_EQ(d.VehicleRecordCount, 1);
     }
     EXPECT_EQ(d.Vehicle(1, kVehMake), "01");
