@@ -1,6 +1,6 @@
 // QX5 and QX4 files and the report of a vehicle test. Every section is read,
 // written and reported from its field-rule table; what differs between the
-// sections is in kLayouts below.
+// sections is in Layout() below.
 #include <algorithm>
 #include <climits>
 #include <optional>
