@@ -1,11 +1,43 @@
 #include "CliTypes.h"
-#include "core/Messages.h"
+#include "codes/CodeValidator.h"
+#include "codes/CodesConnection.h"
 
 namespace vantor::cli {
 
+namespace {
+
+// A field holding one value, as the validator sees an edit field.
+class ValueField : public ICodeField {
+public:
+    explicit ValueField(std::string_view text) : text_(text) {}
+    std::string GetText() const override { return text_; }
+    void SetValid(bool) override {}
+
+private:
+    std::string text_;
+};
+
+// Answers the whole-test check with the same statement and rules as the
+// editor's coded fields.
+class DatabaseCodes : public CodeLookup {
+public:
+    bool Open(const std::string& path) { return connection_.Open(path); }
+    bool IsKnownCode(std::string_view codeName, std::string_view refWord,
+                     std::string_view code) override {
+        ValueField field(code);
+        return CodeValidator(connection_).ValidateCode(field, codeName, refWord);
+    }
+
+private:
+    CodesConnection connection_;
+};
+
+}  // namespace
+
 std::unique_ptr<CodeLookup> OpenCodes(const std::string& path) {
-    ShowPlain("The codes database " + path + " cannot be used by this build.", "Error");
-    return nullptr;
+    auto codes = std::make_unique<DatabaseCodes>();
+    if (!codes->Open(path)) return nullptr;
+    return codes;
 }
 
 }  // namespace vantor::cli

@@ -14,6 +14,8 @@ std::string SqlQuoted(std::string_view value);
 // Whether text can stand for a code name (it names a table and a column, so
 // it is pasted unquoted): letters, digits and underscores only.
 bool IsCodeName(std::string_view codeName);
+// IsCodeName, telling the user when the text is none.
+bool RequireCodeName(std::string_view codeName);
 
 // Validation of a coded field: the codes of KORVADB_<code> for a reference word.
 std::string ValidationStatement(std::string_view code, std::string_view reference);

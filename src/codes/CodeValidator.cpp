@@ -1,0 +1,96 @@
+#include "codes/CodeValidator.h"
+
+#include <algorithm>
+
+#include "codes/CodeStatements.h"
+#include "codes/CodesDatabase.h"
+#include "core/Messages.h"
+#include "core/TextUtil.h"
+
+namespace vantor {
+
+namespace {
+// An empty coded field is always accepted; it needs no query.
+bool IsEmptyField(const ICodeField& field) {
+    return field.GetText().find_first_not_of(' ') == std::string::npos;
+}
+}  // namespace
+
+CodeValidator::CodeValidator() : connection_(SharedCodesConnection()) {}
+
+CodeValidator::CodeValidator(CodesConnection& connection) : connection_(connection) {}
+
+bool CodeValidator::ValidateCode(ICodeField& field, std::string_view codeName,
+                                 std::string_view reference) {
+    if (IsEmptyField(field)) {
+        field.SetValid(true);
+        return true;
+    }
+    // The code name is pasted into the statement as a table and column name.
+    if (!RequireCodeName(codeName)) return false;
+    return MatchFieldAgainstQuery(field, ValidationStatement(codeName, reference), codeName);
+}
+
+bool CodeValidator::ValidateCode(ICodeField& field, std::string_view codeName,
+                                 std::string_view reference, bool& valid) {
+    if (IsEmptyField(field)) {
+        field.SetValid(true);
+        return true;
+    }
+    valid = ValidateCode(field, codeName, reference);
+    return valid;
+}
+
+bool CodeValidator::ValidateCodeByQuery(ICodeField& field, std::string_view sql) {
+    if (IsEmptyField(field)) {
+        field.SetValid(true);
+        return true;
+    }
+    std::string column = FindCodeColumn(sql);
+    if (column.empty()) {
+        ShowPlain("SQL statement error: code name not found.");
+        return false;
+    }
+    return MatchFieldAgainstQuery(field, sql, column);
+}
+
+bool CodeValidator::MatchFieldAgainstQuery(ICodeField& field, std::string_view sql,
+                                           std::string_view codeColumn) {
+    CodesAnswer answer;
+    if (!connection_.Run(sql, answer)) return false;
+    if (answer.rows.empty()) {
+        ShowPlain("No Validation Data Found in the portable DB.\n\r" + std::string(sql));
+        return false;
+    }
+    const int column = answer.Column(codeColumn);
+    if (column < 0) {
+        ShowPlain("Codes database error: the statement gives no column " +
+                  std::string(codeColumn) + ".");
+        return false;
+    }
+    const std::string text = TrimmedBlanks(field.GetText());
+    bool found = false;
+    for (const auto& row : answer.rows) {
+        if (TrimmedBlanks(row[static_cast<size_t>(column)]) == text) {
+            found = true;
+            break;
+        }
+    }
+    field.SetValid(found);
+    return found;
+}
+
+std::string CodeValidator::FindCodeColumn(std::string_view sql) {
+    const size_t blank = sql.find(' ');
+    // The select list ends at its first comma or at FROM, whichever comes
+    // first: a comma inside a quoted value further on must not count.
+    const size_t end = std::min(sql.find(','), sql.find("FROM"));
+    if (blank == std::string_view::npos || end == std::string_view::npos || blank >= end) return {};
+    std::string_view column = sql.substr(blank + 1, end - blank - 1);
+    constexpr std::string_view kDistinct = "DISTINCT";
+    if (size_t d = column.find(kDistinct); d != std::string_view::npos)
+        column.remove_prefix(d + kDistinct.size());
+    return TrimmedBlanks(column);
+}
+
+}  // namespace vantor
