@@ -11,7 +11,7 @@ const std::array<std::string_view, 7> kKorvaOffices = {
     "P – VELD",              "Q– Test Lab Retest", "R – Research",
 };
 
-const std::array<std::string_view, 33> kKorvaManufacturers = {
+const std::array<std::string_view, 32> kKorvaManufacturers = {
     "0100 – General Motors Corporation",
     "0200 – Ford Motor Company ",
     "0300 –Chrysler Corporation/Fiat",

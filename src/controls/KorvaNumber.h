@@ -12,7 +12,7 @@ namespace vantor {
 // The items of the edit dialog's drop-downs, exactly as the users know them
 // (the dash is an en dash; the odd blanks are part of the items).
 extern const std::array<std::string_view, 7> kKorvaOffices;
-extern const std::array<std::string_view, 33> kKorvaManufacturers;
+extern const std::array<std::string_view, 32> kKorvaManufacturers;
 constexpr int kKorvaFirstListedYear = 2012;
 constexpr int kKorvaLastListedYear = 2026;
 

@@ -71,7 +71,7 @@ TEST(KorvaNumberTest, ComposeRunsTheFourBoxesTogether) {
     } cases[] = {
         {kKorvaOffices[2], "2015", kKorvaManufacturers[0], "07", "M20150107"},
         {kKorvaOffices[5], "2012", kKorvaManufacturers[2], "5", "Q20120305"},
-        {kKorvaOffices[0], " 2020 ", kKorvaManufacturers[32], "99", "C20205999"},
+        {kKorvaOffices[0], " 2020 ", kKorvaManufacturers[31], "99", "C20205999"},
         {kKorvaOffices[2], "", kKorvaManufacturers[0], "07", "M0107"},
         {"", "2015", "", "", "2015"},
     };

@@ -50,12 +50,14 @@ CEditKorvaNo::CEditKorvaNo(std::string_view number, std::string_view defaultYear
     for (auto item : kKorvaOffices) office_->addItem(FromUtf8(item));
     office_->setCurrentText(FromUtf8(kKorvaOffices[2]));  // rulemaking buys most test vehicles
     year_->setEditable(true);
+    year_->setCompleter(nullptr);  // "20" must stay "20", not become "2012"
     for (int y = kKorvaFirstListedYear; y <= kKorvaLastListedYear; ++y)
         year_->addItem(QString::number(y));
     year_->setCurrentIndex(-1);
     for (auto item : kKorvaManufacturers) manufacturer_->addItem(FromUtf8(item));
     manufacturer_->setCurrentIndex(-1);
     testOrder_->setEditable(true);
+    testOrder_->setCompleter(nullptr);  // a typed "7" is order 07, not 70
     for (int i = 0; i <= 99; ++i) testOrder_->addItem(QString::asprintf("%02d", i));
     testOrder_->setCurrentIndex(-1);
     number_->SetUpperLimits(0, 9, true);
@@ -106,7 +108,7 @@ CEditKorvaNo::CEditKorvaNo(std::string_view number, std::string_view defaultYear
 
     for (QComboBox* box : {office_, year_, manufacturer_, testOrder_})
         connect(box, &QComboBox::currentTextChanged, this, &CEditKorvaNo::Compose);
-    connect(number_, &QLineEdit::textEdited, this, &CEditKorvaNo::CheckNumber);
+    connect(number_, &CNEdit::Checked, this, &CEditKorvaNo::CheckNumber);
     connect(ok_, &QPushButton::clicked, this, &CEditKorvaNo::accept);
     ok_->setDefault(true);
 }
@@ -118,7 +120,6 @@ void CEditKorvaNo::Compose() {
                                         year_->currentText().toStdString(),
                                         manufacturer_->currentText().toStdString(),
                                         testOrder_->currentText().toStdString()));
-    CheckNumber();
 }
 
 void CEditKorvaNo::CheckNumber() {

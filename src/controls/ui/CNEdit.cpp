@@ -250,10 +250,12 @@ void CNEdit::OnTextChanged(const QString& windowText) {
         if (upper != trimmed) text_ = ToBytes(upper);
         if (windowText != windowText.toUpper()) {
             int cursor = cursorPosition();
-            setText(windowText.toUpper());
+            setText(windowText.toUpper());  // checks again and says so
             setCursorPosition(cursor);
+            return;
         }
     }
+    emit Checked(valid_);
 }
 
 void CNEdit::SetValid(bool valid) {

@@ -77,6 +77,11 @@ public:
     static const QColor kHighlightText;
     static const QColor kHighlightBack;
 
+signals:
+    // After every check: the stored text and the valid flag follow the
+    // change. (textEdited comes before the field has stored the new text.)
+    void Checked(bool valid);
+
 protected:
     void focusInEvent(QFocusEvent* event) override;
 
