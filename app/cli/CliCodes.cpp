@@ -8,19 +8,19 @@ namespace {
 
 // A field holding one value, as the validator sees an edit field.
 class ValueField : public ICodeField {
-public:
+  public:
     explicit ValueField(std::string_view text) : text_(text) {}
     std::string GetText() const override { return text_; }
     void SetValid(bool) override {}
 
-private:
+  private:
     std::string text_;
 };
 
 // Answers the whole-test check with the same statement and rules as the
 // editor's coded fields.
 class DatabaseCodes : public CodeLookup {
-public:
+  public:
     bool Open(const std::string& path) { return connection_.Open(path); }
     bool IsKnownCode(std::string_view codeName, std::string_view refWord,
                      std::string_view code) override {
@@ -28,7 +28,7 @@ public:
         return CodeValidator(connection_).ValidateCode(field, codeName, refWord);
     }
 
-private:
+  private:
     CodesConnection connection_;
 };
 

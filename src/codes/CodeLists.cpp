@@ -42,7 +42,8 @@ bool CodeLists::QueryColumns(std::string_view sql, const std::vector<std::string
     }
     for (const auto& row : answer.rows) {
         auto& cells = rows.emplace_back();
-        for (size_t i : index) cells.push_back(trim ? TrimmedBlanks(row[i]) : row[i]);
+        for (size_t i : index)
+            cells.push_back(trim ? TrimmedBlanks(row[i]) : row[i]);
     }
     return ran;
 }
@@ -65,8 +66,7 @@ bool CodeLists::ChannelTypeList(std::string_view codeName, std::string_view refe
     return QueryColumns(ChannelTypeListStatement(codeName, reference), columns, false, rows);
 }
 
-std::string CodeLists::AllowedListStatement(std::string_view codeName,
-                                            std::string_view reference,
+std::string CodeLists::AllowedListStatement(std::string_view codeName, std::string_view reference,
                                             std::string_view testTypeWord,
                                             std::string_view customSql,
                                             const std::vector<std::string>& allowed) {
@@ -84,9 +84,8 @@ bool CodeLists::AllowedCodeList(std::string_view codeName, std::string_view refe
                                 const std::vector<std::string>& allowed, CodeListRows& rows) {
     rows.clear();
     if (!RequireCodeName(codeName)) return false;
-    return QueryColumns(
-        AllowedListStatement(codeName, reference, testTypeWord, customSql, allowed),
-        CodeColumns(codeName), true, rows);
+    return QueryColumns(AllowedListStatement(codeName, reference, testTypeWord, customSql, allowed),
+                        CodeColumns(codeName), true, rows);
 }
 
 bool CodeLists::AttachmentList(std::string_view sql, const std::vector<std::string>& fieldNames,
@@ -97,7 +96,8 @@ bool CodeLists::AttachmentList(std::string_view sql, const std::vector<std::stri
     if (!QueryColumns(CodeListStatement("SENLOC", "BIODB"), CodeColumns("SENLOC"), true, locations))
         return false;
     std::map<std::string, std::string> described;
-    for (const auto& l : locations) described.emplace(l[0], l[1]);
+    for (const auto& l : locations)
+        described.emplace(l[0], l[1]);
     for (auto& row : rows) {
         auto it = described.find(row[1]);
         if (it != described.end()) row[1] += " ( " + it->second + " )";
@@ -143,11 +143,12 @@ bool CodeLists::SensorLocationList(std::string_view condition, CodeListRows& row
     if (!QueryColumns(AttachmentLocationRowsStatement(condition), {"SENLOC"}, true, attached))
         return false;
     std::vector<std::string> locations;
-    for (const auto& a : attached) locations.push_back(a[0]);
+    for (const auto& a : attached)
+        locations.push_back(a[0]);
     if (locations.empty()) return true;
     CodeListRows all;
-    const bool ok = QueryColumns(CodeListStatement("SENLOC", "BIODB"), CodeColumns("SENLOC"),
-                                 true, all);
+    const bool ok =
+        QueryColumns(CodeListStatement("SENLOC", "BIODB"), CodeColumns("SENLOC"), true, all);
     for (auto& row : all)
         if (Contains(locations, row[0])) rows.push_back(std::move(row));
     return ok;

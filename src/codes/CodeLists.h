@@ -22,7 +22,7 @@ struct YUnitsChoice {
 };
 
 class CodeLists {
-public:
+  public:
     // Works on the shared connection unless given another one.
     CodeLists();
     explicit CodeLists(CodesConnection& connection);
@@ -36,12 +36,11 @@ public:
     // Standard list: code, description, comment (CODE, CODE + "D",
     // CODE + "_COMMENT"), from the caller's statement when not empty, else
     // from the code-list statement.
-    bool CodeList(std::string_view codeName, std::string_view reference,
-                  std::string_view customSql, CodeListRows& rows);
+    bool CodeList(std::string_view codeName, std::string_view reference, std::string_view customSql,
+                  CodeListRows& rows);
 
     // Channel types: code, description, comment, ISOSI, UNITS, untrimmed.
-    bool ChannelTypeList(std::string_view codeName, std::string_view reference,
-                         CodeListRows& rows);
+    bool ChannelTypeList(std::string_view codeName, std::string_view reference, CodeListRows& rows);
 
     // The statement of an allowed-code list: the sensor-location statement for
     // SENLOC under FCW, LDW, DRO or SSR; else the caller's statement when not
@@ -69,7 +68,7 @@ public:
     // SENLOCD, SENLOC_COMMENT of the BIODB locations that occur in the rows.
     bool SensorLocationList(std::string_view condition, CodeListRows& rows);
 
-private:
+  private:
     CodesConnection& connection_;
 };
 

@@ -7,7 +7,9 @@
 namespace vantor {
 
 namespace {
-std::string Str(std::string_view s) { return std::string(s); }
+std::string Str(std::string_view s) {
+    return std::string(s);
+}
 }  // namespace
 
 std::string SqlQuoted(std::string_view value) {
@@ -57,8 +59,8 @@ std::string ListWithCodes(std::string_view code, std::string_view word, std::str
                           const std::vector<std::string>& allowed) {
     const std::string c = Str(code);
     std::string sql = "SELECT " + c + ", " + c + "D, " + c + "_COMMENT FROM KORVADB_" + c +
-                      " WHERE REFERENCE LIKE '%" + SqlQuoted(word) + "%' " + Str(joiner) + " " +
-                      c + " IN (";
+                      " WHERE REFERENCE LIKE '%" + SqlQuoted(word) + "%' " + Str(joiner) + " " + c +
+                      " IN (";
     for (size_t i = 0; i < allowed.size(); ++i)
         sql += (i ? ",'" : "'") + SqlQuoted(allowed[i]) + "'";
     // An empty list still makes a statement the engine accepts.

@@ -64,8 +64,8 @@ bool CodeValidator::MatchFieldAgainstQuery(ICodeField& field, std::string_view s
     }
     const int column = answer.Column(codeColumn);
     if (column < 0) {
-        ShowPlain("Codes database error: the statement gives no column " +
-                  std::string(codeColumn) + ".");
+        ShowPlain("Codes database error: the statement gives no column " + std::string(codeColumn) +
+                  ".");
         return false;
     }
     const std::string text = TrimmedBlanks(field.GetText());

@@ -11,7 +11,7 @@ namespace vantor {
 // What the validator needs of a coded field; the hinted edit field of the
 // pages implements it, and its colours then show the mark.
 class ICodeField {
-public:
+  public:
     virtual ~ICodeField() = default;
     // The stored text, as typed or read.
     virtual std::string GetText() const = 0;
@@ -19,7 +19,7 @@ public:
 };
 
 class CodeValidator {
-public:
+  public:
     // Works on the shared connection unless given another one.
     CodeValidator();
     explicit CodeValidator(CodesConnection& connection);
@@ -45,7 +45,7 @@ public:
     // The code column of a caller's statement, or empty when it names none.
     static std::string FindCodeColumn(std::string_view sql);
 
-private:
+  private:
     CodesConnection& connection_;
 };
 

@@ -67,7 +67,9 @@ int CodesAnswer::Column(std::string_view name) const {
     return -1;
 }
 
-CodesConnection::~CodesConnection() { Close(); }
+CodesConnection::~CodesConnection() {
+    Close();
+}
 
 bool CodesConnection::Open(const std::string& path) {
     Close();
@@ -95,9 +97,10 @@ bool CodesConnection::Open(const std::string& path) {
     CodesAnswer tables;
     std::string error;
     if (!RunQuietly("SELECT name FROM sqlite_master WHERE type = 'table'", tables, error)) {
-        problem = sqlite3_errcode(db_) == SQLITE_NOTADB
-                      ? "'" + path + "' is not an SQLite database, so it cannot be the codes database."
-                      : error;
+        problem =
+            sqlite3_errcode(db_) == SQLITE_NOTADB
+                ? "'" + path + "' is not an SQLite database, so it cannot be the codes database."
+                : error;
     } else if (tables.rows.empty()) {
         problem = "The codes database '" + path + "' holds no tables.";
     }

@@ -21,7 +21,7 @@ struct CodesAnswer {
 };
 
 class CodesConnection {
-public:
+  public:
     CodesConnection() = default;
     ~CodesConnection();
     CodesConnection(const CodesConnection&) = delete;
@@ -42,7 +42,7 @@ public:
     // As Run, but hands the engine's description back instead of showing it.
     bool RunQuietly(std::string_view sql, CodesAnswer& answer, std::string& error);
 
-private:
+  private:
     sqlite3* db_ = nullptr;
     std::string path_;
 };

@@ -29,7 +29,9 @@ void CloseCodesDatabase() {
     SharedCodesConnection().Close();
 }
 
-bool CodesDatabaseOpen() { return connectionOpen; }
+bool CodesDatabaseOpen() {
+    return connectionOpen;
+}
 
 std::optional<std::string> QueryDatabaseVersion(bool* failed) {
     if (failed) *failed = false;

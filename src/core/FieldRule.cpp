@@ -49,9 +49,9 @@ std::string FieldProblem(const FieldRule& rule, std::string_view raw, CodeLookup
             return {};
         }
         case FieldKind::Code:
-            if (codes && !codes->IsKnownCode(rule.CheckCode(), rule.refWord, value))
+            if (codes && !codes->IsKnownCode(rule.CheckCode(), rule.CheckRef(), value))
                 return "code not found in KORVADB_" + std::string(rule.CheckCode()) + " for " +
-                       std::string(rule.refWord);
+                       std::string(rule.CheckRef());
             return {};
         case FieldKind::ReadOnly:
             return {};

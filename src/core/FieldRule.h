@@ -35,7 +35,11 @@ struct FieldRule {
     std::string_view
         checkCodeName;  // Code: table used by the check when it differs from the search
 
+    // Code: reference word of the check when it differs from the search's.
+    std::string_view checkRefWord;
+
     std::string_view CheckCode() const { return checkCodeName.empty() ? codeName : checkCodeName; }
+    std::string_view CheckRef() const { return checkRefWord.empty() ? refWord : checkRefWord; }
 };
 
 struct RecordRules {

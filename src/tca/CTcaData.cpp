@@ -1,0 +1,329 @@
+#include "tca/CTcaData.h"
+
+#include <algorithm>
+#include <array>
+#include <utility>
+
+#include "core/Messages.h"
+#include "core/Qx5Format.h"
+#include "core/TextUtil.h"
+#include "tca/TcaHeader.h"
+
+namespace vantor {
+
+namespace {
+
+constexpr std::string_view kVehicleOutOfRange =
+    "Vehicle number out of range:\ncheck drop-list of the combo box, please.";
+
+// A file line cannot carry a line break or a pipe: a multi-line commentary
+// becomes one line, and a typed pipe a blank, so the record keeps its fields.
+std::string FileField(std::string_view value) {
+    std::string out;
+    out.reserve(value.size());
+    bool inBreak = false;
+    for (char c : value) {
+        bool isBreak = c == '\r' || c == '\n';
+        if (isBreak) {
+            if (!inBreak) out += ' ';
+        } else {
+            out += c == '|' ? ' ' : c;
+        }
+        inBreak = isBreak;
+    }
+    TrimBlanks(out);
+    return out;
+}
+
+bool SameVehicleNumber(std::string_view a, std::string_view b) {
+    std::string x = TrimWhite(a), y = TrimWhite(b);
+    if (IsIntegerNumber(x) && IsIntegerNumber(y)) return TextToInt(x) == TextToInt(y);
+    return x == y;
+}
+
+}  // namespace
+
+CTcaData::CTcaData() {
+    Clear();
+}
+
+RecordTable& CTcaData::Section(TcaSectionId id) {
+    return const_cast<RecordTable&>(std::as_const(*this).Section(id));
+}
+
+const RecordTable& CTcaData::Section(TcaSectionId id) const {
+    switch (id) {
+        case TcaSectionId::Test:
+            return m_test;
+        case TcaSectionId::Vehicle:
+            return m_vehicles;
+        case TcaSectionId::LowerBeam:
+            return m_lowerBeam;
+        case TcaSectionId::Amber:
+            return m_amber;
+        case TcaSectionId::Rollover:
+            return m_rollover;
+        case TcaSectionId::Instrumentation:
+            break;
+    }
+    return m_instrumentation;
+}
+
+void CTcaData::Clear() {
+    for (const auto& layout : TcaSections())
+        Section(layout.id).Clear();
+    m_test.SetCount(1);
+    const auto& rules = TcaSection(TcaSectionId::Test).fields;
+    for (size_t f = 0; f < rules.size(); ++f)
+        m_test.At(1, f) = rules[f].defaultValue;
+    m_errors.clear();
+}
+
+std::string& CTcaData::Test(size_t field) {
+    if (m_test.Empty()) m_test.SetCount(1);
+    return m_test.At(1, field);
+}
+
+const std::string& CTcaData::Test(size_t field) const {
+    static const std::string empty;
+    return m_test.Empty() ? empty : m_test.At(1, field);
+}
+
+std::string& CTcaData::LowerBeam(size_t field) {
+    if (m_lowerBeam.Empty()) m_lowerBeam.SetCount(1);
+    return m_lowerBeam.At(1, field);
+}
+
+bool CTcaData::AmberTicked(int record) const {
+    return TrimWhite(m_amber.At(record, kAmbAnswer)) == "1";
+}
+
+void CTcaData::SetAmberTicked(int record, bool ticked) {
+    m_amber.At(record, kAmbAnswer) = ticked ? "1" : "0";
+}
+
+bool CTcaData::TippedUp(int record) const {
+    return TrimWhite(m_rollover.At(record, kRollTipUp)) == "T";
+}
+
+void CTcaData::SetTippedUp(int record, bool tipped) {
+    m_rollover.At(record, kRollTipUp) = tipped ? "T" : "F";
+}
+
+std::string CTcaData::QxFileName(std::string_view name) {
+    // Only the file's own name counts: a folder called "qx5" is no extension.
+    size_t slash = name.find_last_of('/');
+    std::string_view file = slash == std::string_view::npos ? name : name.substr(slash + 1);
+    std::string result(name);
+    if (ToLower(file).find("qx5") == std::string::npos) result += ".qx5";
+    return result;
+}
+
+bool CTcaData::IsWritten(TcaSectionId id) const {
+    switch (id) {
+        case TcaSectionId::Test:
+            return true;
+        case TcaSectionId::LowerBeam:
+            return !m_lowerBeam.Empty() &&
+                   (!FileField(m_lowerBeam.At(1, kLbVehicleNumber)).empty() ||
+                    !FileField(m_lowerBeam.At(1, kLbDetector)).empty());
+        default:
+            return !Section(id).Empty();
+    }
+}
+
+std::string CTcaData::WrittenValue(TcaSectionId id, int record, size_t field) const {
+    if (id == TcaSectionId::Test && field == kTestTotalCurves) return std::to_string(TotalCurves());
+    if (id == TcaSectionId::Instrumentation && field == kInstChannel) return std::to_string(record);
+    if (id == TcaSectionId::Amber && field == kAmbAnswer) return AmberTicked(record) ? "1" : "0";
+    if (id == TcaSectionId::Rollover && field == kRollTipUp) return TippedUp(record) ? "T" : "F";
+    const RecordTable& table = Section(id);
+    if (record > table.Count()) return {};  // a TEST record nobody created
+    return FileField(table.At(record, field));
+}
+
+std::string CTcaData::SectionText(TcaSectionId id) const {
+    if (!IsWritten(id)) return {};
+    const TcaSectionLayout& layout = TcaSection(id);
+    std::string out = MarkerLine(layout.name) + "\n";
+    int records = layout.single ? 1 : Section(id).Count();
+    for (int n = 1; n <= records; ++n) {
+        for (size_t f = 0; f < layout.written; ++f) {
+            if (f > 0) out += '|';
+            out += WrittenValue(id, n, f);
+        }
+        out += '\n';
+    }
+    return out;
+}
+
+std::string CTcaData::FileText() const {
+    std::string out(kTcaSourceLine);
+    out += '\n';
+    out += TcaDateLine();
+    out += "\n\n";
+    out += kQx5Line;
+    out += '\n';
+    for (const auto& layout : TcaSections())
+        out += SectionText(layout.id);
+    out += kEndLine;
+    return out;
+}
+
+bool CTcaData::Write(const std::string& name) {
+    // Channels are numbered by position and the curves counted, as the
+    // pages show them after a save.
+    m_instrumentation.Renumber(kInstChannel);
+    Test(kTestTotalCurves) = std::to_string(TotalCurves());
+    return SaveTextFile(QxFileName(name), FileText());
+}
+
+bool CTcaData::Read(const std::string& name) {
+    m_errors.clear();
+    TextLines file;
+    if (!file.Load(name, false)) {
+        m_errors.push_back("File " + name + " cannot open");
+        return false;
+    }
+    // Lines are kept trimmed, without blank and comment lines; each keeps its
+    // line number in the file for the messages.
+    std::vector<TextLine> lines;
+    constexpr size_t kNone = static_cast<size_t>(-1);
+    std::array<size_t, 6> markers;
+    markers.fill(kNone);
+    for (size_t i = 0; i < file.Size(); ++i) {
+        std::string text = TrimWhite(file[i]);
+        if (text.empty() || text.starts_with("#")) continue;
+        if (text.starts_with("-")) {
+            for (const auto& layout : TcaSections()) {
+                size_t& marker = markers[static_cast<size_t>(layout.id)];
+                // Of two sections with the same marker the first one counts.
+                if (marker == kNone && text == MarkerLine(layout.name)) marker = lines.size();
+            }
+        }
+        lines.push_back({std::move(text), static_cast<int>(i) + 1});
+    }
+    if (std::ranges::all_of(markers, [](size_t m) { return m == kNone; })) {
+        m_errors.push_back("File " + name + " holds no crash-avoidance test section");
+        return false;
+    }
+    Clear();
+    for (const auto& layout : TcaSections()) {
+        size_t marker = markers[static_cast<size_t>(layout.id)];
+        if (marker != kNone && !ReadSection(layout, lines, marker + 1)) return false;
+    }
+    return true;
+}
+
+bool CTcaData::ReadSection(const TcaSectionLayout& layout, const std::vector<TextLine>& lines,
+                           size_t first) {
+    RecordTable& table = Section(layout.id);
+    bool stored = false;
+    for (size_t i = first; i < lines.size() && !lines[i].text.starts_with("-----"); ++i) {
+        const TextLine& line = lines[i];
+        int pipes = CountPipes(line.text);
+        if (pipes != layout.Pipes()) {
+            m_errors.push_back("Pipe error in line " + std::to_string(line.number) + " of " +
+                               std::string(layout.pipeWord) + ": its No. of pipes is " +
+                               std::to_string(pipes) + "; required " +
+                               std::to_string(layout.Pipes()));
+            return false;
+        }
+        // A single-record section takes its first line.
+        if (layout.single && stored) continue;
+        if (layout.single) {
+            table.SetCount(1);
+            StoreRecord(layout, 1, line.text);
+        } else {
+            StoreRecord(layout, table.Add(), line.text);
+        }
+        stored = true;
+    }
+    return true;
+}
+
+void CTcaData::StoreRecord(const TcaSectionLayout& layout, int record, const std::string& line) {
+    RecordTable& table = Section(layout.id);
+    std::vector<std::string> fields = SplitText(line, '|');
+    for (size_t f = 0; f < layout.written; ++f)
+        table.At(record, f) = TrimWhite(fields[f]);
+    // Held fields are not in the file and start empty.
+    for (size_t f = layout.written; f < table.Columns(); ++f)
+        table.At(record, f).clear();
+    switch (layout.id) {
+        case TcaSectionId::Amber:
+            SetAmberTicked(record, AmberTicked(record));
+            break;
+        case TcaSectionId::Rollover:
+            SetTippedUp(record, TippedUp(record));
+            break;
+        case TcaSectionId::Instrumentation:
+            table.At(record, kInstChannel) = std::to_string(record);
+            break;
+        default:
+            break;
+    }
+}
+
+void CTcaData::ShowReadErrors() const {
+    for (const auto& error : m_errors)
+        ShowPlain(error, "Error");
+}
+
+std::vector<std::string> CTcaData::OfferedVehicleNumbers() const {
+    std::vector<std::string> numbers;
+    for (int n = 1; n <= m_vehicles.Count(); ++n) {
+        std::string number = TrimWhite(m_vehicles.At(n, kVehNumber));
+        if (!number.empty()) numbers.push_back(number);
+    }
+    return numbers;
+}
+
+bool CTcaData::IsOfferedVehicleNumber(std::string_view number) const {
+    auto offered = OfferedVehicleNumbers();
+    return std::ranges::any_of(offered,
+                               [&](const std::string& o) { return SameVehicleNumber(o, number); });
+}
+
+bool CTcaData::CheckInstrumentationVehicle(int record) const {
+    if (IsOfferedVehicleNumber(m_instrumentation.At(record, kInstVehicleNumber))) return true;
+    ShowPlain(kVehicleOutOfRange);
+    return false;
+}
+
+void CTcaData::Check(CodeLookup* codes, std::vector<FieldIssue>& out) const {
+    const std::string configuration = TrimWhite(Test(kTestConfiguration));
+    for (const auto& layout : TcaSections()) {
+        const RecordTable& table = Section(layout.id);
+        // The sub-type codes are those of the test's configuration.
+        std::vector<FieldRule> rules(layout.fields.begin(), layout.fields.end());
+        if (layout.id == TcaSectionId::Instrumentation) {
+            rules[kInstSubType].refWord = configuration;
+            if (configuration.empty()) rules[kInstSubType].kind = FieldKind::ReadOnly;
+        }
+        const RecordRules recordRules{layout.name, rules};
+        for (int n = 1; n <= table.Count(); ++n) {
+            std::vector<std::string> values = table.Record(n);
+            CheckRecord(recordRules, n, values, codes, out);
+            auto issue = [&](size_t field, std::string reason) {
+                out.push_back({std::string(layout.name), n, std::string(rules[field].reportLabel),
+                               values[field], std::move(reason)});
+            };
+            for (const auto& choice : layout.choices) {
+                std::string value = TrimWhite(values[choice.field]);
+                if (value.empty() || std::ranges::count(choice.options, value) > 0) continue;
+                std::string allowed;
+                for (auto option : choice.options)
+                    allowed += (allowed.empty() ? "" : ", ") + std::string(option);
+                issue(choice.field, "not one of " + allowed);
+            }
+            if (layout.id != TcaSectionId::Instrumentation) continue;
+            if (codes && configuration.empty() && !TrimWhite(values[kInstSubType]).empty())
+                issue(kInstSubType, "no Test Configuration to look the sub-type up for");
+            if (!IsOfferedVehicleNumber(values[kInstVehicleNumber]))
+                issue(kInstVehicleNumber, "out of range: not a vehicle number of the VEHICLE list");
+        }
+    }
+}
+
+}  // namespace vantor

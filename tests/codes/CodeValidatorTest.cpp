@@ -1,0 +1,260 @@
+#include "codes/CodeValidator.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "codes/CodeStatements.h"
+#include "codes/CodesTestDatabase.h"
+#include "support/TestSupport.h"
+
+namespace vantor {
+namespace {
+
+using test::TestField;
+
+constexpr const char* kSchema = R"(
+CREATE TABLE KORVADB_MAKE (MAKE TEXT, MAKED TEXT, MAKE_COMMENT TEXT, REFERENCE TEXT);
+INSERT INTO KORVADB_MAKE VALUES ('09', 'FORD', '', 'VEHDB COMDB');
+INSERT INTO KORVADB_MAKE VALUES ('ABC', 'BOTH', '', 'VEHDB TCADB');
+INSERT INTO KORVADB_MAKE VALUES ('VEH', 'VEHICLE ONLY', '', 'VEHDB');
+INSERT INTO KORVADB_MAKE VALUES ('  PAD  ', 'STORED WITH BLANKS', '', 'VEHDB');
+CREATE TABLE KORVADB_UNITS (UNITS TEXT, UNITSD TEXT, UNITS_COMMENT TEXT, REFERENCE TEXT,
+                            MEASUREMENT_TYPE TEXT, MEASUR TEXT);
+INSERT INTO KORVADB_UNITS VALUES ('G''S', 'G''S', '', 'VEHDB', 'ACCELERATION', 'MET');
+CREATE TABLE SENATTCODE1 (SENATT TEXT, SENLOC TEXT, SENATTD TEXT, SENATT_COMMENT TEXT, UNITS TEXT);
+INSERT INTO SENATTCODE1 VALUES ('HDCG', '01', 'HEAD', '', 'G''S');
+INSERT INTO SENATTCODE1 VALUES ('HDCG', '03', 'HEAD', '', 'G''S');
+INSERT INTO SENATTCODE1 VALUES ('A,B', '01', 'COMMA IN CODE', '', 'G''S');
+CREATE TABLE SENTYPCODE (SENTYP TEXT, SENTYPD TEXT, SENTYP_COMMENT TEXT, UNITS TEXT);
+INSERT INTO SENTYPCODE VALUES ('AC', 'ACCELEROMETER', '', 'G''S');
+INSERT INTO SENTYPCODE VALUES ('LC', 'LOAD CELL', '', 'NWT');
+INSERT INTO SENTYPCODE VALUES ('OT', 'OTHER', '', 'ALL');
+)";
+
+class CodeValidatorTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(connection.Open(test::WriteCodesDatabase(dir.Path("ncodes.mdb"), kSchema)));
+    }
+    test::TempDir dir;
+    test::MessageRecorder messages;
+    CodesConnection connection;
+};
+
+TEST_F(CodeValidatorTest, AcceptsOnlyTheExactTrimmedCodeOfTheReference) {
+    struct Case {
+        const char* text;
+        const char* reference;
+        bool valid;
+    } cases[] = {
+        {"09", "VEHDB", true},
+        {"09   ", "VEHDB", true},  // trailing blanks of the field
+        {"  09", "COMDB", true},
+        {"PAD", "VEHDB", true},  // blanks around the stored code
+        {"ABC", "VEHDB", true},  // one row carrying two words serves both
+        {"ABC", "TCADB", true},
+        {"VEH", "TCADB", false},  // in the table, but not for this test type
+        {"09", "TCADB", false},
+        {"abc", "VEHDB", false},  // case matters
+        {"AB", "VEHDB", false},   // no prefix match
+        {"ABCD", "VEHDB", false},
+        {"%", "VEHDB", false},  // no pattern match either
+        {"0 9", "VEHDB", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::string(c.text) + " / " + c.reference);
+        TestField field(c.text);
+        EXPECT_EQ(CodeValidator(connection).ValidateCode(field, "MAKE", c.reference), c.valid);
+        EXPECT_EQ(field.mark, c.valid);
+    }
+    EXPECT_TRUE(messages.All().empty());
+}
+
+TEST_F(CodeValidatorTest, EmptyFieldIsValidWithoutAQuery) {
+    // The code name names no table: any query would fail with a message.
+    for (const char* text : {"", " ", "    "}) {
+        SCOPED_TRACE(std::string("'") + text + "'");
+        TestField plain(text), flagged(text), byQuery(text);
+        bool flag = false;
+        CodeValidator validator(connection);
+        EXPECT_TRUE(validator.ValidateCode(plain, "NOSUCH", "VEHDB"));
+        EXPECT_TRUE(validator.ValidateCode(flagged, "NOSUCH", "VEHDB", flag));
+        EXPECT_TRUE(validator.ValidateCodeByQuery(byQuery, "SELECT X FROM NOSUCH"));
+        EXPECT_EQ(plain.mark, true);
+        EXPECT_EQ(flagged.mark, true);
+        EXPECT_EQ(byQuery.mark, true);
+        EXPECT_FALSE(flag) << "the flag stays as the caller set it";
+    }
+    EXPECT_TRUE(messages.All().empty());
+}
+
+TEST_F(CodeValidatorTest, FlagFormReportsTheResult) {
+    CodeValidator validator(connection);
+    TestField good("09"), bad("99");
+    bool goodFlag = false, badFlag = true;
+    EXPECT_TRUE(validator.ValidateCode(good, "MAKE", "VEHDB", goodFlag));
+    EXPECT_FALSE(validator.ValidateCode(bad, "MAKE", "VEHDB", badFlag));
+    EXPECT_TRUE(goodFlag);
+    EXPECT_FALSE(badFlag);
+}
+
+TEST_F(CodeValidatorTest, NoRowForTheReferenceIsReportedAndLeavesTheColour) {
+    TestField field("09");
+    bool flag = true;
+    EXPECT_FALSE(CodeValidator(connection).ValidateCode(field, "MAKE", "SWGDB", flag));
+    EXPECT_FALSE(flag);
+    EXPECT_FALSE(field.mark.has_value());
+    ASSERT_EQ(messages.All().size(), 1u);
+    EXPECT_EQ(messages.All()[0].text,
+              "No Validation Data Found in the portable DB.\n\r"
+              "SELECT MAKE FROM KORVADB_MAKE WHERE REFERENCE LIKE '%SWGDB%' ORDER BY MAKE");
+}
+
+TEST_F(CodeValidatorTest, FailuresAreShownAndLeaveTheColour) {
+    struct Case {
+        const char* name;
+        std::function<bool(CodeValidator&, TestField&)> run;
+        const char* message;
+    } cases[] = {
+        {"missing table",
+         [](CodeValidator& v, TestField& f) { return v.ValidateCode(f, "NOSUCH", "VEHDB"); },
+         "The codes database has no table KORVADB_NOSUCH."},
+        {"code name that is no name",
+         [](CodeValidator& v, TestField& f) {
+             return v.ValidateCode(f, "MAKE FROM KORVADB_MAKE --", "VEHDB");
+         },
+         "'MAKE FROM KORVADB_MAKE --' is not a code name of the codes database."},
+        {"statement without a code column",
+         [](CodeValidator& v, TestField& f) { return v.ValidateCodeByQuery(f, "SELECT"); },
+         "SQL statement error: code name not found."},
+        {"column the answer lacks",
+         [](CodeValidator& v, TestField& f) {
+             return v.MatchFieldAgainstQuery(f, "SELECT MAKED FROM KORVADB_MAKE", "MAKE");
+         },
+         "Codes database error: the statement gives no column MAKE."},
+        {"broken statement",
+         [](CodeValidator& v, TestField& f) {
+             return v.ValidateCodeByQuery(f, "SELECT MAKE FROM KORVADB_MAKE WHERE");
+         },
+         "Codes database error: incomplete input"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        messages.Clear();
+        TestField field("09");
+        CodeValidator validator(connection);
+        EXPECT_FALSE(c.run(validator, field));
+        EXPECT_FALSE(field.mark.has_value());
+        ASSERT_EQ(messages.All().size(), 1u);
+        EXPECT_EQ(messages.All()[0].text, c.message);
+    }
+}
+
+TEST_F(CodeValidatorTest, ClosedConnectionIsReported) {
+    connection.Close();
+    TestField field("09");
+    EXPECT_FALSE(CodeValidator(connection).ValidateCode(field, "MAKE", "VEHDB"));
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{"The codes database is not open."});
+}
+
+TEST(CodeValidatorColumn, FindsTheFirstSelectedColumn) {
+    struct Case {
+        const char* sql;
+        const char* column;
+    } cases[] = {
+        {"SELECT DISTINCT UNITS FROM SENATTCODE1 WHERE SENATT LIKE '%HDCG%' ORDER BY UNITS ",
+         "UNITS"},
+        {"SELECT SENTYP,SENTYPD,SENTYP_COMMENT FROM SENTYPCODE WHERE UNITS LIKE '%G%'", "SENTYP"},
+        {"SELECT DISTINCT SENLOC FROM SENATTCODE1 WHERE SENATT LIKE '%A%' ORDER BY SENLOC ",
+         "SENLOC"},
+        {"SELECT DISTINCT SENATT,SENATTD FROM SENATTCODE1", "SENATT"},
+        {"SELECT  MODEL , MODELD FROM KORVADB_MODEL", "MODEL"},
+        // A comma inside a value after FROM does not end the select list.
+        {"SELECT DISTINCT SENLOC FROM SENATTCODE1 WHERE SENATT LIKE '%A,B%'", "SENLOC"},
+        {"SELECT", ""},
+        {"SELECT UNITS from SENATTCODE1", ""},  // neither a comma nor FROM
+        {"SELECT,UNITS FROM X", ""},            // the comma comes before the blank
+        {"SELECT  FROM X", ""},
+        {"", ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CodeValidator::FindCodeColumn(c.sql), c.column) << c.sql;
+}
+
+TEST_F(CodeValidatorTest, CallerStatementsAreCheckedAgainstTheirCodeColumn) {
+    struct Case {
+        std::string sql;
+        const char* text;
+        bool valid;
+    } cases[] = {
+        {UnitsOfAttachmentCheck("HDCG"), "G'S", true},
+        {UnitsOfAttachmentCheck("HDCG"), "NWT", false},
+        {LocationsOfAttachmentCheck("HDCG", "G'S"), "03", true},
+        {LocationsOfAttachmentCheck("A,B", "G'S"), "01", true},
+        {LocationsOfAttachmentCheck("A,B", "G'S"), "03", false},
+        {SensorTypesOfUnitsCheck("G'S"), "AC", true},
+        {SensorTypesOfUnitsCheck("NWT"), "OT", true},  // suits all units
+        {SensorTypesOfUnitsCheck("NWT"), "AC", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.sql + " / " + c.text);
+        TestField field(c.text);
+        EXPECT_EQ(CodeValidator(connection).ValidateCodeByQuery(field, c.sql), c.valid);
+        EXPECT_EQ(field.mark, c.valid);
+    }
+    EXPECT_TRUE(messages.All().empty());
+}
+
+TEST_F(CodeValidatorTest, QuotesInValuesStayValues) {
+    TestField unit("G'S");
+    EXPECT_TRUE(CodeValidator(connection).ValidateCode(unit, "UNITS", "VEHDB"));
+
+    // A reference that tries to widen the condition finds nothing.
+    TestField make("VEH");
+    EXPECT_FALSE(CodeValidator(connection).ValidateCode(make, "MAKE", "X%' OR '1'='1"));
+    EXPECT_FALSE(make.mark.has_value());
+    EXPECT_EQ(messages.Texts(),
+              std::vector<std::string>{"No Validation Data Found in the portable DB.\n\r"
+                                       "SELECT MAKE FROM KORVADB_MAKE WHERE REFERENCE LIKE "
+                                       "'%X%'' OR ''1''=''1%' ORDER BY MAKE"});
+}
+
+TEST(CodeStatements, KeepTheirTextsAndQuoteValues) {
+    struct Case {
+        std::string built;
+        const char* expected;
+    } cases[] = {
+        {ValidationStatement("MAKE", "VEHDB"),
+         "SELECT MAKE FROM KORVADB_MAKE WHERE REFERENCE LIKE '%VEHDB%' ORDER BY MAKE"},
+        {CodeListStatement("MAKE", "VEHDB"),
+         "SELECT MAKE, MAKED, MAKE_COMMENT FROM KORVADB_MAKE WHERE REFERENCE LIKE '%VEHDB%' "
+         "ORDER BY MAKE"},
+        {ChannelTypeListStatement("CHANTYP", "TCADB"),
+         "SELECT CHANTYP, CHANTYPD, CHANTYP_COMMENT, ISOSI, UNITS FROM KORVADB_CHANTYP WHERE "
+         "REFERENCE LIKE '%TCADB%' ORDER BY CHANTYP"},
+        {AllowedCodeListStatement("AXIS", "FCW", {"FG", "HY"}),
+         "SELECT AXIS, AXISD, AXIS_COMMENT FROM KORVADB_AXIS WHERE REFERENCE LIKE '%FCW%' AND "
+         "AXIS IN ('FG','HY') ORDER BY AXIS"},
+        {SensorLocationListStatement("LDW", {"01", "O'T"}),
+         "SELECT SENLOC, SENLOCD, SENLOC_COMMENT FROM KORVADB_SENLOC WHERE REFERENCE LIKE "
+         "'%LDW%' OR SENLOC IN ('01','O''T') ORDER BY SENLOC"},
+        {VehicleModelsStatement("O'NEIL"),
+         "SELECT MODEL,MODELD,MODEL_COMMENT FROM KORVADB_MODEL WHERE MAKE LIKE '%O''NEIL%' AND "
+         "REFERENCE LIKE '%VEHDB%' ORDER BY MODEL"},
+        {ComponentModelsStatement("09"),
+         "SELECT MODEL,MODELD,MODEL_COMMENT FROM KORVADB_MODEL WHERE MAKE LIKE '09%' AND "
+         "REFERENCE LIKE '%COMDB%' ORDER BY MODEL"},
+        {SensorTypesForUnitsStatement("G'S"),
+         "SELECT SENTYP,SENTYPD,SENTYP_COMMENT FROM SENTYPCODE WHERE UNITS LIKE '%G''S%'OR "
+         "UNITS LIKE '%ALL%' ORDER BY SENTYP"},
+        {LocationsOfAttachmentCheck("HDCG", "G'S"),
+         "SELECT DISTINCT SENLOC FROM SENATTCODE1 WHERE SENATT LIKE '%HDCG%' AND UNITS LIKE "
+         "'%G''S%' ORDER BY SENLOC "},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.built, c.expected);
+}
+
+}  // namespace
+}  // namespace vantor

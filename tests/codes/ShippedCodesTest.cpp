@@ -1,0 +1,223 @@
+// The codes database shipped with the program: every look-up the pages make
+// must find codes, and every code the program itself writes must pass.
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "codes/CodeLists.h"
+#include "codes/CodeStatements.h"
+#include "codes/CodeValidator.h"
+#include "codes/CodesTestDatabase.h"
+#include "support/TestSupport.h"
+
+#ifdef VANTOR_CODES_DATABASE
+
+namespace vantor {
+namespace {
+
+class ShippedCodesTest : public ::testing::Test {
+  protected:
+    void SetUp() override { ASSERT_TRUE(connection.Open(VANTOR_CODES_DATABASE)); }
+    void TearDown() override { EXPECT_TRUE(messages.All().empty()) << messages.Texts()[0]; }
+
+    std::set<std::string> Codes(const std::string& sql, const std::string& column) {
+        CodesAnswer answer;
+        EXPECT_TRUE(connection.Run(sql, answer)) << sql;
+        std::set<std::string> codes;
+        int i = answer.Column(column);
+        for (const auto& row : answer.rows)
+            codes.insert(row[static_cast<size_t>(i)]);
+        return codes;
+    }
+    bool Valid(const std::string& code, const std::string& codeName, const std::string& ref) {
+        test::TestField field(code);
+        return CodeValidator(connection).ValidateCode(field, codeName, ref);
+    }
+
+    test::MessageRecorder messages;
+    CodesConnection connection;
+    CodeLists lists{connection};
+};
+
+// The code names each test type's pages look up, by reference word.
+const std::vector<std::pair<std::string, std::vector<std::string>>> kUses = {
+    {"VEHDB",
+     {"TSTPRF", "TSTTYP", "TSTCFN", "TKSURF", "TKCOND", "RECTYP", "LINK",   "MAKE",   "MODEL",
+      "BODY",   "ENGINE", "TRANSM", "STRSEP", "COLMEC", "MODIND", "BMPENG", "SILENG", "APLENG",
+      "BARSHP", "OCCLOC", "OCCTYP", "OCCSEX", "MTHCAL", "DUMSIZ", "SEPOSN", "CNTRH1", "CNTRH2",
+      "CNTRC1", "CNTRC2", "CNTRL1", "CNTRL2", "RSTTYP", "RSTMNT", "DEPLOY", "SENTYP", "SENLOC",
+      "SENATT", "AXIS",   "UNITS",  "DASTAT", "CHSTAT", "DETC"}},
+    {"COMDB",
+     {"TSTPRF", "TSTTYP", "MAKE", "MODEL", "BODY", "MODIND", "OCCTYP", "DUMSIZ", "SENTYP", "SENATT",
+      "AXIS", "UNITS", "DASTAT", "CHSTAT", "CRTEST", "CMPNT", "CMPTYP", "TSTDEV", "CONFIG"}},
+    {"BIODB",
+     {"TSTPRF",  "TSTCFN",   "RECTYP",    "LINK",    "OCCTYP",  "MTHCAL", "DUMSIZ", "DOCCLOC",
+      "DOCCSEX", "DSEPOSN",  "BOCCLOC",   "BOCCSEX", "BSEPOSN", "AORPRE", "CERPRE", "PULPRE",
+      "BMCLOC",  "BMCUNITS", "BMCMETHOD", "OCCLOC",  "RSTTYP",  "RSTMNT", "DEPLOY", "SENTYP",
+      "SENATT",  "SENLOC",   "AXIS",      "UNITS",   "DASTAT",  "CHSTAT", "RIBLOC", "LESION",
+      "SYSORG",  "BODYRG",   "ASPECT",    "AIS"}},
+    {"SWGDB",
+     {"TSTPRF", "TSTTYP", "RECTYP", "LINK", "SIGSRC", "SENTYP", "SENLOC", "SENATT", "AXIS", "UNITS",
+      "DASTAT", "CHSTAT"}},
+    {"TCADB",
+     {"TSTPRF", "TSTTYP", "TSTCFN", "TKSURF", "TKCOND", "VEHTYP", "SENTYP", "CHANTYP", "TRINO"}},
+    {"INTRUSIONDB", {"VEHIP"}},
+    {"FCW", {"AXIS", "SENLOC", "SUBTYPE"}},
+    {"LDW", {"AXIS", "SENLOC", "SUBTYPE"}},
+    {"DRO", {"AXIS", "SENLOC", "SUBTYPE"}},
+    {"SSR", {"SENLOC", "SUBTYPE"}},
+};
+
+TEST_F(ShippedCodesTest, EveryLookUpFindsCodes) {
+    for (const auto& [ref, codeNames] : kUses)
+        for (const auto& codeName : codeNames) {
+            CodeListRows rows;
+            EXPECT_TRUE(lists.CodeList(codeName, ref, "", rows));
+            EXPECT_FALSE(rows.empty()) << codeName << " for " << ref;
+        }
+    CodeListRows rows;
+    ASSERT_TRUE(lists.ChannelTypeList("CHANTYP", "TCADB", rows));
+    EXPECT_FALSE(rows.empty());
+    ASSERT_TRUE(lists.CodeList("VEHIP", "", IntrusionPointsStatement(), rows));
+    EXPECT_FALSE(rows.empty());
+}
+
+TEST_F(ShippedCodesTest, CodesTheProgramNamesPassTheirCheck) {
+    struct Case {
+        const char* codeName;
+        const char* ref;
+        std::vector<std::string> codes;
+    } cases[] = {
+        {"TSTCFN",
+         "VEHDB",
+         {"VTB", "VTV", "ITI", "ITV", "VTI", "PTV", "ITB", "VTP", "OTH", "ROL", "FCW", "LDW",
+          "DRO"}},
+        {"TSTCFN", "TCADB", {"FCW", "LDW", "DRO", "SSR"}},
+        {"RECTYP", "VEHDB", {"DDA"}},
+        {"RECTYP", "BIODB", {"DDA"}},
+        {"LINK", "VEHDB", {"UMB"}},
+        {"LINK", "BIODB", {"UMB"}},
+        {"TSTTYP", "TCADB", {"NCA"}},
+        {"TSTTYP", "VEHDB", {"NCA"}},
+        {"TSTTYP", "COMDB", {"ROV"}},
+        {"MAKE", "VEHDB", {"32"}},
+        {"MODEL", "VEHDB", {"05"}},
+        {"BODY", "VEHDB", {"NA"}},
+        {"TRANSM", "VEHDB", {"NA"}},
+        {"ENGINE", "VEHDB", {"NAPP"}},
+        {"STRSEP", "VEHDB", {"NA"}},
+        {"COLMEC", "VEHDB", {"NAP"}},
+        {"MODIND", "VEHDB", {"U"}},
+        {"BMPENG", "VEHDB", {"NA"}},
+        {"SILENG", "VEHDB", {"NA"}},
+        {"APLENG", "VEHDB", {"NA"}},
+        {"MODIND", "COMDB", {"N"}},
+        {"OCCTYP", "COMDB", {"NA", "WD"}},
+        {"DUMSIZ", "COMDB", {"NA"}},
+        {"CMPNT", "COMDB", {"ROVV"}},
+        {"CMPTYP", "COMDB", {"VE"}},
+        {"OCCTYP", "BIODB", {"AN", "CD", "HU"}},
+        {"OCCLOC", "BIODB", {"AP", "NA", "OT"}},
+        {"DASTAT", "BIODB", {"AM"}},
+        {"CHSTAT", "BIODB", {"P"}},
+        {"UNITS", "BIODB", {"SEC"}},
+        {"UNITS", "COMDB", {"SEC"}},
+        {"UNITS", "SWGDB", {"SEC"}},
+        {"UNITS", "VEHDB", {"SEC", "BLN", "FET", "MPH", "G'S", "DPS", "INS", "DEG"}},
+        {"RSTTYP", "VEHDB", {"ABG", "ABT", "CUR", "FRT", "FCA", "HDT", "KNE", "PEL", "TAP", "TOR"}},
+        {"DEPLOY", "VEHDB", {"NA"}},
+        {"SENTYP", "SWGDB", {"ET", "LL", "HL"}},
+        {"SENLOC", "VEHDB", {"T1", "T2", "T3", "DL", "DR", "SL", "SR", "BL", "BR", "OT", "NA"}},
+        {"SENLOC", "FCW", {"T1", "T2", "T3"}},
+        {"SENLOC", "LDW", {"DL", "DR", "SL", "SR", "BL", "BR"}},
+        {"SENLOC", "DRO", {"T1", "T2", "T3", "DL", "DR", "SL", "SR", "BL", "BR"}},
+        {"AXIS",
+         "FCW",
+         {"FG", "HY", "LD", "PA", "PS", "SA", "AS", "CN", "HS", "VS", "YW", "HA", "SS", "NA",
+          "OT"}},
+        {"AXIS", "LDW", {"LV", "LL", "AS", "CN", "HS", "VS", "YW", "HA", "SS", "NA", "OT"}},
+        {"AXIS",
+         "DRO",
+         {"WA", "LO", "LA", "VA", "RR", "PR", "YR", "LH", "RH", "RA", "HA", "SS", "NA", "OT"}},
+        // Crash-avoidance axes are checked as vehicle codes on save.
+        {"AXIS",
+         "VEHDB",
+         {"FG", "HY", "LD", "PA", "PS", "SA", "LV", "LL", "WA", "LO", "LA", "VA", "RR", "PR", "YR",
+          "LH", "RH", "RA", "PD"}},
+    };
+    for (const auto& c : cases)
+        for (const auto& code : c.codes)
+            EXPECT_TRUE(Valid(code, c.codeName, c.ref))
+                << code << " in " << c.codeName << " for " << c.ref;
+
+    // Belt types: three letters outside the air-bag list.
+    const std::set<std::string> bags = {"ABG", "ABT", "CUR", "FRT", "FCA",
+                                        "HDT", "KNE", "PEL", "TAP", "TOR"};
+    int belts = 0;
+    for (const auto& code : Codes(ValidationStatement("RSTTYP", "VEHDB"), "RSTTYP"))
+        belts += code.size() == 3 && !bags.count(code);
+    EXPECT_GE(belts, 3);
+}
+
+TEST_F(ShippedCodesTest, CrashAvoidanceSearchesPassTheirChecks) {
+    // Test type and performer are offered for TCADB but checked for VEHDB.
+    for (const char* codeName : {"TSTTYP", "TSTPRF"})
+        for (const auto& code : Codes(ValidationStatement(codeName, "TCADB"), codeName))
+            EXPECT_TRUE(Valid(code, codeName, "VEHDB")) << codeName << " " << code;
+    // Every configuration offers sub-types.
+    for (const auto& config : Codes(ValidationStatement("TSTCFN", "TCADB"), "TSTCFN"))
+        EXPECT_FALSE(Codes(ValidationStatement("SUBTYPE", config), "SUBTYPE").empty()) << config;
+    // A channel type fills the y-unit, which is checked as a vehicle unit.
+    for (const auto& unit : Codes(ChannelTypeListStatement("CHANTYP", "TCADB"), "UNITS"))
+        EXPECT_TRUE(Valid(unit, "UNITS", "VEHDB")) << unit;
+}
+
+TEST_F(ShippedCodesTest, EveryMakeHasModels) {
+    for (const auto& make : Codes(ValidationStatement("MAKE", "VEHDB"), "MAKE"))
+        EXPECT_GE(Codes(VehicleModelsStatement(make), "MODEL").size(), 2u) << make;
+    for (const auto& make : Codes(ValidationStatement("MAKE", "COMDB"), "MAKE"))
+        EXPECT_GE(Codes(ComponentModelsStatement(make), "MODEL").size(), 2u) << make;
+    EXPECT_EQ(Codes(VehicleModelsStatement("32"), "MODEL").count("05"), 1u);
+}
+
+TEST_F(ShippedCodesTest, SensorChainsOfTheBiomechanicsPageAreComplete) {
+    const auto attachments = Codes(SensorAttachmentsStatement(), "SENATT");
+    ASSERT_FALSE(attachments.empty());
+    for (const auto& attachment : attachments) {
+        SCOPED_TRACE(attachment);
+        EXPECT_TRUE(Valid(attachment, "SENATT", "BIODB"));
+        std::vector<YUnitsChoice> units;
+        ASSERT_TRUE(lists.YUnitsList(attachment, units));
+        ASSERT_FALSE(units.empty());
+        for (const auto& choice : units) {
+            const std::string& unit = choice.cells[0];
+            SCOPED_TRACE(unit);
+            CodeListRows locations, types;
+            ASSERT_TRUE(lists.SensorLocationList(AttachmentCondition(attachment, unit), locations));
+            ASSERT_FALSE(locations.empty());
+            ASSERT_TRUE(lists.CodeList("SENTYP", "", SensorTypesForUnitsStatement(unit), types));
+            ASSERT_FALSE(types.empty());
+            // What the look-ups offer passes the save-time checks.
+            test::TestField unitField(unit), locationField(locations[0][0]), typeField(types[0][0]);
+            CodeValidator validator(connection);
+            EXPECT_TRUE(
+                validator.ValidateCodeByQuery(unitField, UnitsOfAttachmentCheck(attachment)));
+            EXPECT_TRUE(validator.ValidateCodeByQuery(
+                locationField, LocationsOfAttachmentCheck(attachment, unit)));
+            EXPECT_TRUE(validator.ValidateCodeByQuery(typeField, SensorTypesOfUnitsCheck(unit)));
+            EXPECT_TRUE(Valid(locations[0][0], "OCCLOC", "BIODB"));
+            EXPECT_TRUE(Valid(types[0][0], "SENTYP", "BIODB"));
+        }
+    }
+    EXPECT_FALSE(Codes("SELECT SENTYP FROM SENTYPCODE WHERE UNITS = 'ALL'", "SENTYP").empty());
+}
+
+TEST_F(ShippedCodesTest, DatabaseHasSeveralVersions) {
+    const auto versions = Codes(DatabaseVersionStatement(), "DATABASE_VERSION");
+    EXPECT_GE(versions.size(), 2u);
+}
+
+}  // namespace
+}  // namespace vantor
+
+#endif

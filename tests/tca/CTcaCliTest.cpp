@@ -1,0 +1,87 @@
+// vantor-cli with --type tca, run as a program.
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "support/TestSupport.h"
+
+namespace vantor {
+namespace {
+
+using test::Crlf;
+using test::DataFile;
+using test::ReadBytes;
+using test::WriteBytes;
+
+class CTcaCliTest : public ::testing::Test {
+  protected:
+    void SetUp() override { setenv("SOURCE_DATE_EPOCH", "1236384000", 1); }
+
+    // Runs vantor-cli with the arguments (already quoted) and returns its exit
+    // status; stderr lands in `err`.
+    int Run(const std::string& args) {
+        std::string command = std::string("'") + VANTOR_CLI_PATH + "' " + args + " 2>'" +
+                              dir.Path("stderr") + "' >/dev/null";
+        int status = std::system(command.c_str());
+        err = ReadBytes(dir.Path("stderr"));
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    std::string Q(const std::string& path) { return "'" + path + "'"; }
+
+    test::TempDir dir;
+    std::string err;
+};
+
+TEST_F(CTcaCliTest, ConvertWritesTheTestAsSaveDoes) {
+    struct Case {
+        std::string input;
+        std::string output;
+        std::string written;
+    } cases[] = {
+        {DataFile("tca/messy.qx5"), "out.qx5", "out.qx5"},
+        {DataFile("tca/full.qx5"), "out", "out.qx5"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(Run("convert --type tca -o " + Q(dir.Path(c.output)) + " " + Q(c.input)), 0)
+            << err;
+        EXPECT_EQ(err, "");
+        EXPECT_EQ(ReadBytes(dir.Path(c.written)), ReadBytes(DataFile("tca/full.qx5")));
+    }
+}
+
+TEST_F(CTcaCliTest, FailuresArePrintedAndExitWithOne) {
+    WriteBytes(dir.Path("bad.qx5"),
+               Crlf("----- TEST -----\n" + std::string(13, '|') +
+                    "\n----- VEHICLE -----\n1|2|3|4|5|6|7|8|9|10|11|12|13|14\n"));
+    struct Case {
+        std::string args;
+        std::string message;
+        bool writes;
+    } cases[] = {
+        {"convert --type tca -o " + Q(dir.Path("out.qx5")) + " " + Q(dir.Path("bad.qx5")),
+         "Error: Pipe error in line 4 of VEHICLE: its No. of pipes is 13; required 18\n", true},
+        {"convert --type tca -o " + Q(dir.Path("out.qx5")) + " " + Q(dir.Path("none.qx5")),
+         "Error: File " + dir.Path("none.qx5") + " cannot open\n", true},
+        {"convert --type tca -o " + Q(dir.Path("out.qx5")) + " " + Q(dir.Path("old.qx4")),
+         "Error: File " + dir.Path("old.qx4") +
+             " is not a QX5 file; crash-avoidance tests are read from QX5 files only.\n",
+         true},
+        {"report --type tca -o " + Q(dir.Path("out.qxr")) + " " + Q(DataFile("tca/full.qx5")),
+         "Error: Crash-avoidance tests have no report file; " + dir.Path("out.qxr") +
+             " was not written.\n",
+         false},
+    };
+    for (const auto& c : cases) {
+        std::filesystem::remove(dir.Path("out.qx5"));
+        EXPECT_EQ(Run(c.args), 1) << c.args;
+        EXPECT_EQ(err, c.message);
+        // What could be read is still written, as the editor would save it.
+        EXPECT_EQ(std::filesystem::exists(dir.Path("out.qx5")), c.writes) << c.args;
+        EXPECT_FALSE(std::filesystem::exists(dir.Path("out.qxr")));
+    }
+}
+
+}  // namespace
+}  // namespace vantor
