@@ -100,7 +100,7 @@ std::string ComposeKorvaNumber(std::string_view officeItem, std::string_view yea
     number += TrimmedBlanks(year);
     number += manufacturerItem.substr(0, 2);
     std::string order = TrimmedBlanks(testOrder);
-    if (order.size() == 1) order.insert(0, "0");
+    if (order.size() == 1) number += '0';
     number += order;
     return number;
 }
