@@ -10,36 +10,27 @@ TEST(KorvaNumberTest, Check) {
         const char* number;
         bool valid;
     } cases[] = {
-        {"M20150107", true},
-        {"C20260199", true},
-        {"R19990100", true},
-        {"A20150107", false},   // office letter outside C D M O P Q R
-        {"m20150107", false},   // office letters are capitals
-        {"M20151507", false},   // manufacturer 15 to 40 unused
-        {"M20151407", true},
-        {"M20154107", true},
-        {"M20155007", false},
-        {"M20155107", true},
-        {"M20155907", true},
-        {"M20156007", false},
-        {"M20150007", false},   // manufacturer 00
-        {"M-2010107", false},   // a year is four digits, no sign
-        {"M20 50107", false},
-        {"M2015010", false},    // 8 characters
-        {"M201501070", false},  // 10 characters
-        {"M201501", false},     // 7 characters
-        {"MA0100", true},       // 6-character form: A is 2010
-        {"ML5900", true},       // L is 2021
-        {"M90100", true},       // 9 is 2009
-        {"MM0100", false},      // no year letter after L
-        {"M00100", false},      // 0 codes no year
-        {"Ma0100", false},
-        {"MA1500", false},
-        {"MA01-1", false},
-        {"", false},
-        {"M", false},
+        {"M20150107", true},   {"C20260199", true}, {"R19990100", true},
+        {"A20150107", false},  // office letter outside C D M O P Q R
+        {"m20150107", false},  // office letters are capitals
+        {"M20151507", false},  // manufacturer 15 to 40 unused
+        {"M20151407", true},   {"M20154107", true}, {"M20155007", false},
+        {"M20155107", true},   {"M20155907", true}, {"M20156007", false},
+        {"M20150007", false},                        // manufacturer 00
+        {"M-2010107", false},                        // a year is four digits, no sign
+        {"M20 50107", false},  {"M2015010", false},  // 8 characters
+        {"M201501070", false},                       // 10 characters
+        {"M201501", false},                          // 7 characters
+        {"MA0100", true},                            // 6-character form: A is 2010
+        {"ML5900", true},                            // L is 2021
+        {"M90100", true},                            // 9 is 2009
+        {"MM0100", false},                           // no year letter after L
+        {"M00100", false},                           // 0 codes no year
+        {"Ma0100", false},     {"MA1500", false},   {"MA01-1", false},
+        {"", false},           {"M", false},
     };
-    for (const auto& c : cases) EXPECT_EQ(IsValidKorvaNumber(c.number), c.valid) << c.number;
+    for (const auto& c : cases)
+        EXPECT_EQ(IsValidKorvaNumber(c.number), c.valid) << c.number;
 }
 
 TEST(KorvaNumberTest, SplitGivesTheBoxesOfTheDialog) {

@@ -12,7 +12,8 @@ using namespace vantor;
 namespace {
 QStringList Items(const QComboBox* box) {
     QStringList items;
-    for (int i = 0; i < box->count(); ++i) items << box->itemText(i);
+    for (int i = 0; i < box->count(); ++i)
+        items << box->itemText(i);
     return items;
 }
 
@@ -22,22 +23,24 @@ void Pick(QComboBox* box, const QString& item) {
     int index = box->findText(item);
     QVERIFY2(index >= 0, qPrintable(item));
     box->setFocus();
-    while (box->currentIndex() < index) QTest::keyClick(box, Qt::Key_Down);
-    while (box->currentIndex() > index) QTest::keyClick(box, Qt::Key_Up);
+    while (box->currentIndex() < index)
+        QTest::keyClick(box, Qt::Key_Down);
+    while (box->currentIndex() > index)
+        QTest::keyClick(box, Qt::Key_Up);
 }
 }  // namespace
 
 class CEditKorvaNoTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void listsHoldTheirExactItems() {
         CEditKorvaNo dialog("");
         QCOMPARE(dialog.windowTitle(), QString("Edit KORVA No."));
-        QCOMPARE(Items(dialog.OfficeBox()),
-                 QStringList({"C – Compliance", "D – Defects", "M – Rulemaking",
-                              "O – MFR Optional Test", "P – VELD", "Q– Test Lab Retest",
-                              "R – Research"}));
+        QCOMPARE(
+            Items(dialog.OfficeBox()),
+            QStringList({"C – Compliance", "D – Defects", "M – Rulemaking", "O – MFR Optional Test",
+                         "P – VELD", "Q– Test Lab Retest", "R – Research"}));
         QCOMPARE(dialog.OfficeBox()->currentText(), QString("M – Rulemaking"));
         QStringList manufacturers = Items(dialog.ManufacturerBox());
         QCOMPARE(manufacturers.size(), 32);
@@ -99,25 +102,27 @@ private slots:
         QTest::addColumn<QString>("defaultYear");
         QTest::addColumn<QStringList>("boxes");
         QTest::addColumn<QString>("label");
-        QTest::newRow("full form") << "O20234299" << ""
-                                   << QStringList{"O – MFR Optional Test", "2023",
-                                                  "4200 – Hyundai/Kia", "99"}
-                                   << "KORVA Number:";
-        QTest::newRow("old form") << "MA0100" << "2019"
+        QTest::newRow("full form")
+            << "O20234299"
+            << "" << QStringList{"O – MFR Optional Test", "2023", "4200 – Hyundai/Kia", "99"}
+            << "KORVA Number:";
+        QTest::newRow("old form") << "MA0100"
+                                  << "2019"
                                   << QStringList{"M – Rulemaking", "2010",
                                                  "0100 – General Motors Corporation", "00"}
                                   << "KORVA Number:";
-        QTest::newRow("retest office") << "Q20125107" << ""
-                                       << QStringList{"Q– Test Lab Retest", "2012",
-                                                      "5100 – Toyota", "07"}
-                                       << "KORVA Number:";
-        QTest::newRow("empty with year") << "" << " 2018 "
-                                         << QStringList{"M – Rulemaking", "2018", "", "00"}
-                                         << "KORVA Number:";
-        QTest::newRow("empty") << "" << "" << QStringList{"M – Rulemaking", "", "", ""}
+        QTest::newRow("retest office")
+            << "Q20125107"
+            << "" << QStringList{"Q– Test Lab Retest", "2012", "5100 – Toyota", "07"}
+            << "KORVA Number:";
+        QTest::newRow("empty with year")
+            << ""
+            << " 2018 " << QStringList{"M – Rulemaking", "2018", "", "00"} << "KORVA Number:";
+        QTest::newRow("empty") << ""
+                               << "" << QStringList{"M – Rulemaking", "", "", ""}
                                << "KORVA Number:";
-        QTest::newRow("invalid kept") << "X2015" << "2018"
-                                      << QStringList{"M – Rulemaking", "", "", ""}
+        QTest::newRow("invalid kept") << "X2015"
+                                      << "2018" << QStringList{"M – Rulemaking", "", "", ""}
                                       << "KORVA Number (incorrect/incomplete):";
     }
     void opensOnTheGivenNumber() {

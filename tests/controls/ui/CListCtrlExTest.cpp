@@ -14,7 +14,8 @@ void Fill(CListCtrlEx& list, const QList<QStringList>& rows) {
     list.InsertColumn(2, "Comment");
     for (const QStringList& cells : rows) {
         int row = list.InsertRow(list.RowCount(), cells.value(0));
-        for (int c = 1; c < cells.size(); ++c) list.SetCellText(row, c, cells[c]);
+        for (int c = 1; c < cells.size(); ++c)
+            list.SetCellText(row, c, cells[c]);
     }
 }
 
@@ -26,7 +27,8 @@ bool Near(const QColor& a, const QColor& b) {
 
 QStringList Column(const CListCtrlEx& list, int column) {
     QStringList texts;
-    for (int r = 0; r < list.RowCount(); ++r) texts << list.CellText(r, column);
+    for (int r = 0; r < list.RowCount(); ++r)
+        texts << list.CellText(r, column);
     return texts;
 }
 
@@ -40,7 +42,7 @@ QColor PaintedAt(CListCtrlEx& list, int row, int column) {
 class CListCtrlExTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void columnKindTablesAbove6AreRefusedAndEmptied() {
         CListCtrlEx list;
         const unsigned char good[] = {CListCtrlEx::kInteger, CListCtrlEx::kDate,
@@ -49,7 +51,8 @@ private slots:
         QCOMPARE(list.ColumnKindOf(1), int(CListCtrlEx::kDate));
         const unsigned char bad[] = {1, 7, 2};
         QVERIFY(!list.SetColumnKinds(bad));
-        for (int c = 0; c < 3; ++c) QCOMPARE(list.ColumnKindOf(c), int(CListCtrlEx::kText));
+        for (int c = 0; c < 3; ++c)
+            QCOMPARE(list.ColumnKindOf(c), int(CListCtrlEx::kText));
     }
 
     void highlightModesAbove2AreIgnored() {
@@ -102,7 +105,8 @@ private slots:
         QFETCH(QStringList, sorted);
         CListCtrlEx list;
         QList<QStringList> rows;
-        for (const QString& cell : cells) rows << QStringList{"row of " + cell, cell};
+        for (const QString& cell : cells)
+            rows << QStringList{"row of " + cell, cell};
         Fill(list, rows);
         const unsigned char kinds[] = {0, static_cast<unsigned char>(kind), 0};
         QVERIFY(list.SetColumnKinds(kinds));

@@ -31,21 +31,27 @@ void TypeInto(CNEdit& edit, const QString& text) {
 enum class Colors { White, Grey, Invalid, Mint };
 QColor Back(Colors c) {
     switch (c) {
-        case Colors::White: return kWhite;
-        case Colors::Grey: return kGrey;
-        case Colors::Invalid: return kYellow;
-        case Colors::Mint: return kMint;
+        case Colors::White:
+            return kWhite;
+        case Colors::Grey:
+            return kGrey;
+        case Colors::Invalid:
+            return kYellow;
+        case Colors::Mint:
+            return kMint;
     }
     return {};
 }
-QColor Text(Colors c) { return c == Colors::Invalid || c == Colors::Mint ? kRed : kBlack; }
+QColor Text(Colors c) {
+    return c == Colors::Invalid || c == Colors::Mint ? kRed : kBlack;
+}
 }  // namespace
 Q_DECLARE_METATYPE(Colors)
 
 class CNEditTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     // Each field kind as the pages set it up from their rules, typed into.
     void kindsAndLimits_data() {
         QTest::addColumn<int>("kind");
@@ -98,8 +104,12 @@ private slots:
         QFETCH(bool, emptyAllowed);
         QFETCH(QString, typed);
         QFETCH(bool, valid);
-        FieldRule rule{.reportLabel = "Label", .kind = static_cast<FieldKind>(kind),
-                       .min = min, .max = max, .emptyAllowed = emptyAllowed, .hint = "the hint"};
+        FieldRule rule{.reportLabel = "Label",
+                       .kind = static_cast<FieldKind>(kind),
+                       .min = min,
+                       .max = max,
+                       .emptyAllowed = emptyAllowed,
+                       .hint = "the hint"};
         CNEdit edit(rule);
         edit.SetText("0");  // start from a checked state, so that clearing is a change
         TypeInto(edit, typed);
@@ -181,8 +191,8 @@ private slots:
         QTest::newRow("typing after a mark") << "type:5,valid:0,type:6" << Colors::White << true;
         QTest::newRow("highlighted") << "type:5,high:1" << Colors::Mint << true;
         QTest::newRow("highlight off") << "type:5,high:1,high:0" << Colors::White << true;
-        QTest::newRow("highlight cleared by typing") << "type:5,high:1,type:7" << Colors::White
-                                                     << true;
+        QTest::newRow("highlight cleared by typing")
+            << "type:5,high:1,type:7" << Colors::White << true;
     }
     void colorsFollowChecksAndMarks() {
         QFETCH(QString, script);
@@ -234,17 +244,39 @@ private slots:
         QTest::addColumn<QString>("setup");
         QTest::addColumn<QString>("input");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("int value") << "int" << "value:42" << "42";
-        QTest::newRow("int padded") << "int,pad:4" << "value:42" << "0042";
-        QTest::newRow("zero blank int") << "int,zero" << "value:0" << "";
-        QTest::newRow("zero shown") << "int" << "value:0" << "0";
-        QTest::newRow("real value") << "real" << "real:3.14159" << "3.14";
-        QTest::newRow("zero blank real") << "real,zero" << "real:0" << "";
-        QTest::newRow("numeric text int") << "int,numeric" << "text:007" << "7";
-        QTest::newRow("numeric text real") << "real,numeric" << "text:2.5" << "2.50";
-        QTest::newRow("numeric zero blank") << "real,numeric,zero" << "text:0.000" << "";
-        QTest::newRow("numeric leaves words") << "real,numeric" << "text:n/a" << "n/a";
-        QTest::newRow("plain text as is") << "real" << "text:2.5" << "2.5";
+        QTest::newRow("int value") << "int"
+                                   << "value:42"
+                                   << "42";
+        QTest::newRow("int padded") << "int,pad:4"
+                                    << "value:42"
+                                    << "0042";
+        QTest::newRow("zero blank int") << "int,zero"
+                                        << "value:0"
+                                        << "";
+        QTest::newRow("zero shown") << "int"
+                                    << "value:0"
+                                    << "0";
+        QTest::newRow("real value") << "real"
+                                    << "real:3.14159"
+                                    << "3.14";
+        QTest::newRow("zero blank real") << "real,zero"
+                                         << "real:0"
+                                         << "";
+        QTest::newRow("numeric text int") << "int,numeric"
+                                          << "text:007"
+                                          << "7";
+        QTest::newRow("numeric text real") << "real,numeric"
+                                           << "text:2.5"
+                                           << "2.50";
+        QTest::newRow("numeric zero blank") << "real,numeric,zero"
+                                            << "text:0.000"
+                                            << "";
+        QTest::newRow("numeric leaves words") << "real,numeric"
+                                              << "text:n/a"
+                                              << "n/a";
+        QTest::newRow("plain text as is") << "real"
+                                          << "text:2.5"
+                                          << "2.5";
     }
     void numbersPutIntoTheField() {
         QFETCH(QString, setup);

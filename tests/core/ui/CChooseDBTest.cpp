@@ -21,7 +21,7 @@ namespace {
 
 // Stands for a test type's editor: remembers what the launcher gave it.
 class FakeEditor : public QWidget {
-public:
+  public:
     FakeEditor(CChooseDB* launcher, int curveCheck)
         : QWidget(launcher, Qt::Window), launcher(launcher), curveCheck(curveCheck) {
         ++alive;
@@ -35,9 +35,8 @@ int FakeEditor::alive = 0;
 
 void UseFakeEditors(CChooseDB& launcher) {
     for (int i = 0; i < kEditorTypeCount; ++i)
-        launcher.SetEditorFactory(static_cast<EditorType>(i), [](CChooseDB* l, int curve) {
-            return new FakeEditor(l, curve);
-        });
+        launcher.SetEditorFactory(static_cast<EditorType>(i),
+                                  [](CChooseDB* l, int curve) { return new FakeEditor(l, curve); });
 }
 
 FakeEditor* EditorOf(const CChooseDB& launcher, EditorType type) {
@@ -45,7 +44,9 @@ FakeEditor* EditorOf(const CChooseDB& launcher, EditorType type) {
 }
 
 // Editors are deleted once the command that discarded them has returned.
-void FinishDeletions() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+void FinishDeletions() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
 
 }  // namespace
 
@@ -65,7 +66,7 @@ class CChooseDBTest : public QObject {
         QVERIFY(OpenCodesDatabase(path.toStdString()));
     }
 
-private slots:
+  private slots:
     void init() {
         messages_.Clear();
         OpenCodes(VersionTable::Rows, {"2019.1", "2024.2", "2020.3"});
@@ -114,15 +115,17 @@ private slots:
         QTest::addColumn<QString>("launcherText");
         QTest::addColumn<QString>("aboutLine");
         QTest::newRow("highest") << int(VersionTable::Rows) << QStringList{"1.0", "3.1", "2.0"}
-                                 << "3.1" << "Database Version: 3.1";
+                                 << "3.1"
+                                 << "Database Version: 3.1";
         QTest::newRow("no row") << int(VersionTable::Empty) << QStringList{} << ""
                                 << "No Database Version Table.";
         QTest::newRow("no table") << int(VersionTable::Missing) << QStringList{}
                                   << "The codes database has no table DATABASE_VERSION."
                                   << "Database Version: The codes database has no table "
                                      "DATABASE_VERSION.";
-        QTest::newRow("markup shown as text") << int(VersionTable::Rows) << QStringList{"<b>9</b>"}
-                                              << "<b>9</b>" << "Database Version: <b>9</b>";
+        QTest::newRow("markup shown as text")
+            << int(VersionTable::Rows) << QStringList{"<b>9</b>"} << "<b>9</b>"
+            << "Database Version: <b>9</b>";
     }
     void versionsOfTheCodesDatabase() {
         QFETCH(int, table);

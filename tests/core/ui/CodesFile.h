@@ -16,7 +16,9 @@ inline bool WriteCodesFile(const QString& path, VersionTable table,
     sqlite3* db = nullptr;
     if (sqlite3_open(path.toUtf8().constData(), &db) != SQLITE_OK) return false;
     // One transaction without waiting for the disk: a scratch file.
-    QString sql = "PRAGMA synchronous = OFF; BEGIN; CREATE TABLE KORVADB_MAKE (MAKE TEXT, MAKED TEXT, REFERENCE TEXT);";
+    QString sql =
+        "PRAGMA synchronous = OFF; BEGIN; CREATE TABLE KORVADB_MAKE (MAKE TEXT, MAKED TEXT, "
+        "REFERENCE TEXT);";
     if (table != VersionTable::Missing)
         sql += "CREATE TABLE DATABASE_VERSION (DATABASE_VERSION TEXT);";
     for (const QString& v : versions)

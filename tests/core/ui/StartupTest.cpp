@@ -66,7 +66,7 @@ Q_DECLARE_METATYPE(Codes)
 class StartupTest : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void checksInTheirOrder_data() {
         QTest::addColumn<QString>("screen");
         QTest::addColumn<Codes>("codes");
@@ -77,21 +77,22 @@ private slots:
         const QString launcher = "launcher 5.0.0.1 7.2";
         const QString ended = "result 0 open 0";
         QTest::newRow("all good") << "1280x1024" << Codes::Good << QStringList{launcher, ended};
-        QTest::newRow("exactly 1024x768") << "1024x768" << Codes::Good
-                                          << QStringList{launcher, ended};
+        QTest::newRow("exactly 1024x768")
+            << "1024x768" << Codes::Good << QStringList{launcher, ended};
         QTest::newRow("1023 wide") << "1023x768" << Codes::Good << QStringList{tooSmall, ended};
         QTest::newRow("767 high") << "1024x767" << Codes::Good << QStringList{tooSmall, ended};
-        QTest::newRow("missing wins over small") << "800x600" << Codes::None
-                                                 << QStringList{notFound, ended};
+        QTest::newRow("missing wins over small")
+            << "800x600" << Codes::None << QStringList{notFound, ended};
         QTest::newRow("missing") << "1280x1024" << Codes::None << QStringList{notFound, ended};
-        QTest::newRow("folder of that name") << "1280x1024" << Codes::Folder
-                                             << QStringList{notFound, ended};
-        QTest::newRow("only in the folder above") << "1280x1024" << Codes::InParentOnly
-                                                  << QStringList{notFound, ended};
+        QTest::newRow("folder of that name")
+            << "1280x1024" << Codes::Folder << QStringList{notFound, ended};
+        QTest::newRow("only in the folder above")
+            << "1280x1024" << Codes::InParentOnly << QStringList{notFound, ended};
         QTest::newRow("unreadable codes file") << "1280x1024" << Codes::Empty
-                                               << QStringList{"error Error: The codes database "
-                                                              "file '%1' is empty.",
-                                                              ended};
+                                               << QStringList{
+                                                      "error Error: The codes database "
+                                                      "file '%1' is empty.",
+                                                      ended};
     }
     void checksInTheirOrder() {
         QFETCH(QString, screen);
@@ -127,7 +128,8 @@ private slots:
         QCOMPARE(child.exitCode(), 0);
         QStringList lines = QString::fromUtf8(child.readAllStandardOutput()).split('\n');
         lines.removeAll("");
-        for (QString& line : output) line.replace("%1", codesPath);
+        for (QString& line : output)
+            line.replace("%1", codesPath);
         QCOMPARE(lines, output);
     }
 };
