@@ -96,7 +96,8 @@ class CVehData : public CHighSpeedVideoData {
 
     // --- Files -------------------------------------------------------------
     // Writes the QX5 file. Stores what a save stores: the coded VEHICLE
-    // defaults of the vehicles written, upper-cased dates.
+    // defaults of the vehicles written, upper-cased dates; a file that cannot
+    // be written leaves the test unchanged.
     bool WriteQx5(const std::string& path);
     bool WriteReport(const std::string& path) const;
     // Reads a QX5 file into the current data; false (reading nothing beyond

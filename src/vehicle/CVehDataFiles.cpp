@@ -223,7 +223,11 @@ std::string CVehData::RecordText(VehSection section, int record) const {
 }
 
 bool CVehData::WriteQx5(const std::string& path) {
-    // What a save stores into the test, not only into the file.
+    // What a save stores into the test, not only into the file; a save that
+    // fails leaves the test as it was.
+    const std::string typedDate = Test(kTestDate);
+    const RecordTable typedVehicles = m_vehicles;
+    const RecordTable typedInstruments = m_instruments;
     SetTest(kTestDate, ToUpper(Test(kTestDate)));
     for (int n = 1; n <= TotalNumberOfCurves(); ++n)
         m_instruments.At(n, kInstCalibrationDate) =
@@ -254,7 +258,11 @@ bool CVehData::WriteQx5(const std::string& path) {
     section(VehSection::Restraint, RestraintCount() > 0, RestraintCount());
     section(VehSection::Instrumentation, TotalNumberOfCurves() > 0, TotalNumberOfCurves());
     out += std::string(kEndLine) + "\n";
-    return SaveTextFile(path, out);
+    if (SaveTextFile(path, out)) return true;
+    SetTest(kTestDate, typedDate);
+    m_vehicles = typedVehicles;
+    m_instruments = typedInstruments;
+    return false;
 }
 
 int CVehData::ReportRecordCount(VehSection section) const {

@@ -176,6 +176,21 @@ TEST_F(VehFilesTest, TwoVehicleTestStoresTheCodedDefaults) {
     EXPECT_NE(qx5.find("\r\n |1| | | | |SEC| | | |01-JAN-2008|"), std::string::npos) << qx5;
 }
 
+TEST_F(VehFilesTest, FailedWriteLeavesTheTestUnchanged) {
+    CVehData d;
+    d.SetTest(kTestDate, "01/jan/2017");
+    d.Set(VehSection::Vehicle, 1, kVehMake, "12");
+    d.AddRecord(VehSection::Instrumentation);
+    d.Set(VehSection::Instrumentation, 1, kInstCalibrationDate, "01-jan-2008");
+    const std::string path = dir.Path("no-such-folder/v.qx5");
+    EXPECT_FALSE(d.WriteQx5(path));
+    EXPECT_EQ(messages.Texts(),
+              std::vector<std::string>{"Can't open file " + path + ", error = 2\n"});
+    EXPECT_EQ(d.Test(kTestDate), "01/jan/2017");
+    EXPECT_EQ(d.Vehicle(1, kVehBodyType), "");
+    EXPECT_EQ(d.Get(VehSection::Instrumentation, 1, kInstCalibrationDate), "01-jan-2008");
+}
+
 TEST_F(VehFilesTest, SectionsInAnyOrderWithComments) {
     const std::string path = Write("o.qx5",
                                    "----- INSTRUMENTATION -----\n"
