@@ -1,10 +1,31 @@
 #include "vehicle/CVehTestFile.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include "core/Messages.h"
 #include "core/TextUtil.h"
 #include "vehicle/VehTestRules.h"
 
 namespace vantor {
+
+namespace {
+
+// A side file left beside the target by an earlier test would be loaded with
+// this test next time; a test without such records must not leave one.
+bool RemoveStaleSideFile(const std::string& path) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const fs::file_status status = fs::symlink_status(path, ec);
+    if (!fs::exists(status) || fs::is_directory(status)) return true;
+    if (fs::remove(path, ec) || !ec) return true;
+    ShowPlain("Can't remove file " + path +
+                  " of an earlier test, error = " + std::to_string(ec.value()) + "\n",
+              "Error");
+    return false;
+}
+
+}  // namespace
 
 bool CVehTestFile::Clear() {
     if (!firstClear_ && !AskYesNo("Really clear all entries?", "")) return false;
@@ -48,12 +69,15 @@ bool CVehTestFile::Save(const std::string& path) {
     const std::string qx5 = WithExtension(path, "qx5");
     m_data.UpdateVehicleCount();
     if (!m_data.WriteQx5(qx5)) return false;
+    bool ok = true;
+    if (!m_data.HasCameraRecords()) ok = RemoveStaleSideFile(SideFileName(qx5, ".hs5"));
+    if (!m_data.m_intrusion.HasRecords()) ok = RemoveStaleSideFile(SideFileName(qx5, ".ip5")) && ok;
 
     if (!m_data.CamerasValid()) {
         ShowPlain(kNoVideoFileMessage);
         return false;
     }
-    bool ok = !m_data.HasCameraRecords() || m_data.WriteHs5(SideFileName(qx5, ".hs5"));
+    if (m_data.HasCameraRecords()) ok = m_data.WriteHs5(SideFileName(qx5, ".hs5")) && ok;
     std::vector<FieldIssue> intrusionIssues;
     CheckIntrusion(m_data.m_intrusion, m_data.VehicleCount, nullptr, intrusionIssues);
     if (!intrusionIssues.empty()) {

@@ -22,7 +22,9 @@ class CVehTestFile : public TestFileType {
     bool Load(const std::string& path) override;
     // The QX5 file (".qx5" appended unless the name has it) with the vehicle
     // count of the test configuration, then the ".hs5" and ".ip5" files when
-    // their records pass their checks. False when anything was not written.
+    // their records pass their checks; an old ".hs5" or ".ip5" of that name is
+    // removed when the test has no cameras or no intrusion points. False when
+    // anything was not written.
     bool Save(const std::string& path) override;
     // The report (".qxr" appended unless the name has it), the ".hsr" report
     // when the cameras pass their check, and the ".ipr" report.

@@ -364,6 +364,39 @@ TEST_F(VehFilesTest, LoadClearsTheTestAndBringsItsSideFiles) {
     EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Really clear all entries?"});
 }
 
+TEST_F(VehFilesTest, SaveLeavesNoSideFileOfAnEarlierTest) {
+    struct Case {
+        const char* name;
+        bool cameras;
+        bool intrusion;
+    } cases[] = {
+        {"neither", false, false},
+        {"cameras only", true, false},
+        {"intrusion points only", false, true},
+    };
+    for (const auto& c : cases) {
+        // An earlier, fuller test was saved under the same name.
+        CVehTestFile earlier;
+        ASSERT_TRUE(earlier.Load(DataFile("vehicle/full.qx5")));
+        ASSERT_TRUE(earlier.Save(dir.Path("same.qx5")));
+
+        CVehTestFile file;
+        file.Data().SetTest(kTestReferenceNumber, "NEW");
+        if (c.cameras) file.Data().m_cameras.Add();
+        if (c.intrusion) file.Data().m_intrusion.m_points.Add();
+        ASSERT_TRUE(file.Save(dir.Path("same"))) << c.name;
+        EXPECT_EQ(std::filesystem::exists(dir.Path("same.hs5")), c.cameras) << c.name;
+        EXPECT_EQ(std::filesystem::exists(dir.Path("same.ip5")), c.intrusion) << c.name;
+
+        CVehTestFile back;
+        ASSERT_TRUE(back.Load(dir.Path("same.qx5"))) << c.name;
+        EXPECT_EQ(back.Data().CameraCount(), c.cameras ? 1 : 0) << c.name;
+        EXPECT_EQ(back.Data().m_intrusion.Count(), c.intrusion ? 1 : 0) << c.name;
+        EXPECT_EQ(back.Data().Test(kTestReferenceNumber), "NEW") << c.name;
+    }
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{});
+}
+
 TEST_F(VehFilesTest, Qx4ReaderShiftsTheLayouts) {
     std::string vehicle = "x|2";
     for (int pos = 2; pos <= 81; ++pos)
