@@ -430,10 +430,8 @@ void CurveFileReader::Finish(CurveInfo& info) const {
         long long firstPoint = zeroIndex_ >= 1 ? -zeroIndex_ : zeroIndex_;
         info.firstPointCurve = Saturate(firstPoint);
         info.lastPointCurve = Saturate(points_ - 1 + firstPoint);
-        if (timeStepFound_) {
-            info.timeStepCurve = Microseconds(timeStep_);
-            info.timeStepFound = true;
-        }
+        info.timeStepCurve = Microseconds(timeStep_);
+        info.timeStepFound = timeStepFound_;
     }
     info.fileError = firstError_;
 }
