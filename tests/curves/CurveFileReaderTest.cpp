@@ -1,7 +1,9 @@
 #include "curves/CurveFileReader.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <filesystem>
 #include <random>
 
 #include "core/TextUtil.h"
@@ -122,9 +124,17 @@ TEST(CurveFileReaderTest, UnreadableOrEmptyFileIsBad) {
         EXPECT_EQ(r.info.fileError, "Curve data file is bad or not exist");
         EXPECT_EQ(r.info.totalPointsCurve, 0);
     }
-    CurveInfo info;
-    CurveFileReader().Read(dir.Path("missing.001"), info);
-    EXPECT_EQ(info.fileError, "Curve data file is bad or not exist");
+    // Missing, a pipe no one writes to (opening it would block), and an
+    // endless device (reading it would never end).
+    ASSERT_EQ(mkfifo(dir.Path("pipe.002").c_str(), 0600), 0);
+    std::filesystem::create_symlink("/dev/zero", dir.Path("zero.003"));
+    for (const char* name : {"missing.001", "pipe.002", "zero.003"}) {
+        SCOPED_TRACE(name);
+        CurveInfo info;
+        CurveFileReader().Read(dir.Path(name), info);
+        EXPECT_EQ(info.fileError, "Curve data file is bad or not exist");
+        EXPECT_EQ(info.totalPointsCurve, 0);
+    }
 }
 
 TEST(CurveFileReaderTest, HugeLineWithoutLineEndIsOneBadLine) {
