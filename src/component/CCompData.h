@@ -130,7 +130,9 @@ class CCompData : public CHighSpeedVideoData {
     bool HasConfigurationRecords() const { return m_configurations.Count() > 0; }
     bool HasInstrumentationRecords() const { return m_instrumentation.Count() > 0; }
 
-    // Files. Open failures show "Can't open file %s, error = %u\n".
+    // Files. Open failures show "Can't open file %s, error = %u\n". A value
+    // holding '|' cannot be carried by a record line: WriteQx5 then names it
+    // and writes nothing.
     bool WriteQx5(const std::string& path) const;
     bool WriteReport(const std::string& path) const;
     // Fails when the TEST record has a wrong pipe count or is not a component
@@ -143,7 +145,8 @@ class CCompData : public CHighSpeedVideoData {
 
     // The text of a save refusal, or empty when the test may be saved.
     std::string SaveRefusal() const;
-    // Every field of every record against the field rules.
+    // Every field of every record against the field rules; also names values
+    // holding '|'.
     void Check(CodeLookup* codes, std::vector<FieldIssue>& out) const;
 
     // Rollover rules of the component page. With the test type "ROV", the

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "component/CCompData.h"
 #include "support/TestSupport.h"
 
@@ -186,6 +188,50 @@ TEST_F(CompFilesTest, ValueWritingRules) {
     const std::string rollover =
         " |twolines|0 | | |0 |" + zeros(24) + "-2.35 |0 |0 |1.235 |" + zeros(18 + 3) + "5\r\n";
     EXPECT_NE(out.find("----- ROLLOVER -----\r\n" + rollover), std::string::npos) << out;
+}
+
+TEST_F(CompFilesTest, ValuesHoldingThePipeAreRefused) {
+    // A '|' inside a value splits its record: the file would not read back
+    // (a TEST record of the wrong pipe count fails the whole read).
+    const std::string tail = " holds a '|', which a record line cannot carry.\nNo file output.";
+    struct Case {
+        void (*set)(CCompData&);
+        std::string message;  // empty: the file is written and reads back
+    } cases[] = {
+        {[](CCompData& d) { d.m_testTitle = "Seat|pull"; },
+         "The value \"Seat|pull\" of \"Test Title:\" in the TEST section" + tail},
+        {[](CCompData& d) { d.m_components.At(1, D::kComponentComments) = "|"; },
+         "The value \"|\" of \"Component Comments:\" in the COMPONENT section, record 1," + tail},
+        {[](CCompData& d) {
+             d.m_testType = "ROV";
+             d.m_rollover.frontTireSize = "P235|70";
+         },
+         "The value \"P235|70\" of \"FRONT TIRE  SIZE\" in the ROLLOVER section" + tail},
+        // A rollover test writes its own literal in place of the occupant type.
+        {[](CCompData& d) {
+             d.m_testType = "ROV";
+             d.m_components.At(1, D::kOccupantType) = "H|U";
+         },
+         ""},
+    };
+    for (const auto& c : cases) {
+        messages.Clear();
+        CCompData d;
+        AddComponent(d, "SEAT");
+        c.set(d);
+        const std::string path = dir.Path("pipe.qx5");
+        std::filesystem::remove(path);
+        EXPECT_EQ(d.WriteQx5(path), c.message.empty()) << c.message;
+        EXPECT_EQ(std::filesystem::exists(path), c.message.empty()) << c.message;
+        if (c.message.empty()) {
+            CCompData back;
+            EXPECT_TRUE(back.ReadQx5(path));
+            EXPECT_TRUE(messages.All().empty());
+        } else {
+            EXPECT_EQ(messages.All(),
+                      (std::vector<RecordedMessage>{{MessageKind::Plain, "Error", c.message}}));
+        }
+    }
 }
 
 TEST_F(CompFilesTest, CurvesAreRenumberedAndCountedAsStored) {
