@@ -68,11 +68,14 @@ bool CCompData::TestHasData() const {
            !m_ambientTemperature.empty() || !m_testComments.empty();
 }
 
+bool CCompData::VehicleSlotHasData(int slot) const {
+    return !m_vehicles.At(slot, kMake).empty() || !m_vehicles.At(slot, kModel).empty() ||
+           !m_vehicles.At(slot, kModelYear).empty();
+}
+
 bool CCompData::HasVehicleData() const {
     for (int i = 1; i <= std::min(m_vehicleCount, kVehicleSlots - 1); ++i)
-        if (!m_vehicles.At(i, kMake).empty() || !m_vehicles.At(i, kModel).empty() ||
-            !m_vehicles.At(i, kModelYear).empty())
-            return true;
+        if (VehicleSlotHasData(i)) return true;
     return false;
 }
 
@@ -98,9 +101,7 @@ void CCompData::Check(CodeLookup* codes, std::vector<FieldIssue>& out) const {
     const size_t vehicleFields = IsRollover() ? kRolloverVehicleFields : kPlainVehicleFields;
     const RecordRules vehicleRules{"VEHICLE", CompVehicleRules().first(vehicleFields)};
     for (int i = 1; i <= std::min(m_vehicleCount, kVehicleSlots - 1); ++i) {
-        if (m_vehicles.At(i, kMake).empty() && m_vehicles.At(i, kModel).empty() &&
-            m_vehicles.At(i, kModelYear).empty())
-            continue;
+        if (!VehicleSlotHasData(i)) continue;
         std::vector<std::string> values{IntToText(i)};
         for (size_t c = 0; c < kVehicleColumns; ++c)
             values.push_back(m_vehicles.At(i, c));
@@ -121,9 +122,7 @@ void CCompData::Check(CodeLookup* codes, std::vector<FieldIssue>& out) const {
 
     // Without a test vehicle a component can only be tested on its own.
     std::vector<FieldRule> componentRules(CompComponentRules().begin(), CompComponentRules().end());
-    const bool vehicle1 = !m_vehicles.At(1, kMake).empty() || !m_vehicles.At(1, kModel).empty() ||
-                          !m_vehicles.At(1, kModelYear).empty();
-    if (!IsRollover() && !vehicle1) componentRules[kCompVehicleNumber].max = 0;
+    if (!IsRollover() && !VehicleSlotHasData(1)) componentRules[kCompVehicleNumber].max = 0;
     for (int r = 1; r <= m_components.Count(); ++r)
         CheckValues({"COMPONENT", componentRules}, r, m_components.Record(r), codes, out);
     for (int r = 1; r <= m_configurations.Count(); ++r)

@@ -126,6 +126,8 @@ class CCompData : public CHighSpeedVideoData {
     bool TestHasData() const;
     // A vehicle record 1..count with a make, model or model year.
     bool HasVehicleData() const;
+    // Slot `slot` (0 to 2) names a vehicle: a make, model or model year.
+    bool VehicleSlotHasData(int slot) const;
     bool HasComponentRecords() const { return m_components.Count() > 0; }
     bool HasConfigurationRecords() const { return m_configurations.Count() > 0; }
     bool HasInstrumentationRecords() const { return m_instrumentation.Count() > 0; }

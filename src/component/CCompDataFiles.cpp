@@ -173,12 +173,6 @@ std::string Marker(std::string_view section) {
     return MarkerLine(section) + "\n";
 }
 
-bool VehicleSlotHasData(const CCompData& d, int i) {
-    return !d.m_vehicles.At(i, CCompData::kMake).empty() ||
-           !d.m_vehicles.At(i, CCompData::kModel).empty() ||
-           !d.m_vehicles.At(i, CCompData::kModelYear).empty();
-}
-
 int VehicleSlotsInUse(const CCompData& d) {
     return std::clamp(d.m_vehicleCount, 0, CCompData::kVehicleSlots - 1);
 }
@@ -201,7 +195,7 @@ void WriteVehicles(const CCompData& d, std::string& out, std::string& refusal) {
         return;
     }
     for (int i = 1; i <= VehicleSlotsInUse(d); ++i) {
-        if (!VehicleSlotHasData(d, i)) continue;
+        if (!d.VehicleSlotHasData(i)) continue;
         FieldLine line("VEHICLE", i, LabelsOf(CompVehicleRules()), refusal);
         line.Integer(i);
         for (size_t c = 0; c + 1 < CCompData::kVehicleColumns; ++c)
