@@ -124,7 +124,7 @@ class FieldLine {
     void Guard(std::string_view value) {
         const size_t position = position_++;
         if (!refusal_.empty() || value.find('|') == std::string_view::npos) return;
-        refusal_ = "The value \"" + std::string(value) + "\" of \"" +
+        refusal_ = "The value \"" + TrimWhite(OneLine(value)) + "\" of \"" +
                    std::string(labels_(position)) + "\" in the " + std::string(section_) +
                    " section";
         if (record_ > 0) refusal_ += ", record " + std::to_string(record_) + ",";
