@@ -17,8 +17,6 @@ const std::string kHead =
 
 class CompFilesTest : public ::testing::Test {
   protected:
-    void SetUp() override { ::setenv("SOURCE_DATE_EPOCH", "1236384000", 1); }
-
     std::string Written(const CCompData& d) {
         std::string path = dir.Path("out.qx5");
         EXPECT_TRUE(d.WriteQx5(path));

@@ -93,7 +93,6 @@ TEST(CompRulesTest, RolloverComponentComesAndGoes) {
 
 class CompTypeTest : public ::testing::Test {
   protected:
-    void SetUp() override { ::setenv("SOURCE_DATE_EPOCH", "1236384000", 1); }
     test::TempDir dir;
     test::MessageRecorder messages;
     CompTestFileType type;
