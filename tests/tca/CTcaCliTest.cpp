@@ -20,18 +20,19 @@ class CTcaCliTest : public ::testing::Test {
     void SetUp() override { setenv("SOURCE_DATE_EPOCH", "1236384000", 1); }
 
     // Runs vantor-cli with the arguments (already quoted) and returns its exit
-    // status; stderr lands in `err`.
+    // status; what it printed lands in `out` and `err`.
     int Run(const std::string& args) {
         std::string command = std::string("'") + VANTOR_CLI_PATH + "' " + args + " 2>'" +
-                              dir.Path("stderr") + "' >/dev/null";
+                              dir.Path("stderr") + "' >'" + dir.Path("stdout") + "'";
         int status = std::system(command.c_str());
+        out = ReadBytes(dir.Path("stdout"));
         err = ReadBytes(dir.Path("stderr"));
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
     std::string Q(const std::string& path) { return "'" + path + "'"; }
 
     test::TempDir dir;
-    std::string err;
+    std::string out, err;
 };
 
 TEST_F(CTcaCliTest, ConvertWritesTheTestAsSaveDoes) {
@@ -82,6 +83,21 @@ TEST_F(CTcaCliTest, FailuresArePrintedAndExitWithOne) {
         EXPECT_FALSE(std::filesystem::exists(dir.Path("out.qxr")));
     }
 }
+
+#ifdef VANTOR_CODES_DATABASE
+// The sample tests hold only codes the shipped database knows, so a check
+// against it reports nothing.
+TEST_F(CTcaCliTest, SampleTestsPassTheShippedCodes) {
+    for (const char* file : {"tca/full.qx5", "tca/messy.qx5"}) {
+        EXPECT_EQ(
+            Run("check --type tca --codes " + Q(VANTOR_CODES_DATABASE) + " " + Q(DataFile(file))),
+            0)
+            << file;
+        EXPECT_EQ(out, "") << file;
+        EXPECT_EQ(err, "") << file;
+    }
+}
+#endif
 
 }  // namespace
 }  // namespace vantor
