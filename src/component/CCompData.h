@@ -138,7 +138,8 @@ class CCompData : public CHighSpeedVideoData {
     bool WriteQx5(const std::string& path) const;
     bool WriteReport(const std::string& path) const;
     // Fails when the TEST record has a wrong pipe count or is not a component
-    // test's; then nothing after TEST is read.
+    // test's; then nothing after TEST is read. The total number of curves
+    // becomes the number of curves held.
     bool ReadQx5(const std::string& path, bool reportOpenFailure = true);
     bool ReadQx4(const std::string& path);
     bool ImportGR1(const std::string& path);

@@ -483,6 +483,9 @@ bool CCompData::ReadQx5(const std::string& path, bool reportOpenFailure) {
     ReadRollover(file, *this);
     ReadTable(file, kConfigurations, 5, *this);
     ReadTable(file, kInstrumentation, 5, *this);
+    // The curves are counted by the records held, whatever the TEST record
+    // says, so that the count never runs past them.
+    m_totalCurves = m_instrumentation.Count();
     return true;
 }
 
@@ -494,6 +497,7 @@ bool CCompData::ReadQx4(const std::string& path) {
     ReadTable(file, kComponents, 4, *this);
     ReadTable(file, kConfigurations, 4, *this);
     ReadTable(file, kInstrumentation, 4, *this);
+    m_totalCurves = m_instrumentation.Count();
     return true;
 }
 
