@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <functional>
+
 #include "core/TextUtil.h"
 #include "support/TestSupport.h"
 
@@ -167,6 +170,43 @@ TEST(SWGDataTest, SectionShapesAndPipeFaults) {
         EXPECT_EQ(d.m_instruments.Count(), c.held);
         EXPECT_EQ(d.m_title, c.title);
         EXPECT_EQ(d.m_version, "S5");
+    }
+}
+
+// A '|' in a value would split its field when the file is read back: the
+// writer refuses the test and names the field; a value the file does not
+// carry does not matter.
+TEST(SWGDataTest, ValuesHoldingAPipeAreNotWritten) {
+    struct Case {
+        const char* name;
+        std::function<void(CSWGData&)> set;
+        std::string message;  // empty: written
+    } cases[] = {
+        {"test title", [](CSWGData& d) { d.m_title = "RACK|3"; },
+         "TEST record 1: Test Title: \"RACK|3\": holds '|', which a record line cannot carry.\n"
+         "No file output."},
+        {"comments of a later record",
+         [](CSWGData& d) {
+             d.m_curveCount = 2;
+             d.m_instruments.SetCount(2);
+             d.m_instruments.At(2, CSWGData::kInstrumentComments) = "A|B|C";
+         },
+         "INSTRUMENTATION record 2: Instrument Comments: \"A|B|C\": holds '|', which a record "
+         "line cannot carry.\nNo file output."},
+        {"date of a test without TEST section", [](CSWGData& d) { d.m_testDate = "1|2"; }, ""},
+        {"record beyond the curve count",
+         [](CSWGData& d) { d.m_instruments.At(1, CSWGData::kSignalSource) = "|"; }, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        test::TempDir dir;
+        test::MessageRecorder messages;
+        CSWGData d;
+        c.set(d);
+        EXPECT_EQ(d.WriteQx5(dir.Path("p.qx5")), c.message.empty());
+        EXPECT_EQ(std::filesystem::exists(dir.Path("p.qx5")), c.message.empty());
+        EXPECT_EQ(messages.Texts(), c.message.empty() ? std::vector<std::string>{}
+                                                      : std::vector<std::string>{c.message});
     }
 }
 
