@@ -284,9 +284,11 @@ void CSWGData::ReadInstrumentation(const TextLines& file, int version) {
         ++r;
         std::vector<std::string> fields = RecordFields(line.text);
         const int curve = TextToInt(fields[version == 4 ? 1 : 0]);
-        // Records are kept by position; a curve number that cannot name a
-        // record must not make the writers drop records or pad without end.
-        m_curveCount = curve >= 1 && curve <= kMaxCurveNumber ? curve : r;
+        // Records are kept by position and the writers put out records 1 to
+        // the curve count: a curve number below the position (a hand-edited
+        // file) must not make them drop records, and one that cannot name a
+        // record must not make them pad without end.
+        m_curveCount = curve >= 1 && curve <= kMaxCurveNumber ? std::max(curve, r) : r;
         if (r > m_instruments.Count()) m_instruments.SetCount(r);
         for (size_t f = 0; f < kInstrumentFieldCount; ++f) {
             int at = version == 4 ? Qx4InstrumentField(f) : static_cast<int>(f) + 1;
