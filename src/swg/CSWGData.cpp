@@ -342,7 +342,8 @@ bool CSWGData::ImportGR5(const std::string& path) {
             m_instruments.At(curve, field) = Qx3Field(record, CSWGGR5::kColumns[column]);
     }
     m_totalCurves = m_curveCount;
-    return m_curveCount != 0;
+    // A file of comment lines takes nothing, whatever the test held before.
+    return highest != 0;
 }
 
 }  // namespace vantor

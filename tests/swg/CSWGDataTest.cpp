@@ -306,6 +306,13 @@ TEST(SWGDataTest, ImportGR5FillsRecordsByCurveNumber) {
         std::string::npos)
         << written;
 
+    // Comment lines alone take no record, even into a test that holds curves.
+    test::WriteBytes(dir.Path("comments.gr5"), "# curves\r\n# none\r\n");
+    messages.Clear();
+    EXPECT_FALSE(gap.ImportGR5(dir.Path("comments.gr5")));
+    EXPECT_EQ(gap.m_curveCount, 3);
+    EXPECT_TRUE(messages.All().empty());
+
     struct Case {
         const char* name;
         std::string second;  // the line after a good curve 1
