@@ -13,6 +13,7 @@
 #include "support/TestSupport.h"
 #include "swg/SWGFieldRules.h"
 #include "tca/TcaFieldRules.h"
+#include "vehicle/VehFieldRules.h"
 
 #ifdef VANTOR_CODES_DATABASE
 
@@ -103,6 +104,9 @@ TEST_F(ShippedCodesTest, EveryCodedFieldOfTheRuleTablesFindsCodes) {
         tables.push_back(rules->fields);
     for (const auto& section : TcaSections())
         tables.push_back(section.fields);
+    for (VehSection section : kVehSections)
+        tables.push_back(VehRules(section).fields);
+    tables.push_back(IntrusionRules().fields);
     int coded = 0;
     for (const auto& table : tables)
         for (const FieldRule& rule : table) {
@@ -121,7 +125,7 @@ TEST_F(ShippedCodesTest, EveryCodedFieldOfTheRuleTablesFindsCodes) {
                 }
             }
         }
-    EXPECT_GT(coded, 60);
+    EXPECT_GT(coded, 100);
 }
 
 TEST_F(ShippedCodesTest, CodesTheProgramNamesPassTheirCheck) {
