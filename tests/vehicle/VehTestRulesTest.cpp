@@ -134,6 +134,25 @@ TEST(VehTestRulesTest, CheckReportsFieldsAndCrossRecordRules) {
               }));
 }
 
+TEST(VehTestRulesTest, CheckRefusesValuesAFileLineCannotCarry) {
+    CVehData d;
+    d.SetTest(kTestTitle, "front|side");
+    d.Set(VehSection::Vehicle, 1, kVehComments, "a|b");
+    int occ = d.AddRecord(VehSection::Occupant);
+    d.Set(VehSection::Occupant, occ, kOccDummyManufacturer, "x|");
+    int point = d.m_intrusion.m_points.Add();
+    d.m_intrusion.m_points.At(point, CIntrusionData::kPointLocation) = "Toe|pan";
+    d.m_intrusion.m_testReferenceNumber = "R|1";
+    const std::string reason = "\": holds '|', which a record line cannot carry";
+    EXPECT_EQ(Issues(d), (std::vector<std::string>{
+                             "TEST record 1: Test Title: \"front|side" + reason,
+                             "VEHICLE record 1: Vehicle Comments: \"a|b" + reason,
+                             "OCCUPANT record 1: Dummy Manufacturer: \"x|" + reason,
+                             "INTRUSION record 1: Test reference: \"R|1" + reason,
+                             "INTRUSION record 1: Intrusion point location: \"Toe|pan" + reason,
+                         }));
+}
+
 TEST(VehTestRulesTest, CheckFollowsTheConfiguration) {
     CVehData d;
     d.SetTest(kTestConfiguration, "FCW");
