@@ -1,10 +1,21 @@
-// Start-up until the launcher exists: tells the user what this build holds.
+// Start-up of the desktop program: the editors this build holds, then the
+// application object's checks and launcher.
 #include <QApplication>
 
-#include "core/Messages.h"
+#include "core/ui/CVantorV5App.h"
+#include "core/ui/EditorRegistry.h"
+
+namespace {
+// Each test type's editor is registered here once it exists, e.g.
+//   RegisterEditorFactory(EditorType::SWG, [](CChooseDB* launcher, int) -> QWidget* {
+//       return new CSWGPropertySheet(launcher);
+//   });
+void RegisterEditors() {}
+}  // namespace
 
 int RunVantor(QApplication&) {
-    vantor::ShowPlain("This build of Vantor v5 holds the file layer only; the launcher is not part of it yet.",
-                      "Vantor v5");
-    return 0;
+    RegisterEditors();
+    vantor::CVantorV5App& app = vantor::VantorApp();
+    app.InitInstance();
+    return app.ExitInstance();
 }

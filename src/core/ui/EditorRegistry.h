@@ -1,0 +1,28 @@
+#pragma once
+// The editors the launcher can open, one per test type. Each editor is a
+// window (QWidget) created with its launcher, through which it switches test
+// type and ends the program, and with the curve-check flag the launcher hands
+// it. The program registers the factories of the editors it holds at start.
+#include <QWidget>
+#include <array>
+#include <functional>
+#include <string_view>
+
+namespace vantor {
+
+class CChooseDB;
+
+enum class EditorType { Vehicle, Component, Biomechanics, SWG, CrashAvoidance };
+constexpr int kEditorTypeCount = 5;
+
+// The window title of a type's editor ("Vehicle Data" ...).
+std::string_view EditorTitle(EditorType type);
+
+using EditorFactory = std::function<QWidget*(CChooseDB* launcher, int curveCheck)>;
+
+// Makes `factory` the way to create the editor of `type` (empty: none).
+void RegisterEditorFactory(EditorType type, EditorFactory factory);
+// The factory registered for `type`; empty when this build has no such editor.
+const EditorFactory& RegisteredEditorFactory(EditorType type);
+
+}  // namespace vantor
