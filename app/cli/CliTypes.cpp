@@ -1,4 +1,6 @@
 #include "CliTypes.h"
+
+#include "swg/CSWGTestFile.h"
 #include "tca/CTcaFileType.h"
 
 // Each test type registers here with one line.
@@ -6,8 +8,8 @@
 namespace vantor::cli {
 
 std::unique_ptr<TestFileType> MakeTestType(std::string_view name) {
+    if (name == "swg") return std::make_unique<CSWGTestFile>();
     if (name == "tca") return std::make_unique<CTcaFileType>();
-    (void)name;
     return nullptr;
 }
 

@@ -19,7 +19,14 @@ constexpr const char* kUsage =
     "  vantor-cli report  --type TYPE -o OUT INPUT...\n"
     "  vantor-cli check   --type TYPE [--codes DB] INPUT...\n"
     "  vantor-cli curves  --type TYPE INPUT.qx5\n"
+    "  vantor-cli --help | --version\n"
     "TYPE is one of vehicle, component, biomech, swg, tca.\n";
+
+std::string VersionText() {
+    return "vantor-cli " + std::to_string(VANTOR_VERSION_MAJOR) + "." +
+           std::to_string(VANTOR_VERSION_MINOR) + "." + std::to_string(VANTOR_VERSION_PATCH) + "." +
+           std::to_string(VANTOR_VERSION_TWEAK);
+}
 
 int Usage(const std::string& problem) {
     if (!problem.empty()) std::cerr << "vantor-cli: " << problem << "\n";
@@ -42,12 +49,20 @@ int main(int argc, char** argv) {
     SetMessages(&messages);
 
     if (argc < 2) return Usage("");
+    // Asking for help or the version wins over anything else on the line.
+    for (int i = 1; i < argc; ++i) {
+        std::string a = argv[i];
+        if (a == "--help" || a == "-h") {
+            std::cout << kUsage;
+            return 0;
+        }
+        if (a == "--version") {
+            std::cout << VersionText() << "\n";
+            return 0;
+        }
+    }
     Arguments args;
     args.command = argv[1];
-    if (args.command == "--help" || args.command == "-h") {
-        std::cout << kUsage;
-        return 0;
-    }
     for (int i = 2; i < argc; ++i) {
         std::string a = argv[i];
         auto value = [&](std::string& into) {

@@ -3,6 +3,7 @@
 #include "core/Qx5Format.h"
 #include "core/TextFile.h"
 #include "core/TextUtil.h"
+#include "vehicle/HsvdFieldRules.h"
 
 namespace vantor {
 
@@ -72,6 +73,22 @@ bool CHighSpeedVideoData::WriteHsr(const std::string& path) const {
     }
     out += std::string(kEndLine) + "\n";
     return SaveTextFile(path, out);
+}
+
+std::vector<std::string> CHighSpeedVideoData::CameraRecord(int n) const {
+    return {m_cameras.At(n, kCameraNumber), m_testReferenceNumber, m_cameras.At(n, kScaleFactor),
+            m_cameras.At(n, kViewDescription), m_cameras.At(n, kCommentary)};
+}
+
+void CHighSpeedVideoData::CheckCameras(CodeLookup* codes, std::vector<FieldIssue>& out) const {
+    for (int n = 1; n <= CameraCount(); ++n)
+        CheckRecord(CameraRules(), n, CameraRecord(n), codes, out);
+}
+
+bool CHighSpeedVideoData::CamerasValid() const {
+    std::vector<FieldIssue> issues;
+    CheckCameras(nullptr, issues);
+    return issues.empty();
 }
 
 }  // namespace vantor

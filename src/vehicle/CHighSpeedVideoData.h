@@ -4,7 +4,9 @@
 // biomechanics and SWG test data derive from it; its test reference number is
 // the TEST record's own.
 #include <string>
+#include <vector>
 
+#include "core/FieldRule.h"
 #include "core/RecordTable.h"
 
 namespace vantor {
@@ -32,6 +34,14 @@ public:
     bool ReadHs5(const std::string& path, bool reportOpenFailure);
     // The ".hsr" report; not written (false) without a camera record.
     bool WriteHsr(const std::string& path) const;
+
+    // Camera n as its ".hs5" line holds it: number, test reference number,
+    // scale factor, view description, commentary.
+    std::vector<std::string> CameraRecord(int n) const;
+    // Checks every camera with the camera field rules (section "HSVD").
+    void CheckCameras(CodeLookup* codes, std::vector<FieldIssue>& out) const;
+    // What the high-speed video page demands before a side file is written.
+    bool CamerasValid() const;
 };
 
 }  // namespace vantor

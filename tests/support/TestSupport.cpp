@@ -1,11 +1,23 @@
 #include "support/TestSupport.h"
 
 #include <cstdlib>
+#include <ctime>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
 
 namespace vantor::test {
+
+namespace {
+// Every test sees the same zone and the same moment of writing ("# Date:
+// <3/7/2009>"), however it is started; programs it runs inherit them.
+const bool kFixedClock = [] {
+    ::setenv("TZ", "UTC", 1);
+    ::setenv("SOURCE_DATE_EPOCH", "1236384000", 1);
+    ::tzset();
+    return true;
+}();
+}  // namespace
 
 TempDir::TempDir() {
     std::string tmpl = (std::filesystem::temp_directory_path() / "vantor-test-XXXXXX").string();

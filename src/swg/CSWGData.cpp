@@ -1,0 +1,324 @@
+#include "swg/CSWGData.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "core/Messages.h"
+#include "core/Qx5Format.h"
+#include "core/TextFile.h"
+#include "core/TextUtil.h"
+#include "swg/CSWGGR1.h"
+#include "swg/CSWGGR5.h"
+#include "swg/SWGFieldRules.h"
+
+namespace vantor {
+
+namespace {
+
+constexpr std::string_view kTestSection = "TEST";
+constexpr std::string_view kInstrumentSection = "INSTRUMENTATION";
+constexpr int kTestPipes = 14;  // QX4 has one leading field more
+constexpr int kInstrumentPipes = 17;
+
+// The SWG readers name no line and end the count with a full stop.
+void ReportPipes(int version, int found, std::string_view section, int expected) {
+    std::string m = version == 4 ? "This QX4 file has " : "This QX5 file has ";
+    m += std::to_string(found) + " | characters in the ";
+    m += section;
+    m += " section, should have " + std::to_string(expected) + ".";
+    ShowPlain(m, "Error");
+}
+
+void ReportQx3Format(const std::string& path, std::string_view group) {
+    ShowPlain(path + " is not in proper " + std::string(group) + " format.", "ERROR");
+}
+
+// Where the group 1 record's columns go.
+constexpr std::pair<CSWGGR1::Column, CSWGData::TestField> kGR1Fields[] = {
+    {CSWGGR1::kTitle, CSWGData::kTitle},
+    {CSWGGR1::kObjectives, CSWGData::kObjectives},
+    {CSWGGR1::kTestDate, CSWGData::kTestDate},
+    {CSWGGR1::kTestPerformer, CSWGData::kTestPerformer},
+    {CSWGGR1::kContractNumber, CSWGData::kContractNumber},
+    {CSWGGR1::kTestReference, CSWGData::kTestReference},
+    {CSWGGR1::kTestType, CSWGData::kTestType},
+    {CSWGGR1::kAmbientTemperature, CSWGData::kAmbientTemperature},
+    {CSWGGR1::kRecorderType, CSWGData::kRecorderType},
+    {CSWGGR1::kDataLinkType, CSWGData::kDataLinkType},
+    {CSWGGR1::kComments, CSWGData::kTestComments},
+};
+
+// Where the group 5 record's columns go; the fields not listed are emptied.
+constexpr std::pair<CSWGGR5::Column, CSWGData::InstrumentField> kGR5Fields[] = {
+    {CSWGGR5::kSensorType, CSWGData::kSensorType},
+    {CSWGGR5::kSensorLocation, CSWGData::kSensorLocation},
+    {CSWGGR5::kSensorAttachment, CSWGData::kSensorAttachment},
+    {CSWGGR5::kAxisDirection, CSWGData::kAxisDirection},
+    {CSWGGR5::kUnits, CSWGData::kXUnits},
+    {CSWGGR5::kUnits, CSWGData::kYUnits},
+    {CSWGGR5::kPrefilterFrequency, CSWGData::kPrefilterFrequency},
+    {CSWGGR5::kInstrumentRating, CSWGData::kInstrumentRating},
+    {CSWGGR5::kChannelMaximum, CSWGData::kChannelMaximum},
+    {CSWGGR5::kFirstPoint, CSWGData::kFirstPoint},
+    {CSWGGR5::kLastPoint, CSWGData::kLastPoint},
+    {CSWGGR5::kTimeIncrement, CSWGData::kTimeIncrement},
+    {CSWGGR5::kDataStatus, CSWGData::kDataStatus},
+    {CSWGGR5::kComments, CSWGData::kInstrumentComments},
+};
+
+// The fields of a record whose pipe count is checked, trimmed as every field
+// read is; cut in one pass, as sections may hold many thousands of records.
+std::vector<std::string> RecordFields(std::string_view line) {
+    std::vector<std::string> fields = SplitText(line, '|');
+    for (std::string& field : fields) field = TrimWhite(field);
+    return fields;
+}
+
+// QX4 INSTRUMENTATION records have a leading field and no X units; -1 marks
+// the X units, which QX4 tests always measured in seconds.
+int Qx4InstrumentField(size_t field) {
+    if (field < CSWGData::kXUnits) return static_cast<int>(field) + 2;
+    if (field == CSWGData::kXUnits) return -1;
+    return static_cast<int>(field) + 1;
+}
+
+// The text member behind a TEST field; null for the total number of curves,
+// which is held as a number.
+template <class Data>
+auto TestText(Data& d, size_t field) -> decltype(&d.m_version) {
+    switch (field) {
+        case CSWGData::kVersion:
+            return &d.m_version;
+        case CSWGData::kSerialNumber:
+            return &d.m_serialNumber;
+        case CSWGData::kTitle:
+            return &d.m_title;
+        case CSWGData::kObjectives:
+            return &d.m_objectives;
+        case CSWGData::kTestDate:
+            return &d.m_testDate;
+        case CSWGData::kCertificationDate:
+            return &d.m_certificationDate;
+        case CSWGData::kTestPerformer:
+            return &d.m_testPerformer;
+        case CSWGData::kContractNumber:
+            return &d.m_contractNumber;
+        case CSWGData::kTestReference:
+            return &d.m_testReferenceNumber;
+        case CSWGData::kTestType:
+            return &d.m_testType;
+        case CSWGData::kAmbientTemperature:
+            return &d.m_ambientTemperature;
+        case CSWGData::kRecorderType:
+            return &d.m_recorderType;
+        case CSWGData::kDataLinkType:
+            return &d.m_dataLinkType;
+        case CSWGData::kTestComments:
+            return &d.m_testComments;
+        default:
+            return nullptr;
+    }
+}
+
+}  // namespace
+
+CSWGData::CSWGData() {
+    Reset();
+}
+
+void CSWGData::Reset() {
+    const auto& testRules = SWGTestRules().fields;
+    for (size_t f = 0; f < kTestFieldCount; ++f)
+        if (std::string* text = TestText(*this, f)) *text = testRules[f].defaultValue;
+    m_totalCurves = 0;
+    m_curveCount = 0;
+    m_instruments.Clear();
+    int first = m_instruments.Add();
+    const auto& instrumentRules = SWGInstrumentationRules().fields;
+    for (size_t f = 0; f < kInstrumentFieldCount; ++f)
+        m_instruments.At(first, f) = instrumentRules[f + 1].defaultValue;
+    ResetCameras();
+    lastReadFaults_ = false;
+}
+
+bool CSWGData::IsTestEmpty() const {
+    for (const std::string* text :
+         {&m_serialNumber, &m_title, &m_objectives, &m_testPerformer, &m_contractNumber,
+          &m_testReferenceNumber, &m_testType, &m_ambientTemperature, &m_recorderType,
+          &m_dataLinkType, &m_testComments})
+        if (!text->empty()) return false;
+    return true;
+}
+
+std::vector<std::string> CSWGData::TestRecord() const {
+    std::vector<std::string> values;
+    for (size_t f = 0; f < kTestFieldCount; ++f) {
+        const std::string* text = TestText(*this, f);
+        values.push_back(text ? *text : IntToText(m_totalCurves));
+    }
+    return values;
+}
+
+std::vector<std::string> CSWGData::InstrumentRecord(int r) const {
+    std::vector<std::string> values{IntToText(r)};
+    const bool held = r >= 1 && r <= m_instruments.Count();
+    for (size_t f = 0; f < kInstrumentFieldCount; ++f)
+        values.push_back(held ? m_instruments.At(r, f) : std::string());
+    return values;
+}
+
+bool CSWGData::WriteQx5(const std::string& path) {
+    std::string out = Qx5Header();
+    if (!IsTestEmpty()) {
+        if (m_version.empty()) m_version = SWGTestRules().fields[kVersion].defaultValue;
+        m_testDate = ToUpper(m_testDate);
+        m_certificationDate = ToUpper(m_certificationDate);
+        out += MarkerLine(kTestSection) + "\n";
+        out += JoinRecord(TestRecord()) + "\n";
+    }
+    out += MarkerLine(kInstrumentSection) + "\n";
+    for (int r = 1; r <= m_curveCount; ++r)
+        out += JoinRecord(InstrumentRecord(r)) + "\n";
+    out += std::string(kEndLine) + "\n";
+    return SaveTextFile(path, out);
+}
+
+bool CSWGData::WriteReport(const std::string& path) const {
+    std::string out = ReportHeader();
+    auto labelled = [&out](const FieldRule& rule, const std::string& value) {
+        out += std::string(rule.reportLabel) + "\t" + value + "\n";
+    };
+    if (!IsTestEmpty()) {
+        out += MarkerLine(kTestSection) + "\n";
+        std::vector<std::string> values = TestRecord();
+        for (size_t f = 0; f < kTestFieldCount; ++f)
+            labelled(SWGTestRules().fields[f], values[f]);
+    }
+    if (m_curveCount > 0) {
+        out += MarkerLine(kInstrumentSection) + "\n";
+        const auto& rules = SWGInstrumentationRules().fields;
+        for (int r = 1; r <= m_curveCount; ++r) {
+            out += "----- CURVE NUMBER " + IntToText(r) + " -----\n";
+            std::vector<std::string> values = InstrumentRecord(r);
+            for (size_t f = 1; f < values.size(); ++f)
+                labelled(rules[f], values[f]);
+        }
+    }
+    out += std::string(kEndLine) + "\n";
+    return SaveTextFile(path, out);
+}
+
+bool CSWGData::ReadQx5(const std::string& path) {
+    return ReadFile(path, 5);
+}
+bool CSWGData::ReadQx4(const std::string& path) {
+    return ReadFile(path, 4);
+}
+
+bool CSWGData::ReadFile(const std::string& path, int version) {
+    lastReadFaults_ = false;
+    TextLines file;
+    if (!file.Load(path)) return false;
+    ReadTest(file, version);
+    ReadInstrumentation(file, version);
+    return true;
+}
+
+void CSWGData::ReadTest(const TextLines& file, int version) {
+    auto record = file.StrictSingle(MarkerLine(kTestSection));
+    if (!record) return;
+    const int shift = version == 4 ? 1 : 0;
+    const int pipes = CountPipes(record->text);
+    if (pipes != kTestPipes + shift) {
+        ReportPipes(version, pipes, kTestSection, kTestPipes + shift);
+        lastReadFaults_ = true;
+        return;
+    }
+    std::vector<std::string> fields = RecordFields(record->text);
+    for (size_t f = 0; f < kTestFieldCount; ++f) {
+        std::string& value = fields[f + shift];
+        if (std::string* text = TestText(*this, f))
+            *text = std::move(value);
+        else
+            m_totalCurves = TextToInt(value);
+    }
+}
+
+void CSWGData::ReadInstrumentation(const TextLines& file, int version) {
+    auto records = file.StrictRepeated(MarkerLine(kInstrumentSection));
+    if (!records) {
+        m_totalCurves = 0;
+        return;
+    }
+    int r = 0;
+    for (const TextLine& line : *records) {
+        const int pipes = CountPipes(line.text);
+        if (pipes != kInstrumentPipes) {
+            ReportPipes(version, pipes, kInstrumentSection, kInstrumentPipes);
+            lastReadFaults_ = true;
+            m_totalCurves = 0;
+            return;
+        }
+        ++r;
+        std::vector<std::string> fields = RecordFields(line.text);
+        const int curve = TextToInt(fields[version == 4 ? 1 : 0]);
+        // Records are kept by position; a curve number that cannot name a
+        // record must not make the writers drop records or pad without end.
+        m_curveCount = curve >= 1 && curve <= kMaxCurveNumber ? curve : r;
+        if (r > m_instruments.Count()) m_instruments.SetCount(r);
+        for (size_t f = 0; f < kInstrumentFieldCount; ++f) {
+            int at = version == 4 ? Qx4InstrumentField(f) : static_cast<int>(f) + 1;
+            m_instruments.At(r, f) = at < 0 ? std::string("SEC") : std::move(fields[at]);
+        }
+    }
+    m_totalCurves = r;
+}
+
+bool CSWGData::ImportGR1(const std::string& path) {
+    TextLines file;
+    if (!file.Load(path)) return false;
+    if (file.Size() == 0 || file[0].empty()) return false;
+    size_t i = 0;
+    while (i < file.Size() && file[i].starts_with("#"))
+        ++i;
+    const std::string record = i < file.Size() ? file[i] : std::string();
+    if (record.size() != CSWGGR1::kRecordLength) {
+        ReportQx3Format(path, "GR1");
+        return false;
+    }
+    for (const auto& [column, field] : kGR1Fields)
+        *TestText(*this, field) = Qx3Field(record, CSWGGR1::kColumns[column]);
+    return true;
+}
+
+bool CSWGData::ImportGR5(const std::string& path) {
+    TextLines file;
+    if (!file.Load(path)) return false;
+    int highest = 0;
+    for (size_t i = 0; i < file.Size(); ++i) {
+        const std::string& record = file[i];
+        if (record.empty()) return false;
+        if (record.starts_with("#")) continue;
+        const int curve =
+            record.size() == CSWGGR5::kRecordLength
+                ? TextToInt(Qx3Field(record, CSWGGR5::kColumns[CSWGGR5::kCurveNumber]))
+                : 0;
+        // A curve number below 1 names no record.
+        if (curve < 1) {
+            ReportQx3Format(path, "GR5");
+            return false;
+        }
+        // Lines out of curve order must not leave records beyond the count.
+        highest = std::max(highest, curve);
+        m_curveCount = highest;
+        if (curve > m_instruments.Count()) m_instruments.SetCount(curve);
+        for (size_t f = 0; f < kInstrumentFieldCount; ++f)
+            m_instruments.At(curve, f).clear();
+        for (const auto& [column, field] : kGR5Fields)
+            m_instruments.At(curve, field) = Qx3Field(record, CSWGGR5::kColumns[column]);
+    }
+    m_totalCurves = m_curveCount;
+    return m_curveCount != 0;
+}
+
+}  // namespace vantor

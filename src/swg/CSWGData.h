@@ -1,0 +1,118 @@
+#pragma once
+// One SWG (signal wave generator) calibration test: the TEST record and one
+// INSTRUMENTATION record per recorded channel, read from QX5, QX4 or QX3
+// group files and written as QX5 and as a report. The camera data of the test
+// is the base; its test reference number is the TEST record's own.
+#include <string>
+#include <vector>
+
+#include "core/RecordTable.h"
+#include "vehicle/CHighSpeedVideoData.h"
+
+namespace vantor {
+
+class TextLines;
+
+class CSWGData : public CHighSpeedVideoData {
+  public:
+    // TEST fields in file order.
+    enum TestField : size_t {
+        kVersion,
+        kSerialNumber,
+        kTitle,
+        kObjectives,
+        kTestDate,
+        kCertificationDate,
+        kTestPerformer,
+        kContractNumber,
+        kTestReference,
+        kTestType,
+        kAmbientTemperature,
+        kRecorderType,
+        kDataLinkType,
+        kTotalCurves,
+        kTestComments,
+        kTestFieldCount
+    };
+    // INSTRUMENTATION fields after the curve number, in file order: the
+    // columns of m_instruments.
+    enum InstrumentField : size_t {
+        kSignalSource,
+        kLevel,
+        kSensorType,
+        kSensorLocation,
+        kSensorAttachment,
+        kAxisDirection,
+        kXUnits,
+        kYUnits,
+        kPrefilterFrequency,
+        kInstrumentRating,
+        kChannelMaximum,
+        kFirstPoint,
+        kLastPoint,
+        kTimeIncrement,
+        kDataStatus,
+        kChannelStatus,
+        kInstrumentComments,
+        kInstrumentFieldCount
+    };
+    // Curve numbers have three digits in group files and curve file names.
+    static constexpr int kMaxCurveNumber = 999;
+
+    CSWGData();
+
+    std::string m_version;
+    std::string m_serialNumber;
+    std::string m_title;
+    std::string m_objectives;
+    std::string m_testDate;
+    std::string m_certificationDate;
+    std::string m_testPerformer;
+    std::string m_contractNumber;
+    // (the test reference number is the base's m_testReferenceNumber)
+    std::string m_testType;
+    std::string m_ambientTemperature;
+    std::string m_recorderType;
+    std::string m_dataLinkType;
+    int m_totalCurves = 0;
+    std::string m_testComments;
+
+    // The number of INSTRUMENTATION records the writers put out: the curve
+    // number of the last record. It may differ from the records held after a
+    // group 5 file with gaps; records not held are written empty.
+    int m_curveCount = 0;
+    RecordTable m_instruments{kInstrumentFieldCount};
+
+    // Back to a new test: empty TEST texts, version "S5", counts 0, record 1
+    // with its defaults, no cameras.
+    void Reset();
+    // True when none of the eleven descriptive TEST texts is filled; the
+    // version, the dates and the total do not count.
+    bool IsTestEmpty() const;
+
+    bool WriteQx5(const std::string& path);
+    bool WriteReport(const std::string& path) const;
+    // True when the file could be opened; a faulty section is reported and
+    // left as it was.
+    bool ReadQx5(const std::string& path);
+    bool ReadQx4(const std::string& path);
+    bool ImportGR1(const std::string& path);
+    bool ImportGR5(const std::string& path);
+
+    // Whether the last QX5 or QX4 read reported a faulty section.
+    bool LastReadHadFaults() const { return lastReadFaults_; }
+
+    // The TEST record's fields in file order, the total as a decimal.
+    std::vector<std::string> TestRecord() const;
+    // INSTRUMENTATION record r in file order, its curve number r first; all
+    // empty for a record not held.
+    std::vector<std::string> InstrumentRecord(int r) const;
+
+  private:
+    bool ReadFile(const std::string& path, int version);
+    void ReadTest(const TextLines& file, int version);
+    void ReadInstrumentation(const TextLines& file, int version);
+    bool lastReadFaults_ = false;
+};
+
+}  // namespace vantor

@@ -1,0 +1,299 @@
+#include "swg/CSWGData.h"
+
+#include <gtest/gtest.h>
+
+#include "core/TextUtil.h"
+#include "support/TestSupport.h"
+
+namespace vantor {
+namespace {
+
+using Fields = std::vector<std::string>;
+
+// The records of full.qx5, field by field.
+const Fields kFullTest = SplitText(
+    "S5|WG-0042|SWG CALIBRATION OF RACK 3|VERIFY CHANNEL GAINS|07-MAR-2009|15-JAN-2009|TRC|"
+    "DTNH22-08-C-01234|SWG1234|CAL|22|DAS|FIB|2|NO ANOMALIES",
+    '|');
+const Fields kFullCurve1 =
+    SplitText("1|SWG|5|ET|CHAN|SWGA|XG|SEC|V|1650|1000|100|-100|9900|100|AM|OK|FIRST CHANNEL", '|');
+const Fields kFullCurve2 = SplitText("2||500|LL||||SEC|V|||||||||", '|');
+
+std::vector<std::string> FormatMessage(bool reported, const std::string& path, const char* kind) {
+    if (!reported) return {};
+    return {path + " is not in proper " + kind + " format."};
+}
+
+const std::string kHeader =
+    "# Source: Vantor for Windows v5\n# Date: <3/7/2009>\n----- QX5 -----\n";
+const std::string kCurveLine = "1|S|5|ET|C|A|XG|SEC|V|1|2|3|-4|5|6|AM|OK|c\n";
+
+// Reading checks every field against the hand-written values, writing
+// against the hand-written golden files: a round trip in both directions.
+TEST(SWGDataTest, ReadsQx5AndQx4AndWritesTheGoldenFiles) {
+    for (const char* name : {"swg/full.qx5", "swg/full.qx4"}) {
+        SCOPED_TRACE(name);
+        test::TempDir dir;
+        test::MessageRecorder messages;
+        CSWGData d;
+        const std::string path = test::DataFile(name);
+        ASSERT_TRUE(std::string(name).ends_with("4") ? d.ReadQx4(path) : d.ReadQx5(path));
+        EXPECT_TRUE(messages.All().empty());
+        EXPECT_EQ(d.TestRecord(), kFullTest);
+        EXPECT_EQ(d.InstrumentRecord(1), kFullCurve1);
+        EXPECT_EQ(d.InstrumentRecord(2), kFullCurve2);
+        EXPECT_EQ(d.m_curveCount, 2);
+        EXPECT_EQ(d.m_totalCurves, 2);
+
+        d.m_version = "";
+        d.m_testDate = "07-mar-2009";
+        ASSERT_TRUE(d.WriteQx5(dir.Path("a.qx5")));
+        EXPECT_EQ(d.m_version, "S5");
+        EXPECT_EQ(d.m_testDate, "07-MAR-2009");
+        EXPECT_EQ(test::ReadBytes(dir.Path("a.qx5")),
+                  test::ReadBytes(test::DataFile("swg/full.qx5")));
+        ASSERT_TRUE(d.WriteReport(dir.Path("a.qxr")));
+        EXPECT_EQ(test::ReadBytes(dir.Path("a.qxr")),
+                  test::ReadBytes(test::DataFile("swg/full.qxr")));
+    }
+}
+
+TEST(SWGDataTest, SectionShapesAndPipeFaults) {
+    const std::string test = "----- TEST -----\nS5|N|TITLE| | | | | | | | | | |12|\n";
+    const std::string inst = "----- INSTRUMENTATION -----\n";
+    struct Case {
+        const char* name;
+        int version;
+        std::string body;  // written with CR LF
+        std::vector<std::string> messages;
+        int total, curveCount, held;
+        std::string title;
+    } cases[] = {
+        {"reverse order without header",
+         5,
+         inst + kCurveLine + "----- END -----\n" + test,
+         {},
+         1,
+         1,
+         1,
+         "TITLE"},
+        {"TEST claims 12 curves, 3 are held",
+         5,
+         kHeader + test + inst + kCurveLine + "# note\n" + kCurveLine + kCurveLine +
+             "----- END -----\n",
+         {},
+         3,
+         1,
+         3,
+         "TITLE"},
+        {"no INSTRUMENTATION section",
+         5,
+         kHeader + test + "----- END -----\n",
+         {},
+         0,
+         0,
+         1,
+         "TITLE"},
+        {"blank line after the marker",
+         5,
+         kHeader + test + inst + "\n" + kCurveLine,
+         {},
+         0,
+         0,
+         1,
+         "TITLE"},
+        {"TEST one pipe short",
+         5,
+         "----- TEST -----\nS5|N|TITLE| | | | | | | | | |12|\n",
+         {"This QX5 file has 13 | characters in the TEST section, should have 14."},
+         0,
+         0,
+         1,
+         ""},
+        {"QX4 TEST without its leading field",
+         4,
+         test,
+         {"This QX4 file has 14 | characters in the TEST section, should have 15."},
+         0,
+         0,
+         1,
+         ""},
+        {"short record keeps the ones before",
+         5,
+         inst + kCurveLine + "2|S|5|ET|C|A|XG|SEC|V|1|2|3|-4|5|6|AM|c\n" + kCurveLine,
+         {"This QX5 file has 16 | characters in the INSTRUMENTATION section, should have 17."},
+         0,
+         1,
+         1,
+         ""},
+        {"blank line inside the section",
+         5,
+         inst + kCurveLine + "\n" + kCurveLine + "----- END -----\n",
+         {"This QX5 file has 0 | characters in the INSTRUMENTATION section, should have 17."},
+         0,
+         1,
+         1,
+         ""},
+        {"last section without END line",
+         4,
+         inst + "x|1|S|5|ET|C|A|XG|V|1|2|3|-4|5|6|AM|OK|c\n",
+         {"This QX4 file has 0 | characters in the INSTRUMENTATION section, should have 17."},
+         0,
+         1,
+         1,
+         ""},
+        // Records are kept by position; unusable curve numbers count by it too.
+        {"curve numbers that name no record",
+         5,
+         inst + kCurveLine + "0" + kCurveLine.substr(1) + "abc" + kCurveLine.substr(1) + "123456" +
+             kCurveLine.substr(1) + "----- END -----\n",
+         {},
+         4,
+         4,
+         4,
+         ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        test::TempDir dir;
+        test::WriteBytes(dir.Path("t.qx"), test::Crlf(c.body));
+        test::MessageRecorder messages;
+        CSWGData d;
+        ASSERT_TRUE(c.version == 4 ? d.ReadQx4(dir.Path("t.qx")) : d.ReadQx5(dir.Path("t.qx")));
+        EXPECT_EQ(messages.Texts(), c.messages);
+        EXPECT_EQ(d.LastReadHadFaults(), !c.messages.empty());
+        EXPECT_EQ(d.m_totalCurves, c.total);
+        EXPECT_EQ(d.m_curveCount, c.curveCount);
+        EXPECT_EQ(d.m_instruments.Count(), c.held);
+        EXPECT_EQ(d.m_title, c.title);
+        EXPECT_EQ(d.m_version, "S5");
+    }
+}
+
+TEST(SWGDataTest, EmptyTestHasNoTestSectionEvenWithDates) {
+    test::TempDir dir;
+    CSWGData d;
+    d.m_version = "";
+    d.m_testDate = "01-JAN-2009";
+    d.m_certificationDate = "02-JAN-2009";
+    EXPECT_TRUE(d.IsTestEmpty());
+    ASSERT_TRUE(d.WriteQx5(dir.Path("e.qx5")));
+    ASSERT_TRUE(d.WriteReport(dir.Path("e.qxr")));
+    EXPECT_EQ(test::ReadBytes(dir.Path("e.qx5")),
+              test::Crlf(kHeader + "----- INSTRUMENTATION -----\n----- END -----\n"));
+    EXPECT_EQ(test::ReadBytes(dir.Path("e.qxr")),
+              test::Crlf("# Source: Vantor for Windows v5\n# Date: <3/7/2009>\n"
+                         "----- QX5 REPORT FILE -----\n----- END -----\n"));
+    d.m_ambientTemperature = "20";
+    EXPECT_FALSE(d.IsTestEmpty());
+}
+
+std::string Gr5Line(const std::string& curveColumns) {
+    std::string line = test::ReadBytes(test::DataFile("swg/test.gr5"));
+    line = line.substr(0, line.find('\r'));
+    return line.replace(2, 3, curveColumns);
+}
+
+TEST(SWGDataTest, ImportGR1TakesItsColumnsAsTheyStand) {
+    test::MessageRecorder messages;
+    CSWGData d;
+    d.m_serialNumber = "KEEP";
+    ASSERT_TRUE(d.ImportGR1(test::DataFile("swg/test.gr1")));
+    auto pad = [](std::string s, size_t n) { return s.append(n - s.size(), ' '); };
+    EXPECT_EQ(d.TestRecord(),
+              (Fields{"S5", "KEEP", pad("SWG CALIBRATION OF RACK 3", 70),
+                      pad("VERIFY CHANNEL GAINS", 70), "07-mar-09", "", "TRC", "DTNH22-08-C-01234",
+                      "SWG1234   ", "CAL", " 22", "DAS", "FIB", "0", pad("NO ANOMALIES", 70)}));
+    EXPECT_TRUE(messages.All().empty());
+
+    struct Case {
+        const char* name;
+        std::string bytes;
+        bool reported;
+    } faults[] = {
+        {"one column short", "# c\r\n" + std::string(298, 'x') + "\r\n", true},
+        {"only comments", "# c\r\n# d\r\n", true},
+        {"empty first line", "\r\n" + std::string(299, 'x') + "\r\n", false},
+        {"empty file", "", false},
+    };
+    for (const Case& c : faults) {
+        SCOPED_TRACE(c.name);
+        test::TempDir dir;
+        test::WriteBytes(dir.Path("t.gr1"), c.bytes);
+        messages.Clear();
+        CSWGData e;
+        EXPECT_FALSE(e.ImportGR1(dir.Path("t.gr1")));
+        EXPECT_EQ(e.m_title, "");
+        EXPECT_EQ(messages.Texts(), FormatMessage(c.reported, dir.Path("t.gr1"), "GR1"));
+        if (c.reported) {
+            EXPECT_EQ(messages.All()[0].caption, "ERROR");
+        }
+    }
+}
+
+TEST(SWGDataTest, ImportGR5FillsRecordsByCurveNumber) {
+    test::TempDir dir;
+    test::MessageRecorder messages;
+    CSWGData d;
+    d.m_instruments.At(1, CSWGData::kSignalSource) = "PREV";
+    ASSERT_TRUE(d.ImportGR5(test::DataFile("swg/test.gr5")));
+    EXPECT_TRUE(messages.All().empty());
+    EXPECT_EQ(d.m_curveCount, 3);
+    EXPECT_EQ(d.m_totalCurves, 3);
+    EXPECT_EQ(d.InstrumentRecord(1)[1], "PREV");
+    EXPECT_EQ(d.InstrumentRecord(3),
+              (Fields{"3", "", "", "LL", "CH", "SWGA", "XG", "MV ", "MV ", " 1650", " 1000", "100",
+                      " -100", " 9900", "   100", "AM", "", "THIRD" + std::string(65, ' ')}));
+
+    // Curve 2 lies in a gap of the records held; the writer fills it empty.
+    CSWGData gap;
+    test::WriteBytes(dir.Path("gap.gr5"), Gr5Line("  3") + "\r\n");
+    ASSERT_TRUE(gap.ImportGR5(dir.Path("gap.gr5")));
+    ASSERT_TRUE(gap.WriteQx5(dir.Path("gap.qx5")));
+    std::string written = test::ReadBytes(dir.Path("gap.qx5"));
+    EXPECT_NE(
+        written.find("\r\n1| |5| | | | |SEC| | | | | | | | | |\r\n2| | | | | | | | | | | | | | "
+                     "| | |\r\n3| | |ET|"),
+        std::string::npos)
+        << written;
+
+    struct Case {
+        const char* name;
+        std::string second;  // the line after a good curve 1
+        bool reported;
+        int curveCount;
+    } cases[] = {
+        {"blank curve number", Gr5Line("   "), true, 1},
+        {"curve number 0", Gr5Line("  0"), true, 1},
+        {"negative curve number", Gr5Line("-12"), true, 1},
+        {"line too long", Gr5Line("  2") + " ", true, 1},
+        {"empty line ends the import", "", false, 1},
+        {"lines out of curve order", Gr5Line("  5") + "\r\n" + Gr5Line("  2"), false, 5},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        test::WriteBytes(dir.Path("t.gr5"), Gr5Line("  1") + "\r\n" + c.second + "\r\n");
+        messages.Clear();
+        CSWGData e;
+        const bool ok = e.ImportGR5(dir.Path("t.gr5"));
+        EXPECT_EQ(ok, std::string(c.name) == "lines out of curve order");
+        EXPECT_EQ(e.m_curveCount, c.curveCount);
+        EXPECT_EQ(e.InstrumentRecord(1)[3], "ET") << "the good line stays";
+        EXPECT_EQ(messages.Texts(), FormatMessage(c.reported, dir.Path("t.gr5"), "GR5"));
+    }
+}
+
+TEST(SWGDataTest, ResetGivesANewTest) {
+    CSWGData d;
+    ASSERT_TRUE(d.ReadQx5(test::DataFile("swg/full.qx5")));
+    d.m_cameras.Add();
+    d.Reset();
+    EXPECT_EQ(d.TestRecord(), SplitText("S5|||||||||||||0|", '|'));
+    EXPECT_EQ(d.m_instruments.Count(), 1);
+    EXPECT_EQ(d.InstrumentRecord(1), SplitText("1||5|||||SEC||||||||||", '|'));
+    EXPECT_EQ(d.m_curveCount, 0);
+    EXPECT_EQ(d.CameraCount(), 0);
+}
+
+}  // namespace
+}  // namespace vantor
