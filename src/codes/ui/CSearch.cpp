@@ -82,6 +82,7 @@ void CSearch::BuildWindow() {
 
     list_ = new CListCtrlEx;
     list_->SetHighlightMode(2);
+    list_->verticalHeader()->setDefaultSectionSize(list_->fontMetrics().height() + 6);
 
     auto* top = new QHBoxLayout;
     top->addWidget(new QLabel("Quick Search:"));

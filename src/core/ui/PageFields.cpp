@@ -19,6 +19,8 @@ namespace vantor {
 namespace {
 
 constexpr int kShortFieldWidth = 150;
+// Room for about 60 characters of free text.
+constexpr int kLongFieldWidth = 420;
 // Free text up to this many characters gets a short field; longer text
 // stretches across the page.
 constexpr double kShortTextLength = 20;
@@ -60,7 +62,10 @@ QGridLayout* PageFields::Build(std::span<const Row> rows) {
         auto* cell = new QHBoxLayout;
         cell->setSpacing(4);
         cell->addWidget(w.edit, row.wide || !IsShort(rule) ? 1 : 0);
-        if (IsShort(rule) && !row.wide) w.edit->setFixedWidth(kShortFieldWidth);
+        if (IsShort(rule) && !row.wide)
+            w.edit->setFixedWidth(kShortFieldWidth);
+        else
+            w.edit->setMinimumWidth(kLongFieldWidth);
         if (rule.kind == FieldKind::Code) {
             // Coded fields are filled from the code list, never typed.
             w.edit->setReadOnly(true);
@@ -126,7 +131,12 @@ QDateEdit* PageFields::DatePicker(size_t field) const {
 }
 
 void PageFields::SetValue(size_t field, std::string_view value) {
-    if (CNEdit* edit = Edit(field)) edit->SetText(value);
+    CNEdit* edit = Edit(field);
+    if (!edit) return;
+    edit->SetText(value);
+    // Values that are not typed show in grey until a code check says otherwise.
+    const FieldKind kind = Rule(field).kind;
+    if (kind == FieldKind::Code || kind == FieldKind::ReadOnly) edit->SetValid(true);
 }
 
 std::string PageFields::Value(size_t field) const {

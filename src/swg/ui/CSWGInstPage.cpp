@@ -52,7 +52,6 @@ CSWGInstPage::CSWGInstPage(CSWGData* data, QWidget* parent) : CDataPage(parent),
     texts.deleteText = "Delete the Selected Record";
     texts.pushFailed = "Error: see CSWGInstPage::OnNextcurveButton()";
     navigator_ = new RecordNavigator(*this, texts);
-    navigator_->setMaximumWidth(280);
 
     auto* columns = new QHBoxLayout(this);
     auto* left = new QVBoxLayout;

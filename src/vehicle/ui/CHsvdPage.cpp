@@ -40,7 +40,11 @@ constexpr size_t kCameraFields[] = {kNumber, kScale, kView, kCommentary};
 CHsvdPage::CHsvdPage(CHighSpeedVideoData* data, QWidget* parent) : CDataPage(parent), data_(data) {
     fields_ = new PageFields(this, CameraRules());
     const PageFields::Row rows[] = {
-        {kTestReference}, {kScale}, {kView, {}, true}, {kCommentary, {}, true}, {kNumber},
+        {kTestReference, "Test Reference Number:"},
+        {kScale, "Video Frame Number Scale Factor:"},
+        {kView, "View Description:", true},
+        {kCommentary, "Camera Commentary:", true},
+        {kNumber, "Camera Number:"},
     };
     QGridLayout* form = fields_->Build(rows);
     // The camera number follows the record's place; it is kept, not typed.
@@ -55,7 +59,6 @@ CHsvdPage::CHsvdPage(CHighSpeedVideoData* data, QWidget* parent) : CDataPage(par
     texts.retainTip = "Retain data for the record of next number";
     texts.pushFailed = "Error: the shown camera could not be kept.";
     navigator_ = new RecordNavigator(*this, texts);
-    navigator_->setMaximumWidth(280);
 
     auto* columns = new QHBoxLayout;
     auto* left = new QVBoxLayout;
@@ -141,7 +144,8 @@ bool CHsvdPage::AllFieldsValid() const {
 
 bool CHsvdPage::ValidateAllCameras() {
     if (!data_) return false;
-    if (IsCreated()) PushToData();
+    // The editor has handed every page to the data: the data decides, and the
+    // test reference shown here may be older than the test page's.
     fields_->SetValue(kTestReference, data_->m_testReferenceNumber);
     const int shown = navigator_->Current();
     for (int r = 1; r <= data_->m_cameras.Count(); ++r) {

@@ -30,8 +30,9 @@ class CHsvdPage : public CDataPage, private RecordNavigator::Client {
     // After the cameras were read anew: the first camera comes to the front.
     void ShowFirstCamera();
 
-    // Shows every camera in turn and checks it; stops at (and shows) the
-    // first camera that fails. True when all pass.
+    // Shows every camera of the data in turn and checks it; stops at (and
+    // shows) the first camera that fails. True when all pass. The page's own
+    // entries must have been handed to the data first.
     bool ValidateAllCameras();
 
     RecordNavigator* Navigator() const { return navigator_; }

@@ -2,6 +2,7 @@
 // Helpers of the UI tests: a codes database opened as the program's shared
 // connection, and acting on a modal window once it is up.
 #include <QApplication>
+#include <QRegularExpression>
 #include <QTimer>
 #include <QWidget>
 #include <functional>
@@ -57,7 +58,7 @@ INSERT INTO KORVADB_CHSTAT VALUES ('OK', 'GOOD', '', 'SWGDB');
 CREATE TABLE KORVADB_MAKE (MAKE TEXT, MAKED TEXT, MAKE_COMMENT TEXT, REFERENCE TEXT);
 INSERT INTO KORVADB_MAKE VALUES ('AUDI', 'AUDI AG', '', 'VEHDB');
 INSERT INTO KORVADB_MAKE VALUES ('BMW', 'BAYERISCHE MOTOREN WERKE', '', 'VEHDB');
-INSERT INTO KORVADB_MAKE VALUES (' MUA ', 'MU ALPHA', ' first MU ', 'VEHDB');
+INSERT INTO KORVADB_MAKE VALUES ('MUA ', 'MU ALPHA', ' first MU ', 'VEHDB');
 INSERT INTO KORVADB_MAKE VALUES ('MUB', 'MU BETA', '', 'VEHDB');
 INSERT INTO KORVADB_MAKE VALUES ('MXX', 'EM EX', '', 'VEHDB');
 INSERT INTO KORVADB_MAKE VALUES ('ZED', 'ZED MOTORS', '', 'VEHDB');
@@ -90,6 +91,16 @@ class SharedCodes {
     std::string path_;
     bool opened_ = false;
 };
+
+// Pages of a PDF file as its page objects count them.
+inline int PdfPages(const std::string& path) {
+    const QString pdf = QString::fromLatin1(QByteArray::fromStdString(ReadBytes(path)));
+    static const QRegularExpression page("/Type\\s*/Page(?![a-zA-Z])");
+    int pages = 0;
+    for (auto it = page.globalMatch(pdf); it.hasNext(); it.next())
+        ++pages;
+    return pages;
+}
 
 // Acts on the next modal window as soon as it is up. `seen` (when given) is
 // set when there was one; a test then knows the window did open.
