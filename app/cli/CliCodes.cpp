@@ -27,6 +27,10 @@ class DatabaseCodes : public CodeLookup {
         ValueField field(code);
         return CodeValidator(connection_).ValidateCode(field, codeName, refWord);
     }
+    bool IsKnownByQuery(std::string_view sql, std::string_view value) override {
+        ValueField field(value);
+        return CodeValidator(connection_).ValidateCodeByQuery(field, sql);
+    }
 
   private:
     CodesConnection connection_;

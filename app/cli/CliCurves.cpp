@@ -1,10 +1,10 @@
+#include <iostream>
 #include <string>
 
-#include "core/Messages.h"
 #include "core/TestFileType.h"
+#include "curves/CurveCommand.h"
 
-int RunCurvesCommand(vantor::TestFileType&, const std::string& type, const std::string&) {
-    vantor::ShowPlain("The curve check is not part of this build for type " + type + ".",
-                      "Error");
-    return 1;
+int RunCurvesCommand(vantor::TestFileType& test, const std::string& type,
+                     const std::string& input) {
+    return vantor::RunCurveCommand(test, type, input, std::cout);
 }

@@ -1,5 +1,7 @@
 #include "CliTypes.h"
 
+#include "biomech/BioTestFileType.h"
+#include "component/CompTestFileType.h"
 #include "swg/CSWGTestFile.h"
 #include "tca/CTcaFileType.h"
 
@@ -10,6 +12,8 @@ namespace vantor::cli {
 std::unique_ptr<TestFileType> MakeTestType(std::string_view name) {
     if (name == "swg") return std::make_unique<CSWGTestFile>();
     if (name == "tca") return std::make_unique<CTcaFileType>();
+    if (name == "component") return MakeComponentTestType();
+    if (name == "biomech") return std::make_unique<BioTestFileType>();
     return nullptr;
 }
 

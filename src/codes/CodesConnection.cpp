@@ -73,12 +73,11 @@ CodesConnection::~CodesConnection() {
 
 bool CodesConnection::Open(const std::string& path) {
     Close();
-    std::string problem;
-    if (!path.empty()) problem = CheckCodesFile(path);
     if (path.empty()) {
         ShowPlain("Code MDB connetion fails!");
         return false;
     }
+    std::string problem = CheckCodesFile(path);
     if (!problem.empty()) {
         ShowError(problem, "Error");
         return false;

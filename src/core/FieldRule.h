@@ -54,6 +54,14 @@ class CodeLookup {
     virtual ~CodeLookup() = default;
     virtual bool IsKnownCode(std::string_view codeName, std::string_view refWord,
                              std::string_view code) = 0;
+    // Answers whether a value is among those a select statement lists in its
+    // first column (fields whose allowed codes depend on other fields). A
+    // lookup that cannot run statements accepts every value.
+    virtual bool IsKnownByQuery(std::string_view sql, std::string_view value) {
+        (void)sql;
+        (void)value;
+        return true;
+    }
 };
 
 // Why a value breaks its rule; empty when it is valid. Codes are only checked

@@ -8,7 +8,7 @@
 
 namespace vantor {
 
-std::string DateLine() {
+std::tm WritingMoment() {
     std::time_t now = std::time(nullptr);
     std::tm tm{};
     const char* epoch = std::getenv("SOURCE_DATE_EPOCH");
@@ -18,6 +18,11 @@ std::string DateLine() {
     } else {
         localtime_r(&now, &tm);
     }
+    return tm;
+}
+
+std::string DateLine() {
+    std::tm tm = WritingMoment();
     char buf[64];
     std::snprintf(buf, sizeof buf, "# Date: <%d/%d/%d>", tm.tm_mon + 1, tm.tm_mday,
                   tm.tm_year + 1900);

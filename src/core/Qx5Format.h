@@ -1,6 +1,7 @@
 #pragma once
 // The framing every QX5, QX4 and report file shares: header lines, marker
 // lines, record lines and the pipe-count check.
+#include <ctime>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -13,6 +14,9 @@ inline constexpr std::string_view kQx5Line = "----- QX5 -----";
 inline constexpr std::string_view kReportLine = "----- QX5 REPORT FILE -----";
 inline constexpr std::string_view kEndLine = "----- END -----";
 
+// The moment a file is written: now in local time, or SOURCE_DATE_EPOCH (UTC)
+// when that variable is set, so that builds and tests give the same bytes.
+std::tm WritingMoment();
 // "# Date: <M/D/YYYY>" for now (local time), or for SOURCE_DATE_EPOCH (UTC)
 // when that variable is set.
 std::string DateLine();

@@ -28,6 +28,21 @@ struct CurveInfo {
     bool totalAgrees = true;
     std::string hint;
     std::string fileError;
+
+    // Column count of this file's first data line (1: Y, 2: A-Y; 0: no data
+    // line). Each record is compared by its own format, so a folder holding
+    // both Y and A-Y curves compares every curve correctly.
+    int columns = 0;
+    // An A-Y file gives a time step only with a zero-time point followed by a
+    // good point; without one the time step is not compared.
+    bool timeStepFound = false;
+    // Whether an INSTRUMENTATION record carries this curve number; without
+    // one the curve is listed with a note and not compared.
+    bool hasTestRecord = false;
+    // Lines that were not good; fileError holds the report of the first.
+    int badLines = 0;
+
+    bool HasError() const { return !hint.empty() || !fileError.empty(); }
 };
 
 struct CurveCheckState {

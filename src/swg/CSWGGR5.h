@@ -2,7 +2,7 @@
 // The QX3 group 5 (instrumentation) record as the SWG import reads it.
 #include <array>
 
-#include "core/Qx3Column.h"
+#include "core/Qx3Columns.h"
 
 namespace vantor {
 

@@ -1,21 +1,13 @@
 #include "tca/TcaHeader.h"
 
 #include <cstdio>
-#include <cstdlib>
-#include <ctime>
+
+#include "core/Qx5Format.h"
 
 namespace vantor {
 
 std::string TcaDateLine() {
-    std::time_t now = std::time(nullptr);
-    std::tm tm{};
-    const char* epoch = std::getenv("SOURCE_DATE_EPOCH");
-    if (epoch && *epoch) {
-        now = static_cast<std::time_t>(std::strtoll(epoch, nullptr, 10));
-        gmtime_r(&now, &tm);
-    } else {
-        localtime_r(&now, &tm);
-    }
+    std::tm tm = WritingMoment();
     // English names whatever the locale: the line is part of the file format.
     static constexpr const char* kDays[] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
     static constexpr const char* kMonths[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",

@@ -112,7 +112,7 @@ TEST_F(CodeListsTest, AttachmentListShowsTheLocationDescription) {
     EXPECT_EQ(rows, (Rows{{"HDCG", "XX", "HEAD", ""}}));
 }
 
-TEST_F(CodeListsTest, YUnitsAreTheMetricUnitsOfTheAttachment) {
+TEST_F(CodeListsTest, UnitsAndLocationsThatGoWithAnAttachment) {
     std::vector<YUnitsChoice> choices;
     ASSERT_TRUE(lists.YUnitsList("HDCG", choices));
     ASSERT_EQ(choices.size(), 1u);  // FET is not metric
@@ -129,15 +129,13 @@ TEST_F(CodeListsTest, YUnitsAreTheMetricUnitsOfTheAttachment) {
 
     ASSERT_TRUE(lists.YUnitsList("NONE", choices));
     EXPECT_TRUE(choices.empty());
-    EXPECT_TRUE(messages.All().empty());
-}
 
-TEST_F(CodeListsTest, SensorLocationsOfAnAttachmentAndUnit) {
     ASSERT_TRUE(lists.SensorLocationList(AttachmentCondition("HDCG", "G'S"), rows));
     EXPECT_EQ(rows, (Rows{{"01", "LEFT FRONT SEAT", "Driver"}, {"03", "RIGHT FRONT SEAT", ""}}));
     // ZZ is no sensor location of the biomechanics tests.
     ASSERT_TRUE(lists.SensorLocationList(AttachmentCondition("SLED", "NWT"), rows));
     EXPECT_TRUE(rows.empty());
+    EXPECT_TRUE(messages.All().empty());
 }
 
 TEST_F(CodeListsTest, ErrorsAreShownAndGiveNoRows) {

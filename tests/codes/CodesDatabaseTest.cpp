@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <functional>
 
 #include "codes/CodesTestDatabase.h"
 #include "support/TestSupport.h"
@@ -29,73 +28,51 @@ class CodesDatabaseTest : public ::testing::Test {
 };
 
 TEST_F(CodesDatabaseTest, FilesThatAreNoCodesDatabaseAreRefusedWithTheReason) {
-    const std::string jetHead = std::string("\x00\x01\x00\x00Standard Jet DB\x00", 20);
-    const std::string aceHead = std::string("\x00\x01\x00\x00Standard ACE DB\x00", 20);
+    enum Kind { kMissing, kFolder, kBytes, kNoTables };
+    std::string garbage;
+    for (int i = 0; i < 8192; ++i)
+        garbage += static_cast<char>((i * 7919) & 0xff);
     struct Case {
         const char* name;
-        std::function<std::string(test::TempDir&)> make;
+        Kind kind;
+        std::string bytes;
         std::vector<std::string> says;
     } cases[] = {
-        {"missing file", [](test::TempDir& d) { return d.Path("ncodes.mdb"); }, {"does not exist"}},
-        {"folder",
-         [](test::TempDir& d) {
-             std::filesystem::create_directory(d.Path("ncodes.mdb"));
-             return d.Path("ncodes.mdb");
-         },
-         {"is a folder"}},
+        {"missing file", kMissing, "", {"does not exist"}},
+        {"folder", kFolder, "", {"is a folder"}},
         {"Access Jet file",
-         [&](test::TempDir& d) {
-             test::WriteBytes(d.Path("ncodes.mdb"), jetHead + std::string(4076, '\x5a'));
-             return d.Path("ncodes.mdb");
-         },
+         kBytes,
+         std::string("\x00\x01\x00\x00Standard Jet DB\x00", 20) + std::string(4076, 'Z'),
          {"Microsoft Access (Jet) database", "README", "convert"}},
         {"Access ACE file",
-         [&](test::TempDir& d) {
-             test::WriteBytes(d.Path("ncodes.mdb"), aceHead + std::string(4076, '\0'));
-             return d.Path("ncodes.mdb");
-         },
+         kBytes,
+         std::string("\x00\x01\x00\x00Standard ACE DB\x00", 20) + std::string(4076, '\0'),
          {"Microsoft Access (Jet) database"}},
         {"text file",
-         [](test::TempDir& d) {
-             test::WriteBytes(d.Path("ncodes.mdb"), test::Crlf(std::string(40, 'x') + "\n"));
-             return d.Path("ncodes.mdb");
-         },
+         kBytes,
+         test::Crlf(std::string(40, 'x') + "\n"),
          {"is not an SQLite database"}},
-        {"binary garbage",
-         [](test::TempDir& d) {
-             std::string bytes;
-             for (int i = 0; i < 8192; ++i)
-                 bytes += static_cast<char>((i * 7919) & 0xff);
-             test::WriteBytes(d.Path("ncodes.mdb"), bytes);
-             return d.Path("ncodes.mdb");
-         },
-         {"is not an SQLite database"}},
-        {"empty file",
-         [](test::TempDir& d) {
-             test::WriteBytes(d.Path("ncodes.mdb"), "");
-             return d.Path("ncodes.mdb");
-         },
-         {"is empty"}},
-        {"database without tables",
-         [](test::TempDir& d) {
-             return test::WriteCodesDatabase(d.Path("ncodes.mdb"), "PRAGMA user_version = 5;");
-         },
-         {"holds no tables"}},
+        {"binary garbage", kBytes, garbage, {"is not an SQLite database"}},
+        {"empty file", kBytes, "", {"is empty"}},
+        {"database without tables", kNoTables, "", {"holds no tables"}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         test::TempDir scratch;
         messages.Clear();
-        const std::string path = c.make(scratch);
+        const std::string path = scratch.Path("ncodes.mdb");
+        if (c.kind == kFolder) std::filesystem::create_directory(path);
+        if (c.kind == kBytes) test::WriteBytes(path, c.bytes);
+        if (c.kind == kNoTables) test::WriteCodesDatabase(path, "PRAGMA user_version = 5;");
         EXPECT_FALSE(OpenCodesDatabase(path));
         EXPECT_FALSE(CodesDatabaseOpen());
         EXPECT_FALSE(SharedCodesConnection().IsOpen());
         ASSERT_EQ(messages.All().size(), 1u);
         EXPECT_EQ(messages.All()[0].caption, "Error");
+        const std::string& text = messages.All()[0].text;
+        EXPECT_NE(text.find(path), std::string::npos) << text;
         for (const auto& words : c.says)
-            EXPECT_NE(messages.All()[0].text.find(words), std::string::npos)
-                << messages.All()[0].text;
-        EXPECT_NE(messages.All()[0].text.find(path), std::string::npos);
+            EXPECT_NE(text.find(words), std::string::npos) << text;
     }
 }
 

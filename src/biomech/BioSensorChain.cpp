@@ -1,0 +1,23 @@
+#include "biomech/BioSensorChain.h"
+
+#include "codes/CodeStatements.h"
+#include "core/TextUtil.h"
+
+namespace vantor {
+
+std::vector<SensorChainCheck> SensorChainChecks(const CBioData& data, int curve) {
+    const RecordTable& t = data.m_instrumentation;
+    const std::string attachment = TrimWhite(t.At(curve, CBioData::kInstSensorAttachment));
+    const std::string units = TrimWhite(t.At(curve, CBioData::kInstYUnits));
+    std::vector<SensorChainCheck> checks;
+    auto add = [&](size_t column, std::string statement) {
+        if (!TrimWhite(t.At(curve, column)).empty())
+            checks.push_back({column, std::move(statement)});
+    };
+    add(CBioData::kInstYUnits, UnitsOfAttachmentCheck(attachment));
+    add(CBioData::kInstSensorLocation, LocationsOfAttachmentCheck(attachment, units));
+    add(CBioData::kInstSensorType, SensorTypesOfUnitsCheck(units));
+    return checks;
+}
+
+}  // namespace vantor

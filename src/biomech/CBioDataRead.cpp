@@ -1,0 +1,298 @@
+// Reading QX5 and QX4 biomechanics files. Each section is found on its own by
+// its marker, so sections may stand in any order; the field order of every
+// record comes from the field-rule tables.
+#include <algorithm>
+#include <array>
+#include <span>
+
+#include "biomech/CBioData.h"
+#include "core/Qx5Format.h"
+#include "core/TextFile.h"
+#include "core/TextUtil.h"
+
+namespace vantor {
+
+namespace {
+
+// Where a stored field comes from in a QX4 record: a field index, or one of
+// these.
+constexpr int kDefault = -1;  // the field's default value
+constexpr int kKeep = -2;     // the value the test already holds
+
+struct Marker {
+    std::string_view text;  // found anywhere in a line
+    std::string_view name;  // the section name its pipe messages use
+};
+
+enum class CountFrom { LastNumber, RecordsRead };
+
+struct Layout {
+    BioRecord record;
+    std::array<Marker, 2> markers;  // an older writer's short marker second
+    int qx5Pipes;
+    int qx4Pipes;
+    // By stored position; empty when QX4 only adds a leading field.
+    std::span<const int> qx4Source = {};
+    CountFrom count = CountFrom::RecordsRead;
+    bool absentClears = true;
+    int maxRecords = 0;  // 0: no limit
+};
+
+// QX4 TEST has no occupant type.
+constexpr int kQx4Test[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, kDefault, 15};
+// QX4 injuries have no AIS 90.
+constexpr int kQx4Injury[] = {1, 2, 3, 4, 5, 6, kDefault, 7};
+// QX4 curves have no X units.
+constexpr int kQx4Curve[] = {1,  2,  3,  4,  5,  kDefault, 6,  7,  8, 9,
+                             10, 11, 12, 13, 14, 15,       16, 17, 18};
+// QX4 BIO OCCUPANT: the occupant type (field 2) and four ribs (fields 19 to
+// 54) are stored elsewhere; field 9 is unused.
+constexpr int kQx4Occupant[] = {1,  4,  6,  3,  5,  kKeep, 7,     8,     kKeep, 10,    11,    12,
+                                13, 14, 15, 16, 17, 18,    kKeep, kKeep, kKeep, kKeep, kKeep, 55};
+constexpr int kQx4OccupantRibs = 19;
+// QX4 DUMMY OCCUPANT: the occupant type is field 2.
+constexpr int kQx4Dummy[] = {1,  3,     9,     10,    11,    12, 13, 14, 15, 16, 17,    18, 19,
+                             20, kKeep, kKeep, kKeep, kKeep, 4,  5,  6,  7,  8,  kKeep, 21};
+constexpr int kQx4OccupantTypeField = 2;
+static_assert(std::size(kQx4Test) == CBioData::kTestFieldCount &&
+              std::size(kQx4Injury) == CBioData::kInjColumns + 1 &&
+              std::size(kQx4Curve) == CBioData::kInstColumns + 1 &&
+              std::size(kQx4Occupant) == CBioData::kOccupantFieldCount &&
+              std::size(kQx4Dummy) == CBioData::kDummyFieldCount);
+
+constexpr Layout kTestLayout{.record = BioRecord::Test,
+                             .markers = {{{"----- TEST -----", "TEST"}}},
+                             .qx5Pipes = 15,
+                             .qx4Pipes = 15,
+                             .qx4Source = kQx4Test};
+constexpr Layout kDummyLayout{.record = BioRecord::DummyOccupant,
+                              .markers = {{{"----- DUMMY", "DUMMY OCCUPANT"}}},
+                              .qx5Pipes = 24,
+                              .qx4Pipes = 21,
+                              .qx4Source = kQx4Dummy};
+constexpr Layout kOccupantLayout{.record = BioRecord::BioOccupant,
+                                 .markers = {{{"----- BIO OCCUPANT -----", "BIO OCCUPANT"}}},
+                                 .qx5Pipes = 23,
+                                 .qx4Pipes = 55,
+                                 .qx4Source = kQx4Occupant};
+constexpr Layout kAnthropometryLayout{.record = BioRecord::Anthropometry,
+                                      .markers = {{{"----- ANTHROPOMETRY -----", "ANTHROPOMETRY"}}},
+                                      .qx5Pipes = 37,
+                                      .qx4Pipes = 38};
+
+constexpr Layout kRibLayout{.record = BioRecord::Rib,
+                            .markers = {{{"----- RIB -----", "RIB"}}},
+                            .qx5Pipes = 9,
+                            .qx4Pipes = 9,
+                            .count = CountFrom::LastNumber};
+constexpr Layout kRestraintLayout{.record = BioRecord::Restraint,
+                                  .markers = {{{"----- RESTRAINT -----", "RESTRAINT"}}},
+                                  .qx5Pipes = 4,
+                                  .qx4Pipes = 5,
+                                  .count = CountFrom::LastNumber};
+constexpr Layout kInjuryLayout{
+    .record = BioRecord::OccupantInjury,
+    .markers = {{{"----- OCCUPANT INJURY -----", "OCCUPANT INJURY"}, {"----- OCCI", "OCCI"}}},
+    .qx5Pipes = 7,
+    .qx4Pipes = 7,
+    .qx4Source = kQx4Injury,
+    .absentClears = false};
+constexpr Layout kInstrumentationLayout{
+    .record = BioRecord::Instrumentation,
+    .markers = {{{"----- INSTRUMENTATION -----", "INSTRUMENTATION"}}},
+    .qx5Pipes = 18,
+    .qx4Pipes = 18,
+    .qx4Source = kQx4Curve,
+    .count = CountFrom::LastNumber,
+    .absentClears = false};
+constexpr Layout kChestBandLayout{.record = BioRecord::ChestBand,
+                                  .markers = {{{"----- CHEST BAND -----", "CHEST BAND"}}},
+                                  .qx5Pipes = 11,
+                                  .qx4Pipes = 12,
+                                  .maxRecords = CBioData::kMaxChestBands};
+constexpr Layout kGaugeLayout{
+    .record = BioRecord::ChestBandGauge,
+    .markers = {{{"----- CHEST BAND GAUGE -----", "CHEST BAND GAUGE"}, {"----- GAUGE", "GAUGE"}}},
+    .qx5Pipes = 4,
+    .qx4Pipes = 5};
+
+struct Section {
+    bool found = false;
+    std::string_view name;
+    std::vector<TextLine> records;
+};
+
+// The first line holding one of the markers opens the section; its records
+// are the lines with a pipe that are not comments, up to the next marker.
+Section FindSection(const TextLines& file, const Layout& layout) {
+    Section section;
+    size_t i = 0;
+    for (; i < file.Size() && !section.found; ++i) {
+        for (const Marker& m : layout.markers) {
+            if (!m.text.empty() && file[i].find(m.text) != std::string::npos) {
+                section.found = true;
+                section.name = m.name;
+                break;
+            }
+        }
+    }
+    for (; section.found && i < file.Size(); ++i) {
+        const std::string& line = file[i];
+        if (line.starts_with("----- ")) break;
+        if (line.starts_with("#") || line.find('|') == std::string::npos) continue;
+        section.records.push_back({line, static_cast<int>(i) + 1});
+    }
+    return section;
+}
+
+// The source of stored position `pos` in a record of the given version.
+int SourceField(const Layout& layout, int version, size_t pos) {
+    if (version == 5) return static_cast<int>(pos);
+    if (layout.qx4Source.empty()) return static_cast<int>(pos) + 1;
+    return layout.qx4Source[pos];
+}
+
+// Takes a record's fields into stored positions; kKeep positions stay as the
+// test holds them.
+std::vector<std::string> TakeFields(const CBioData& data, const Layout& layout, int version,
+                                    int number, const std::string& line) {
+    const RecordRules& rules = CBioData::Rules(layout.record);
+    std::vector<std::string> fields(rules.fields.size());
+    for (size_t pos = 0; pos < fields.size(); ++pos) {
+        int source = SourceField(layout, version, pos);
+        if (source >= 0)
+            fields[pos] = GetPipeField(line, source, source + 1);
+        else if (source == kDefault)
+            fields[pos] = rules.fields[pos].defaultValue;
+        else
+            fields[pos] = data.Field(layout.record, number, static_cast<int>(pos));
+    }
+    return fields;
+}
+
+int Pipes(const Layout& layout, int version) {
+    return version == 5 ? layout.qx5Pipes : layout.qx4Pipes;
+}
+
+// A single-record section keeps the last of its record lines. A wrong pipe
+// count is reported and the record is stored all the same.
+void ReadSingle(CBioData& data, const TextLines& file, const Layout& layout, int version) {
+    Section section = FindSection(file, layout);
+    for (const TextLine& line : section.records) {
+        CheckPipeCount(version, CountPipes(line.text), line.number, section.name,
+                       {Pipes(layout, version)});
+        auto fields = TakeFields(data, layout, version, 1, line.text);
+        for (size_t pos = 0; pos < fields.size(); ++pos)
+            data.SetField(layout.record, 1, static_cast<int>(pos), std::move(fields[pos]));
+    }
+}
+
+void ReadRepeated(CBioData& data, const TextLines& file, const Layout& layout, int version) {
+    Section section = FindSection(file, layout);
+    RecordTable& table = *data.Table(layout.record);
+    if (!section.found) {
+        if (layout.absentClears) table.Clear();
+        return;
+    }
+    std::vector<std::vector<std::string>> records;
+    for (const TextLine& line : section.records) {
+        if (layout.maxRecords > 0 && static_cast<int>(records.size()) == layout.maxRecords) break;
+        CheckPipeCount(version, CountPipes(line.text), line.number, section.name,
+                       {Pipes(layout, version)});
+        records.push_back(TakeFields(data, layout, version, 0, line.text));
+    }
+    const int stored = static_cast<int>(records.size());
+    const int last = stored > 0 ? TextToInt(records.back()[0]) : 0;
+    table.SetCount(stored);
+    for (int n = 1; n <= stored; ++n) {
+        auto& fields = records[static_cast<size_t>(n - 1)];
+        for (size_t pos = 0; pos < fields.size(); ++pos)
+            data.SetField(layout.record, n, static_cast<int>(pos), std::move(fields[pos]));
+    }
+    // The last record's number is the count, but never more than the records
+    // read (numbers with gaps), and a record without a number keeps them all.
+    if (layout.count == CountFrom::LastNumber && last >= 1 && last < stored) table.SetCount(last);
+}
+
+// TEST fails the read on a wrong pipe count and, in QX5, on a version that
+// does not begin with "B".
+bool ReadTest(CBioData& data, const TextLines& file, int version) {
+    Section section = FindSection(file, kTestLayout);
+    for (const TextLine& line : section.records) {
+        if (CheckPipeCount(version, CountPipes(line.text), line.number, section.name,
+                           {Pipes(kTestLayout, version)}))
+            return false;
+        auto fields = TakeFields(data, kTestLayout, version, 1, line.text);
+        if (version == 5) {
+            const std::string& v = fields[CBioData::kVersion];
+            if (v.empty() || (v[0] != 'B' && v[0] != 'b')) return false;
+        }
+        for (size_t pos = 0; pos < fields.size(); ++pos)
+            data.SetField(BioRecord::Test, 1, static_cast<int>(pos), std::move(fields[pos]));
+    }
+    return true;
+}
+
+// QX4 occupant records also carry the occupant type, and the biological one
+// the first four ribs.
+void ReadQx4Occupant(CBioData& data, const TextLines& file, const Layout& layout) {
+    Section section = FindSection(file, layout);
+    for (const TextLine& line : section.records) {
+        CheckPipeCount(4, CountPipes(line.text), line.number, section.name, {layout.qx4Pipes});
+        auto fields = TakeFields(data, layout, 4, 1, line.text);
+        for (size_t pos = 0; pos < fields.size(); ++pos)
+            data.SetField(layout.record, 1, static_cast<int>(pos), std::move(fields[pos]));
+        data.m_occupantType =
+            GetPipeField(line.text, kQx4OccupantTypeField, kQx4OccupantTypeField + 1);
+        if (layout.record != BioRecord::BioOccupant) continue;
+        data.m_rib.SetCount(4);
+        for (int rib = 1; rib <= 4; ++rib) {
+            for (size_t c = 0; c < CBioData::kRibColumns; ++c) {
+                int source = kQx4OccupantRibs +
+                             (rib - 1) * static_cast<int>(CBioData::kRibColumns) +
+                             static_cast<int>(c);
+                data.m_rib.At(rib, c) = GetPipeField(line.text, source, source + 1);
+            }
+        }
+    }
+}
+
+}  // namespace
+
+bool CBioData::ReadQx5(const std::string& path) {
+    TextLines file;
+    if (!file.Load(path)) return false;
+    m_curveCheck.testPath = path;
+    m_curveCheck.ClearResults();
+    if (!ReadTest(*this, file, 5)) return false;
+    ReadRepeated(*this, file, kRibLayout, 5);
+    ReadRepeated(*this, file, kRestraintLayout, 5);
+    ReadSingle(*this, file, kOccupantLayout, 5);
+    ReadRepeated(*this, file, kInstrumentationLayout, 5);
+    ReadRepeated(*this, file, kInjuryLayout, 5);
+    ReadRepeated(*this, file, kGaugeLayout, 5);
+    ReadSingle(*this, file, kDummyLayout, 5);
+    ReadRepeated(*this, file, kChestBandLayout, 5);
+    ReadSingle(*this, file, kAnthropometryLayout, 5);
+    return true;
+}
+
+bool CBioData::ReadQx4(const std::string& path) {
+    TextLines file;
+    if (!file.Load(path)) return false;
+    // A faulty TEST record is reported and the rest of an old file still read.
+    ReadTest(*this, file, 4);
+    ReadRepeated(*this, file, kRestraintLayout, 4);
+    ReadRepeated(*this, file, kInstrumentationLayout, 4);
+    ReadRepeated(*this, file, kInjuryLayout, 4);
+    ReadRepeated(*this, file, kGaugeLayout, 4);
+    if (file.FindMarker("----- BIO OCCUPANT -----") >= 0)
+        ReadQx4Occupant(*this, file, kOccupantLayout);
+    else if (file.FindMarker("----- DUMMY OCCUPANT -----") >= 0)
+        ReadQx4Occupant(*this, file, kDummyLayout);
+    ReadRepeated(*this, file, kChestBandLayout, 4);
+    ReadSingle(*this, file, kAnthropometryLayout, 4);
+    return true;
+}
+
+}  // namespace vantor

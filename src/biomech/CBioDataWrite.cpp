@@ -1,0 +1,114 @@
+// Writing a biomechanics test: the QX5 file and the report, both driven by the
+// field-rule tables.
+#include "biomech/CBioData.h"
+#include "core/Messages.h"
+#include "core/Qx5Format.h"
+#include "core/TextFile.h"
+#include "core/TextUtil.h"
+
+namespace vantor {
+
+namespace {
+
+constexpr BioRecord kFileOrder[] = {
+    BioRecord::Test,           BioRecord::DummyOccupant,   BioRecord::BioOccupant,
+    BioRecord::Restraint,      BioRecord::Anthropometry,   BioRecord::Rib,
+    BioRecord::OccupantInjury, BioRecord::Instrumentation, BioRecord::ChestBand,
+    BioRecord::ChestBandGauge,
+};
+
+constexpr BioRecord kReportOrder[] = {
+    BioRecord::Test,           BioRecord::DummyOccupant,
+    BioRecord::BioOccupant,    BioRecord::Rib,
+    BioRecord::Restraint,      BioRecord::Anthropometry,
+    BioRecord::OccupantInjury, BioRecord::Instrumentation,
+    BioRecord::ChestBand,      BioRecord::ChestBandGauge,
+};
+
+// A typed line break inside a value would cut the record in two.
+std::string OneLine(std::string text) {
+    RemoveLineBreaks(text);
+    return text;
+}
+
+}  // namespace
+
+std::string CBioData::Qx5Text(std::string* problem) const {
+    std::string source(kSourceLine);
+    source += " in Biomechanics Test ";
+    source += m_curveCheck.HasResults() ? "- Curve error checking completed"
+                                        : "- No curve error checking";
+    std::string out = Qx5Header(source);
+    for (BioRecord record : kFileOrder) {
+        if (!HasData(record)) continue;
+        const RecordRules& rules = Rules(record);
+        out += MarkerLine(rules.section) + "\n";
+        for (int n = 1; n <= RecordCount(record); ++n) {
+            std::vector<std::string> fields = Fields(record, n);
+            if (record == BioRecord::Test) {
+                fields[kVersion] = "B5";
+                fields[kTestDate] = ToUpper(fields[kTestDate]);
+            }
+            RecordLine line;
+            for (size_t pos = 0; pos < fields.size(); ++pos) {
+                if (fields[pos].find('|') != std::string::npos) {
+                    if (problem) {
+                        *problem = "The value \"" + fields[pos] + "\" of \"" +
+                                   std::string(rules.fields[pos].reportLabel) + "\" in the " +
+                                   std::string(rules.section) + " section";
+                        if (IsRepeated(record)) *problem += ", record " + IntToText(n) + ",";
+                        *problem +=
+                            " holds a '|', which a record line cannot carry.\n"
+                            "No file output.";
+                    }
+                    return {};
+                }
+                if (pos + 1 < fields.size())
+                    line.Field(TrimWhite(OneLine(fields[pos])));
+                else
+                    out += line.Last(OneLine(fields[pos]));
+            }
+            out += '\n';
+        }
+    }
+    out += std::string(kEndLine) + "\n";
+    return out;
+}
+
+bool CBioData::WriteQx5(const std::string& path) const {
+    std::string problem;
+    std::string text = Qx5Text(&problem);
+    if (!problem.empty()) {
+        ShowPlain(problem, "Error");
+        return false;
+    }
+    return SaveTextFile(path, text);
+}
+
+std::string CBioData::ReportText() const {
+    std::string out = ReportHeader();
+    for (BioRecord record : kReportOrder) {
+        if (!HasData(record)) continue;
+        const RecordRules& rules = Rules(record);
+        out += MarkerLine(rules.section) + "\n";
+        const int count = RecordCount(record);
+        for (int n = 1; n <= count; ++n) {
+            if (IsRepeated(record) && count > 1) out += "Record " + IntToText(n) + ":\n";
+            std::vector<std::string> fields = Fields(record, n);
+            if (record == BioRecord::Test) fields[kTestDate] = ToUpper(fields[kTestDate]);
+            for (size_t pos = IsNumbered(record) ? 1 : 0; pos < fields.size(); ++pos) {
+                // The pelvic acceleration travels in the QX5 file only.
+                if (record == BioRecord::DummyOccupant && pos == kDumPelvicAcceleration) continue;
+                out += std::string(rules.fields[pos].reportLabel) + "\t" + fields[pos] + "\n";
+            }
+        }
+    }
+    out += std::string(kEndLine) + "\n";
+    return out;
+}
+
+bool CBioData::WriteReport(const std::string& path) const {
+    return SaveTextFile(path, ReportText());
+}
+
+}  // namespace vantor

@@ -1,0 +1,164 @@
+#pragma once
+// A component test: the TEST record, the test vehicle (with the rollover
+// vehicle block of a rollover test), the component, configuration and
+// instrumentation records, the cameras (the base), and the curve-check
+// results. It owns the test's QX5, QX4, report and QX3 file code.
+#include <string>
+#include <vector>
+
+#include "component/RolloverVehicle.h"
+#include "core/FieldRule.h"
+#include "core/RecordTable.h"
+#include "curves/CurveCheckState.h"
+#include "vehicle/CHighSpeedVideoData.h"
+
+namespace vantor {
+
+class CCompData : public CHighSpeedVideoData {
+  public:
+    // Vehicle columns; the slot number is the test vehicle number (0: a
+    // component tested without a vehicle, 1: the test vehicle).
+    enum VehicleColumn : size_t {
+        kMake,
+        kModel,
+        kModelYear,
+        kKorvaNumber,
+        kBodyType,
+        kVin,
+        kCrashTested,
+        kVehicleComments,
+        kVehicleColumns
+    };
+    // Component columns, in the order of the COMPONENT record.
+    enum ComponentColumn : size_t {
+        kCompVehicleNumber,
+        kComponentNumber,
+        kComponentTested,
+        kComponentType,
+        kComponentWeight,
+        kModificationIndicator,
+        kModificationDescription,
+        kOccupantType,
+        kDummySize,
+        kDummyManufacturer,
+        kComponentComments,
+        kComponentColumns
+    };
+    // Configuration columns, in the order of the CONFIGURATION record.
+    enum ConfigurationColumn : size_t {
+        kConfVehicleNumber,
+        kConfComponentNumber,
+        kConfigurationNumber,
+        kTestDevice,
+        kDeviceSpeed,
+        kDeviceComments,
+        kTestConfiguration,
+        kComponentSpeed,
+        kContactAngle,
+        kContactLocation1,
+        kContactLocation2,
+        kContactCommentary,
+        kConfigurationCommentary,
+        kConfigurationColumns
+    };
+    // Instrumentation columns: the INSTRUMENTATION record without its curve
+    // number, which is the record number.
+    enum InstrumentationColumn : size_t {
+        kInstVehicleNumber,
+        kInstComponentNumber,
+        kInstConfigurationNumber,
+        kSensorType,
+        kSensorAttachment,
+        kAxis,
+        kXUnits,
+        kYUnits,
+        kPrefilterFrequency,
+        kInstrumentManufacturer,
+        kCalibrationDate,
+        kInstrumentRating,
+        kChannelMaxRating,
+        kInitialVelocity,
+        kFirstPoint,
+        kLastPoint,
+        kTimeStep,
+        kDataStatus,
+        kChannelStatus,
+        kInstrumentComments,
+        kInstrumentationColumns
+    };
+
+    static constexpr int kVehicleSlots = 3;
+    static constexpr std::string_view kRolloverType = "ROV";
+
+    CCompData();
+
+    // TEST (the test reference number is the base's m_testReferenceNumber).
+    std::string m_versionNumber;
+    std::string m_testTitle;
+    std::string m_testObjectives;
+    std::string m_testDate;
+    std::string m_testPerformer;
+    std::string m_contractNumber;
+    std::string m_testType;
+    std::string m_ambientTemperature;
+    int m_totalCurves = 0;
+    std::string m_testComments;
+
+    // The test type when the object was made, or when the test last became a
+    // rollover test; the screens compare against it to notice a change.
+    std::string m_previousTestType;
+
+    RolloverVehicle m_rollover;
+
+    int m_vehicleCount = 0;                   // 0 or the test vehicle number read
+    RecordTable m_vehicles{kVehicleColumns};  // slots 0 to 2, whatever the count
+    RecordTable m_components{kComponentColumns};
+    RecordTable m_configurations{kConfigurationColumns};
+    RecordTable m_instrumentation{kInstrumentationColumns};
+
+    CurveCheckState m_curveCheck;
+
+    // Back to a new test: version "C5", no records, X units "SEC", the
+    // rollover block zero, no cameras, no curve-check results.
+    void Reset();
+
+    bool IsRollover() const { return m_testType == kRolloverType; }
+    bool TestHasData() const;
+    // A vehicle record 1..count with a make, model or model year.
+    bool HasVehicleData() const;
+    bool HasComponentRecords() const { return m_components.Count() > 0; }
+    bool HasConfigurationRecords() const { return m_configurations.Count() > 0; }
+    bool HasInstrumentationRecords() const { return m_instrumentation.Count() > 0; }
+
+    // Files. Open failures show "Can't open file %s, error = %u\n".
+    bool WriteQx5(const std::string& path) const;
+    bool WriteReport(const std::string& path) const;
+    // Fails when the TEST record has a wrong pipe count or is not a component
+    // test's; then nothing after TEST is read.
+    bool ReadQx5(const std::string& path, bool reportOpenFailure = true);
+    bool ReadQx4(const std::string& path);
+    bool ImportGR1(const std::string& path);
+    bool ImportGR5(const std::string& path);
+    bool ImportGR9(const std::string& path);
+
+    // The text of a save refusal, or empty when the test may be saved.
+    std::string SaveRefusal() const;
+    // Every field of every record against the field rules.
+    void Check(CodeLookup* codes, std::vector<FieldIssue>& out) const;
+
+    // Rollover rules of the component page. With the test type "ROV", the
+    // shown component record (`current`, 0 for none) becomes the vehicle
+    // itself: a new "ROVV"/"VE"/"WD" record unless it already is one, the
+    // test vehicle number "1" and the weight of the whole vehicle in kg.
+    // Returns the record now shown.
+    int ApplyRolloverComponent(int current, bool retainLast);
+    // The test left "ROV": the shown component record is deleted; returns
+    // the record now shown.
+    bool IsLeavingRollover() const;
+    int LeaveRollover(int current);
+
+    // The TEST record's fields in file order, as text.
+    std::vector<std::string> TestValues() const;
+};
+
+}  // namespace vantor

@@ -1,0 +1,466 @@
+// CCompData's QX5 and QX4 readers, QX5 writer and report writer, driven by
+// the field-rule tables.
+#include <algorithm>
+#include <cctype>
+#include <span>
+#include <type_traits>
+
+#include "component/CCompData.h"
+#include "component/CompFieldRules.h"
+#include "core/Messages.h"
+#include "core/Qx5Format.h"
+#include "core/TextFile.h"
+#include "core/TextUtil.h"
+
+namespace vantor {
+
+namespace {
+
+constexpr std::string_view kNonVehicleLine =
+    "0||||||||A NON-VEHICLE COMPONENT, No Vehicle information Available";
+
+// The repeated-record sections held as text columns.
+struct TableLayout {
+    std::string_view section;
+    std::span<const FieldRule> (*rules)();
+    RecordTable CCompData::*table;
+    int numberPos;      // written as the record number and kept in no column; -1: none
+    int reportOmitPos;  // also left out of the report; -1: none
+    int qx5Pipes;
+    int qx4Pipes;
+    int qx4MissingPos;  // a field QX4 records do not carry; -1: none
+    bool clearWhenAbsent;
+
+    size_t ColumnOf(int pos) const {
+        return static_cast<size_t>(numberPos >= 0 && pos > numberPos ? pos - 1 : pos);
+    }
+    // QX4 records lead with a field of their own.
+    int Qx4Field(int pos) const {
+        if (pos == qx4MissingPos) return -1;
+        return qx4MissingPos >= 0 && pos > qx4MissingPos ? pos : pos + 1;
+    }
+};
+
+const TableLayout kComponents{
+    "COMPONENT", CompComponentRules, &CCompData::m_components, -1, 0, 10, 11, -1, true};
+const TableLayout kConfigurations{
+    "CONFIGURATION", CompConfigurationRules, &CCompData::m_configurations, -1, 0, 12, 13, -1, true};
+const TableLayout kInstrumentation{"INSTRUMENTATION",
+                                   CompInstrumentationRules,
+                                   &CCompData::m_instrumentation,
+                                   3,
+                                   -1,
+                                   20,
+                                   20,
+                                   7,
+                                   false};
+
+// TEST positions in the object; the total number of curves is an integer.
+std::string CCompData::*const kTestMembers[] = {
+    &CCompData::m_versionNumber,       &CCompData::m_testTitle,
+    &CCompData::m_testObjectives,      &CCompData::m_testDate,
+    &CCompData::m_testPerformer,       &CCompData::m_contractNumber,
+    &CCompData::m_testReferenceNumber, &CCompData::m_testType,
+    &CCompData::m_ambientTemperature,  nullptr,
+    &CCompData::m_testComments,
+};
+constexpr int kTotalCurvesPos = 9;
+constexpr int kTestDatePos = 3;
+
+void SetTestField(CCompData& d, int pos, std::string value) {
+    if (pos == kTotalCurvesPos)
+        d.m_totalCurves = TextToInt(value);
+    else
+        d.*kTestMembers[pos] = std::move(value);
+}
+
+std::string OneLine(std::string_view text) {
+    std::string s(text);
+    RemoveLineBreaks(s);
+    return s;
+}
+
+// One QX5 record line: text fields end in "|" (an empty one in " |"),
+// numbers in " |", the last field in the line feed.
+class FieldLine {
+  public:
+    void Text(std::string_view value) {
+        std::string t = TrimWhite(OneLine(value));
+        line_ += t.empty() ? " " : t;
+        line_ += '|';
+    }
+    void Literal(std::string_view value) { line_ += value; }
+    void Integer(long long value) {
+        line_ += std::to_string(value);
+        line_ += " |";
+    }
+    void Real(double value, int decimals) {
+        line_ += FormatRounded(value, decimals);
+        line_ += " |";
+    }
+    std::string LastText(std::string_view value) {
+        line_ += OneLine(value);
+        line_ += '\n';
+        return std::move(line_);
+    }
+    std::string LastInteger(long long value) { return LastText(std::to_string(value)); }
+
+  private:
+    std::string line_;
+};
+
+void WriteTyped(FieldLine& line, const RolloverVehicle& r, const RolloverField& f, bool last,
+                std::string& out) {
+    std::visit(
+        [&](auto member) {
+            const auto& value = r.*member;
+            using V = std::decay_t<decltype(value)>;
+            if constexpr (std::is_same_v<V, std::string>) {
+                if (last)
+                    out += line.LastText(value);
+                else
+                    line.Text(value);
+            } else if constexpr (std::is_same_v<V, int>) {
+                if (last)
+                    out += line.LastInteger(value);
+                else
+                    line.Integer(value);
+            } else {
+                if (last)
+                    out += line.LastText(FormatRounded(value, f.decimals));
+                else
+                    line.Real(value, f.decimals);
+            }
+        },
+        f.member);
+}
+
+std::string Marker(std::string_view section) {
+    return MarkerLine(section) + "\n";
+}
+
+bool VehicleSlotHasData(const CCompData& d, int i) {
+    return !d.m_vehicles.At(i, CCompData::kMake).empty() ||
+           !d.m_vehicles.At(i, CCompData::kModel).empty() ||
+           !d.m_vehicles.At(i, CCompData::kModelYear).empty();
+}
+
+int VehicleSlotsInUse(const CCompData& d) {
+    return std::clamp(d.m_vehicleCount, 0, CCompData::kVehicleSlots - 1);
+}
+
+void WriteTest(const CCompData& d, std::string& out) {
+    out += Marker("TEST");
+    std::vector<std::string> values = d.TestValues();
+    values[0] = "C5";  // whatever version was read, the file is written as this one
+    values[kTestDatePos] = ToUpper(values[kTestDatePos]);
+    FieldLine line;
+    for (size_t pos = 0; pos + 1 < values.size(); ++pos)
+        line.Text(values[pos]);
+    out += line.LastText(values.back());
+}
+
+void WriteVehicles(const CCompData& d, std::string& out) {
+    out += Marker("VEHICLE");
+    if (!d.HasVehicleData()) {
+        out += std::string(kNonVehicleLine) + "\n";
+        return;
+    }
+    for (int i = 1; i <= VehicleSlotsInUse(d); ++i) {
+        if (!VehicleSlotHasData(d, i)) continue;
+        FieldLine line;
+        line.Integer(i);
+        for (size_t c = 0; c + 1 < CCompData::kVehicleColumns; ++c)
+            line.Text(d.m_vehicles.At(i, c));
+        const std::string& comments = d.m_vehicles.At(i, CCompData::kVehicleComments);
+        if (!d.IsRollover()) {
+            out += line.LastText(comments);
+            continue;
+        }
+        line.Text(comments);
+        auto extension = VehicleExtensionFields();
+        for (size_t k = 0; k < extension.size(); ++k)
+            WriteTyped(line, d.m_rollover, extension[k], k + 1 == extension.size(), out);
+    }
+}
+
+void WriteRollover(const CCompData& d, std::string& out) {
+    out += Marker("ROLLOVER");
+    FieldLine line;
+    auto fields = RolloverFields();
+    for (size_t pos = 0; pos < fields.size(); ++pos)
+        WriteTyped(line, d.m_rollover, fields[pos], pos + 1 == fields.size(), out);
+}
+
+// A rollover test's component is the vehicle itself: never modified, and
+// neither an occupant nor a dummy.
+std::string_view RolloverLiteral(const TableLayout& t, int pos) {
+    if (&t != &kComponents) return {};
+    switch (pos) {
+        case CCompData::kModificationIndicator:
+            return "N|";
+        case CCompData::kOccupantType:
+        case CCompData::kDummySize:
+            return "NA|";
+        default:
+            return {};
+    }
+}
+
+void WriteTable(const CCompData& d, const TableLayout& t, std::string& out) {
+    const RecordTable& table = d.*t.table;
+    const int fields = static_cast<int>(t.rules().size());
+    out += Marker(t.section);
+    for (int r = 1; r <= table.Count(); ++r) {
+        FieldLine line;
+        for (int pos = 0; pos + 1 < fields; ++pos) {
+            std::string_view literal = d.IsRollover() ? RolloverLiteral(t, pos) : "";
+            if (!literal.empty())
+                line.Literal(literal);
+            else if (pos == t.numberPos)
+                line.Integer(r);
+            else
+                line.Text(table.At(r, t.ColumnOf(pos)));
+        }
+        out += line.LastText(table.At(r, t.ColumnOf(fields - 1)));
+    }
+}
+
+// ---- reading ----
+
+struct Section {
+    bool present = false;
+    std::vector<TextLine> records;
+};
+
+// The record lines of a section: from its marker to the next line that
+// begins "----- " (the next marker or the END line), skipping comment lines
+// and lines without a pipe. An empty section thus never takes the records of
+// the one after it.
+Section FindSection(const TextLines& file, std::string_view name) {
+    Section s;
+    int marker = file.FindMarker(MarkerLine(name));
+    if (marker < 0) return s;
+    s.present = true;
+    for (size_t i = static_cast<size_t>(marker) + 1; i < file.Size(); ++i) {
+        const std::string& line = file[i];
+        if (line.starts_with("----- ")) break;
+        if (line.starts_with("#") || line.find('|') == std::string::npos) continue;
+        s.records.push_back({line, static_cast<int>(i) + 1});
+    }
+    return s;
+}
+
+std::string Field(const TextLine& record, int k) {
+    return GetPipeField(record.text, k, k + 1);
+}
+
+std::string VersionMessage(std::string_view version) {
+    return "Version Number \"" + std::string(version) +
+           "\" in section TEST is not a component test version (it must begin with \"C\").";
+}
+
+bool ReadTest(const TextLines& file, int version, CCompData& d) {
+    Section s = FindSection(file, "TEST");
+    for (const TextLine& record : s.records) {
+        const int pipes = CountPipes(record.text);
+        if (version == 5) {
+            if (CheckPipeCount(5, pipes, record.number, "TEST", {10})) return false;
+            std::string v = Field(record, 0);
+            if (v.empty() || std::toupper(static_cast<unsigned char>(v[0])) != 'C') {
+                ShowPlain(VersionMessage(v), "Error");
+                return false;
+            }
+            for (int pos = 0; pos <= 10; ++pos)
+                SetTestField(d, pos, Field(record, pos));
+            continue;
+        }
+        // QX4 records carry an extra field before the ambient temperature in
+        // one of their two layouts; a record of neither is left out.
+        if (CheckPipeCount(4, pipes, record.number, "TEST", {11, 12})) continue;
+        for (int pos = 0; pos <= 7; ++pos)
+            SetTestField(d, pos, Field(record, pos + 1));
+        const int tail = pipes == 11 ? 9 : 10;
+        for (int pos = 8; pos <= 10; ++pos)
+            SetTestField(d, pos, Field(record, tail + pos - 8));
+    }
+    return true;
+}
+
+void ReadVehicles(const TextLines& file, int version, CCompData& d) {
+    Section s = FindSection(file, "VEHICLE");
+    const int first = version == 5 ? 0 : 1;
+    for (const TextLine& record : s.records) {
+        const int pipes = CountPipes(record.text);
+        if (version == 5)
+            CheckPipeCount(5, pipes, record.number, "VEHICLE", {8, 15});
+        else
+            CheckPipeCount(4, pipes, record.number, "VEHICLE", {9});
+        // The number read is the vehicle count; the fields always go to
+        // slot 1. Numbers beyond the slots held are kept within them.
+        d.m_vehicleCount =
+            std::clamp(TextToInt(Field(record, first)), 0, CCompData::kVehicleSlots - 1);
+        for (size_t c = 0; c < CCompData::kVehicleColumns; ++c)
+            d.m_vehicles.At(1, c) = Field(record, first + 1 + static_cast<int>(c));
+        std::string& year = d.m_vehicles.At(1, CCompData::kModelYear);
+        if (year.size() == 2) year = (year < "70" ? "20" : "19") + year;
+        if (version == 5 && pipes == kRolloverVehicleFields - 1) {
+            auto extension = VehicleExtensionFields();
+            for (size_t k = 0; k < extension.size(); ++k)
+                SetRolloverValue(d.m_rollover, extension[k],
+                                 Field(record, kPlainVehicleFields + static_cast<int>(k)));
+        }
+    }
+}
+
+void ReadRollover(const TextLines& file, CCompData& d) {
+    Section s = FindSection(file, "ROLLOVER");
+    auto fields = RolloverFields();
+    for (const TextLine& record : s.records) {
+        CheckPipeCount(5, CountPipes(record.text), record.number, "ROLLOVER",
+                       {static_cast<int>(fields.size()) - 1});
+        for (size_t pos = 0; pos < fields.size(); ++pos)
+            SetRolloverValue(d.m_rollover, fields[pos], Field(record, static_cast<int>(pos)));
+    }
+}
+
+void ReadTable(const TextLines& file, const TableLayout& t, int version, CCompData& d) {
+    Section s = FindSection(file, t.section);
+    RecordTable& table = d.*t.table;
+    if (!s.present) {
+        if (t.clearWhenAbsent) table.Clear();
+        return;
+    }
+    // Records are numbered in file order; the count is the number read, so
+    // it never runs past the records actually stored.
+    table.Clear();
+    const int fields = static_cast<int>(t.rules().size());
+    const int pipes = version == 5 ? t.qx5Pipes : t.qx4Pipes;
+    for (const TextLine& record : s.records) {
+        CheckPipeCount(version, CountPipes(record.text), record.number, t.section, {pipes});
+        const int r = table.Add();
+        for (int pos = 0; pos < fields; ++pos) {
+            if (pos == t.numberPos) continue;
+            const int k = version == 5 ? pos : t.Qx4Field(pos);
+            table.At(r, t.ColumnOf(pos)) =
+                k >= 0 ? Field(record, k) : std::string(t.rules()[pos].defaultValue);
+        }
+    }
+}
+
+// ---- report ----
+
+void ReportLine(std::string& out, std::string_view label, std::string_view value) {
+    out += label;
+    out += '\t';
+    out += value;
+    out += '\n';
+}
+
+void ReportTest(const CCompData& d, std::string& out) {
+    out += Marker("TEST");
+    auto rules = CompTestRules();
+    std::vector<std::string> values = d.TestValues();
+    values[kTestDatePos] = ToUpper(values[kTestDatePos]);
+    // The count closes the section, after the comments.
+    for (size_t pos = 0; pos < values.size(); ++pos)
+        if (pos != kTotalCurvesPos) ReportLine(out, rules[pos].reportLabel, values[pos]);
+    ReportLine(out, rules[kTotalCurvesPos].reportLabel, values[kTotalCurvesPos]);
+}
+
+void ReportTable(const CCompData& d, const TableLayout& t, std::string& out) {
+    const RecordTable& table = d.*t.table;
+    auto rules = t.rules();
+    out += Marker(t.section);
+    for (int r = 1; r <= table.Count(); ++r) {
+        if (table.Count() > 1) out += "Record " + std::to_string(r) + ":\n";
+        for (int pos = 0; pos < static_cast<int>(rules.size()); ++pos)
+            if (pos != t.numberPos && pos != t.reportOmitPos)
+                ReportLine(out, rules[pos].reportLabel, table.At(r, t.ColumnOf(pos)));
+    }
+}
+
+void ReportVehicles(const CCompData& d, std::string& out) {
+    out += Marker("VEHICLE");
+    std::vector<int> shown;
+    for (int i = 1; i <= VehicleSlotsInUse(d); ++i)
+        for (size_t c = 0; c < CCompData::kVehicleColumns; ++c)
+            if (!d.m_vehicles.At(i, c).empty()) {
+                shown.push_back(i);
+                break;
+            }
+    auto rules = CompVehicleRules();
+    for (int i : shown) {
+        if (shown.size() > 1) out += "Record " + std::to_string(i) + ":\n";
+        for (size_t c = 0; c < CCompData::kVehicleColumns; ++c)
+            ReportLine(out, rules[c + 1].reportLabel, d.m_vehicles.At(i, c));
+        if (d.IsRollover())
+            for (const auto& f : VehicleExtensionFields())
+                ReportLine(out, f.rule.reportLabel, RolloverValueText(d.m_rollover, f));
+    }
+}
+
+void ReportRollover(const CCompData& d, std::string& out) {
+    out += Marker("ROLLOVER");
+    for (const auto& f : RolloverFields())
+        ReportLine(out, f.rule.reportLabel, RolloverValueText(d.m_rollover, f));
+}
+
+}  // namespace
+
+bool CCompData::WriteQx5(const std::string& path) const {
+    std::string source(kSourceLine);
+    source += " in Component Test ";
+    source += m_curveCheck.HasResults() ? "- Curve error checking completed"
+                                        : "- No curve error checking";
+    std::string out = Qx5Header(source);
+    if (TestHasData()) WriteTest(*this, out);
+    WriteVehicles(*this, out);
+    if (IsRollover()) WriteRollover(*this, out);
+    if (HasComponentRecords()) {
+        WriteTable(*this, kComponents, out);
+        if (HasConfigurationRecords()) WriteTable(*this, kConfigurations, out);
+    }
+    if (HasInstrumentationRecords()) WriteTable(*this, kInstrumentation, out);
+    out += std::string(kEndLine) + "\n";
+    return SaveTextFile(path, out);
+}
+
+bool CCompData::WriteReport(const std::string& path) const {
+    std::string out = ReportHeader();
+    if (TestHasData()) ReportTest(*this, out);
+    if (HasComponentRecords()) {
+        ReportTable(*this, kComponents, out);
+        if (HasConfigurationRecords()) ReportTable(*this, kConfigurations, out);
+    }
+    ReportVehicles(*this, out);
+    if (IsRollover()) ReportRollover(*this, out);
+    if (HasInstrumentationRecords()) ReportTable(*this, kInstrumentation, out);
+    out += std::string(kEndLine) + "\n";
+    return SaveTextFile(path, out);
+}
+
+bool CCompData::ReadQx5(const std::string& path, bool reportOpenFailure) {
+    TextLines file;
+    if (!file.Load(path, reportOpenFailure)) return false;
+    if (!ReadTest(file, 5, *this)) return false;
+    ReadVehicles(file, 5, *this);
+    ReadTable(file, kComponents, 5, *this);
+    ReadRollover(file, *this);
+    ReadTable(file, kConfigurations, 5, *this);
+    ReadTable(file, kInstrumentation, 5, *this);
+    return true;
+}
+
+bool CCompData::ReadQx4(const std::string& path) {
+    TextLines file;
+    if (!file.Load(path)) return false;
+    ReadTest(file, 4, *this);
+    ReadVehicles(file, 4, *this);
+    ReadTable(file, kComponents, 4, *this);
+    ReadTable(file, kConfigurations, 4, *this);
+    ReadTable(file, kInstrumentation, 4, *this);
+    return true;
+}
+
+}  // namespace vantor

@@ -1,0 +1,359 @@
+#include <gtest/gtest.h>
+
+#include "component/CCompData.h"
+#include "support/TestSupport.h"
+
+namespace vantor {
+namespace {
+
+using D = CCompData;
+
+const std::string kHead =
+    "# Source: Vantor for Windows v5 in Component Test - No curve error checking\n"
+    "# Date: <3/7/2009>\n"
+    "----- QX5 -----\n";
+
+class CompFilesTest : public ::testing::Test {
+  protected:
+    void SetUp() override { ::setenv("SOURCE_DATE_EPOCH", "1236384000", 1); }
+
+    std::string Written(const CCompData& d) {
+        std::string path = dir.Path("out.qx5");
+        EXPECT_TRUE(d.WriteQx5(path));
+        return test::ReadBytes(path);
+    }
+    std::string Report(const CCompData& d) {
+        std::string path = dir.Path("out.qxr");
+        EXPECT_TRUE(d.WriteReport(path));
+        return test::ReadBytes(path);
+    }
+    // Reads a QX5 (or, with qx4, a QX4) file holding `body` after the header.
+    bool Read(CCompData& d, const std::string& body, bool qx4 = false) {
+        std::string path = dir.Path(qx4 ? "in.qx4" : "in.qx5");
+        test::WriteBytes(path, test::Crlf(kHead + body));
+        return qx4 ? d.ReadQx4(path) : d.ReadQx5(path);
+    }
+
+    test::TempDir dir;
+    test::MessageRecorder messages;
+};
+
+void AddComponent(CCompData& d, const char* tested) {
+    int r = d.m_components.Add();
+    d.m_components.At(r, D::kCompVehicleNumber) = "1";
+    d.m_components.At(r, D::kComponentNumber) = "1";
+    d.m_components.At(r, D::kComponentTested) = tested;
+    d.m_components.At(r, D::kModificationIndicator) = "Y";
+    d.m_components.At(r, D::kOccupantType) = "HU";
+    d.m_components.At(r, D::kDummySize) = "50";
+}
+
+TEST_F(CompFilesTest, GoldenFilesRoundTrip) {
+    struct Case {
+        const char* input;
+        bool report;
+        const char* golden;
+    } cases[] = {
+        {"component/rollover.qx5", false, "component/rollover.qx5"},
+        {"component/rollover.qx5", true, "component/rollover.qxr"},
+        {"component/legacy.qx4", false, "component/legacy.qx5"},
+    };
+    for (const auto& c : cases) {
+        CCompData d;
+        std::string input = test::DataFile(c.input);
+        ASSERT_TRUE(input.ends_with("qx4") ? d.ReadQx4(input) : d.ReadQx5(input)) << c.input;
+        EXPECT_EQ(c.report ? Report(d) : Written(d), test::ReadBytes(test::DataFile(c.golden)))
+            << c.golden;
+    }
+    EXPECT_TRUE(messages.All().empty());
+}
+
+TEST_F(CompFilesTest, TypedFieldsLandWhereTheyBelong) {
+    // A swapped entry in a field table would survive a round trip; the
+    // computations and the pages would see the wrong measurement.
+    CCompData d;
+    ASSERT_TRUE(d.ReadQx5(test::DataFile("component/rollover.qx5")));
+    EXPECT_EQ(d.m_testReferenceNumber, "REF123");
+    EXPECT_EQ(d.m_rollover.vimfTestNo, 42);
+    EXPECT_EQ(d.m_rollover.optionalEquipment, "ABS");
+    EXPECT_DOUBLE_EQ(d.m_rollover.frontTrackA, 58.5);
+    EXPECT_EQ(d.m_rollover.rearGawr, 2900);
+    EXPECT_DOUBLE_EQ(d.m_rollover.cgLateral, -0.35);
+    EXPECT_DOUBLE_EQ(d.m_rollover.run1PlatformAngle, 2.125);
+    EXPECT_DOUBLE_EQ(d.m_rollover.run5RelativeMotion, 2);
+    EXPECT_DOUBLE_EQ(d.m_rollover.staticStabilityFactor, 1.09174);
+    EXPECT_EQ(d.m_rollover.starRating, 3);
+}
+
+TEST_F(CompFilesTest, RolloverAndOtherLayouts) {
+    struct Case {
+        const char* type;
+        std::string vehicle, component;
+        bool rolloverSection;
+    } cases[] = {
+        {"ROV", "1 |GM|S10|1998| | | | | |7 | |ELEC|0 | | |\n", "1|1|ROVV| | |N| |NA|NA| |\n",
+         true},
+        {"STA", "1 |GM|S10|1998| | | | |\n", "1|1|SEAT| | |Y| |HU|50| |\n", false},
+    };
+    for (const auto& c : cases) {
+        CCompData d;
+        d.m_testType = c.type;
+        d.m_vehicleCount = 1;
+        d.m_vehicles.At(1, D::kMake) = "GM";
+        d.m_vehicles.At(1, D::kModel) = "S10";
+        d.m_vehicles.At(1, D::kModelYear) = "1998";
+        d.m_rollover.vimfTestNo = 7;
+        d.m_rollover.engine = "ELEC";
+        d.m_rollover.engineDisplacement = 1e-12;
+        AddComponent(d, c.type == std::string("ROV") ? "ROVV" : "SEAT");
+        std::string out = Written(d);
+        EXPECT_NE(out.find(test::Crlf("----- VEHICLE -----\n" + c.vehicle)), std::string::npos)
+            << c.type;
+        EXPECT_NE(out.find(test::Crlf("----- COMPONENT -----\n" + c.component)), std::string::npos)
+            << c.type;
+        EXPECT_EQ(out.find("----- ROLLOVER -----") != std::string::npos, c.rolloverSection);
+        // The literals are the file's; the record keeps what the user typed.
+        EXPECT_EQ(d.m_components.At(1, D::kOccupantType), "HU");
+    }
+}
+
+TEST_F(CompFilesTest, NonVehicleLineWrittenAndReadBack) {
+    CCompData d;
+    d.m_vehicles.At(1, D::kKorvaNumber) = "only a number";
+    d.m_vehicleCount = 1;
+    std::string out = Written(d);
+    EXPECT_EQ(out, test::Crlf(kHead +
+                              "----- VEHICLE -----\n"
+                              "0||||||||A NON-VEHICLE COMPONENT, No Vehicle information Available\n"
+                              "----- END -----\n"));
+    CCompData back;
+    back.m_vehicleCount = 1;
+    test::WriteBytes(dir.Path("back.qx5"), out);
+    ASSERT_TRUE(back.ReadQx5(dir.Path("back.qx5")));
+    EXPECT_EQ(back.m_vehicleCount, 0);
+    EXPECT_FALSE(back.HasVehicleData());
+    EXPECT_EQ(Written(back), out);
+}
+
+TEST_F(CompFilesTest, ModelYearsAndVehicleNumbers) {
+    struct Case {
+        const char* record;
+        const char* year;
+        int count;
+    } cases[] = {
+        {"1|GM|S10|69| | | | |", "2069", 1},
+        {"1|GM|S10|70| | | | |", "1970", 1},
+        {"1|GM|S10| 00 | | | | |", "2000", 1},
+        {"1|GM|S10|1985| | | | |", "1985", 1},
+        {"1|GM|S10|7| | | | |", "7", 1},
+        // Vehicle numbers beyond the slots held stay within them.
+        {"9|GM|S10|1999| | | | |", "1999", 2},
+        {"-4|GM|S10|1999| | | | |", "1999", 0},
+    };
+    for (const auto& c : cases) {
+        CCompData d;
+        ASSERT_TRUE(Read(d, "----- VEHICLE -----\n" + std::string(c.record) + "\n"));
+        EXPECT_EQ(d.m_vehicles.At(1, D::kModelYear), c.year) << c.record;
+        EXPECT_EQ(d.m_vehicleCount, c.count) << c.record;
+        Written(d);  // never reads past the slots
+    }
+}
+
+TEST_F(CompFilesTest, ValueWritingRules) {
+    CCompData d;
+    d.m_testTitle = "  padded title \t";
+    d.m_testComments = "\n\nlast words\n";
+    d.m_testDate = "7-jan-2009";
+    d.m_versionNumber = "C4";
+    d.m_totalCurves = 3;
+    d.m_testType = "ROV";
+    d.m_rollover.roofHeight = 9e-12;
+    d.m_rollover.cgLateral = -2.345;
+    d.m_rollover.run1PlatformAngle = 1.23456;
+    d.m_rollover.frontTireSize = "two\r\nlines";
+    d.m_rollover.starRating = 5;
+    std::string out = Written(d);
+    EXPECT_NE(out.find("\r\nC5|padded title| |7-JAN-2009| | | |ROV| |3|last words\r\n"),
+              std::string::npos);
+    auto zeros = [](int n) {
+        std::string s;
+        while (n-- > 0)
+            s += "0 |";
+        return s;
+    };
+    // Positions 6 to 29 hold the roof height of 9e-12; 30 and 33 are rounded
+    // to 2 and 3 decimals; the last field is an integer.
+    const std::string rollover =
+        " |twolines|0 | | |0 |" + zeros(24) + "-2.35 |0 |0 |1.235 |" + zeros(18 + 3) + "5\r\n";
+    EXPECT_NE(out.find("----- ROLLOVER -----\r\n" + rollover), std::string::npos) << out;
+}
+
+TEST_F(CompFilesTest, CurvesAreRenumberedAndCountedAsStored) {
+    const std::string inst = "1|1|1|%|AC|HD|X|SEC|G| | | | | | | | | | | |c%\n";
+    auto curve = [&](const char* n) {
+        std::string s = inst;
+        for (size_t p; (p = s.find('%')) != std::string::npos;)
+            s.replace(p, 1, n);
+        return s;
+    };
+    struct Case {
+        std::vector<const char*> numbers;
+    } cases[] = {{{"3", "5", "9"}}, {{"1", "1", "1"}}, {{"x", "40", "2"}}};
+    for (const auto& c : cases) {
+        std::string body = "----- INSTRUMENTATION -----\n";
+        for (const char* n : c.numbers)
+            body += curve(n);
+        CCompData d;
+        ASSERT_TRUE(Read(d, body));
+        ASSERT_EQ(d.m_instrumentation.Count(), 3);
+        EXPECT_EQ(d.m_instrumentation.At(3, D::kInstrumentComments),
+                  std::string("c") + c.numbers[2]);
+        std::string out = Written(d);
+        EXPECT_NE(out.find("1|1|1|1 |AC"), std::string::npos);
+        EXPECT_NE(out.find("1|1|1|3 |AC"), std::string::npos);
+    }
+}
+
+TEST_F(CompFilesTest, Qx4TestLayouts) {
+    struct Case {
+        const char* record;
+        const char* ambient;
+        int curves;
+        const char* comments;
+        const char* message;
+    } cases[] = {
+        {"x|C4|T|O|1-JAN-09|P|K|R|STA|21|4|note", "21", 4, "note", nullptr},
+        {"x|C4|T|O|1-JAN-09|P|K|R|STA|skipped|21|4|note", "21", 4, "note", nullptr},
+        {"x|C4|T|O|1-JAN-09|P|K|R|STA|21|4", "", 0, "",
+         "This QX4 file has 10 | characters in line 5 of the TEST section, should have 11, or 12"},
+    };
+    for (const auto& c : cases) {
+        messages.Clear();
+        CCompData d;
+        ASSERT_TRUE(Read(d,
+                         "----- TEST -----\n" + std::string(c.record) +
+                             "\n----- COMPONENT -----\nx|0|1|SEAT| | | | | | | |\n",
+                         true));
+        EXPECT_EQ(d.m_ambientTemperature, c.ambient) << c.record;
+        EXPECT_EQ(d.m_totalCurves, c.curves) << c.record;
+        EXPECT_EQ(d.m_testComments, c.comments) << c.record;
+        EXPECT_EQ(d.m_components.Count(), 1) << "the rest is read whatever TEST gave";
+        std::vector<std::string> expected;
+        if (c.message) expected.push_back(c.message);
+        EXPECT_EQ(messages.Texts(), expected) << c.record;
+    }
+}
+
+TEST_F(CompFilesTest, BadTestRecordFailsTheWholeRead) {
+    struct Case {
+        const char* record;
+        bool ok;
+        const char* message;
+    } cases[] = {
+        {"c5|T|O| | | | |STA| |0|", true, nullptr},
+        {"C5|T|O| | | | |STA| |0", false,
+         "This QX5 file has 9 | characters in line 5 of the TEST section, should have 10"},
+        {"B5|T|O| | | | |STA| |0|", false,
+         "Version Number \"B5\" in section TEST is not a component test version (it must begin "
+         "with \"C\")."},
+        {" |T|O| | | | |STA| |0|", false,
+         "Version Number \"\" in section TEST is not a component test version (it must begin "
+         "with \"C\")."},
+    };
+    for (const auto& c : cases) {
+        messages.Clear();
+        CCompData d;
+        bool ok = Read(d, "----- TEST -----\n" + std::string(c.record) +
+                              "\n----- COMPONENT -----\n0|1|SEAT| | | | | | | |\n");
+        EXPECT_EQ(ok, c.ok) << c.record;
+        EXPECT_EQ(d.m_components.Count(), c.ok ? 1 : 0) << c.record;
+        if (c.message) {
+            EXPECT_EQ(messages.Texts(), std::vector<std::string>{c.message});
+        }
+    }
+}
+
+TEST_F(CompFilesTest, SectionsInAnyOrderWithCommentsAndBlankLines) {
+    CCompData d;
+    ASSERT_TRUE(Read(d,
+                     "----- CONFIGURATION -----\n"
+                     "0|1|1|SLD| | | | | | | | |c1\n"
+                     "# a comment | with a pipe\n"
+                     "\n"
+                     "0|1|2|SLD| | | | | | | | |c2\n"
+                     "----- COMPONENT -----\n"
+                     "----- INSTRUMENTATION -----\n"
+                     "0|1|1|1|AC|HD|X|SEC|G| | | | | | | | | | | |\n"
+                     "----- TEST -----\n"
+                     "C5|Reverse| | | | | | | |1|\n"
+                     "----- END -----\n"));
+    EXPECT_EQ(d.m_testTitle, "Reverse");
+    EXPECT_EQ(d.m_configurations.Count(), 2);
+    EXPECT_EQ(d.m_configurations.At(2, D::kConfigurationCommentary), "c2");
+    // An empty section never takes the records of the section after it.
+    EXPECT_EQ(d.m_components.Count(), 0);
+    EXPECT_EQ(d.m_instrumentation.Count(), 1);
+    EXPECT_TRUE(messages.All().empty());
+}
+
+TEST_F(CompFilesTest, WrongPipeCountsAreReportedAndStored) {
+    CCompData d;
+    ASSERT_TRUE(Read(d,
+                     "----- COMPONENT -----\n"
+                     "0|1|SEAT|BK|2|N\n"
+                     "----- ROLLOVER -----\n"
+                     "P|R15|32\n"));
+    EXPECT_EQ(messages.Texts(),
+              (std::vector<std::string>{
+                  "This QX5 file has 5 | characters in line 5 of the COMPONENT section, should "
+                  "have 10",
+                  "This QX5 file has 2 | characters in line 7 of the ROLLOVER section, should "
+                  "have 55"}));
+    ASSERT_EQ(d.m_components.Count(), 1);
+    EXPECT_EQ(d.m_components.At(1, D::kModificationIndicator), "N");
+    EXPECT_EQ(d.m_components.At(1, D::kComponentComments), "");
+    EXPECT_EQ(d.m_rollover.frontTirePressure, 32);
+}
+
+TEST_F(CompFilesTest, ReportRecordLinesAndOmittedFields) {
+    CCompData d;
+    d.m_vehicleCount = 1;
+    d.m_vehicles.At(1, D::kKorvaNumber) = "K1";  // no make: still a reported record
+    AddComponent(d, "SEAT");
+    for (const char* n : {"1", "2"}) {
+        int r = d.m_configurations.Add();
+        d.m_configurations.At(r, D::kConfVehicleNumber) = "1";
+        d.m_configurations.At(r, D::kConfigurationNumber) = n;
+    }
+    std::string report = Report(d);
+    const std::string component =
+        "----- COMPONENT -----\nComponent Number:\t1\nComponent Tested:\tSEAT\n";
+    const std::string configuration =
+        "----- CONFIGURATION -----\nRecord 1:\nComponent Number:\t\nConfiguration Number:\t1\n";
+    const std::string vehicle =
+        "----- VEHICLE -----\nVehicle Make:\t\nVehicle Model:\t\nVehicle Model Year:\t\n"
+        "KORVA Number:\tK1\n";
+    for (const std::string& part : {component, configuration, vehicle})
+        EXPECT_NE(report.find(test::Crlf(part)), std::string::npos) << part;
+    EXPECT_EQ(report.find("----- TEST -----"), std::string::npos);
+    EXPECT_EQ(report.find("----- INSTRUMENTATION -----"), std::string::npos);
+    EXPECT_EQ(report.find("Vehicle Comments:\t\r\nVIMF"), std::string::npos);
+}
+
+TEST_F(CompFilesTest, SourceLineAndOpenFailures) {
+    CCompData d;
+    d.m_curveCheck.records.emplace_back();
+    EXPECT_TRUE(Written(d).starts_with(
+        "# Source: Vantor for Windows v5 in Component Test - Curve error checking completed\r\n"));
+
+    std::string missing = dir.Path("none.qx5");
+    EXPECT_FALSE(d.ReadQx5(missing, false));
+    EXPECT_TRUE(messages.All().empty()) << "the quiet read";
+    EXPECT_FALSE(d.ReadQx4(missing));
+    EXPECT_EQ(messages.All(),
+              (std::vector<RecordedMessage>{
+                  {MessageKind::Plain, "Error", "Can't open file " + missing + ", error = 2\n"}}));
+}
+
+}  // namespace
+}  // namespace vantor

@@ -1,0 +1,60 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+
+#include "support/TestSupport.h"
+
+namespace vantor {
+namespace {
+
+struct CliRun {
+    int status;
+    std::string err;
+};
+
+CliRun Cli(const test::TempDir& dir, const std::string& args) {
+    std::string err = dir.Path("stderr.txt");
+    std::string command = "SOURCE_DATE_EPOCH=1236384000 '" + std::string(VANTOR_CLI_PATH) + "' " +
+                          args + " >/dev/null 2>'" + err + "'";
+    int raw = std::system(command.c_str());
+    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, test::ReadBytes(err)};
+}
+
+TEST(ComponentCliTest, Convert) {
+    test::TempDir dir;
+    const std::string golden = test::DataFile("component/rollover.qx5");
+    CliRun run =
+        Cli(dir, "convert --type component -o '" + dir.Path("o.qx5") + "' '" + golden + "'");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.err, "");
+    EXPECT_EQ(test::ReadBytes(dir.Path("o.qx5")), test::ReadBytes(golden));
+}
+
+TEST(ComponentCliTest, FailuresAreReported) {
+    test::TempDir dir;
+    test::WriteBytes(dir.Path("empty.qx5"), "----- TEST -----\nC5|Title| | | | | |STA| |0|\n");
+    test::WriteBytes(dir.Path("bio.qx5"), "----- TEST -----\nB5|Title| | | | | |STA| |0|\n");
+    test::WriteBytes(dir.Path("short.gr9"), "  1SEAT\n");
+    struct Case {
+        std::string args;
+        int status;
+        std::string err;
+    } cases[] = {
+        {"convert --type component -o '" + dir.Path("o.qx5") + "' '" + dir.Path("empty.qx5") + "'",
+         1, "Warning: This test has no configuration or component records.\n"},
+        {"report --type component -o '" + dir.Path("o.qxr") + "' '" + dir.Path("bio.qx5") + "'", 1,
+         "Error: Version Number \"B5\" in section TEST is not a component test version (it must "
+         "begin with \"C\").\n"},
+        {"report --type component -o '" + dir.Path("o.qxr") + "' '" + dir.Path("short.gr9") + "'",
+         1, "ERROR: " + dir.Path("short.gr9") + " is not in proper GR9 format.\n"},
+    };
+    for (const auto& c : cases) {
+        CliRun run = Cli(dir, c.args);
+        EXPECT_EQ(run.status, c.status) << c.args;
+        EXPECT_EQ(run.err, c.err) << c.args;
+    }
+}
+
+}  // namespace
+}  // namespace vantor
