@@ -7,8 +7,8 @@
 namespace vantor {
 
 const std::array<std::string_view, 7> kKorvaOffices = {
-    "C – Compliance",        "D – Defects", "M – Rulemaking",      "O – MFR Optional Test",
-    "P – VELD",              "Q– Test Lab Retest", "R – Research",
+    "C – Compliance", "D – Defects",        "M – Rulemaking", "O – MFR Optional Test",
+    "P – VELD",       "Q– Test Lab Retest", "R – Research",
 };
 
 const std::array<std::string_view, 32> kKorvaManufacturers = {
@@ -91,7 +91,9 @@ std::optional<KorvaParts> SplitKorvaNumber(std::string_view text) {
     return parts;
 }
 
-bool IsValidKorvaNumber(std::string_view text) { return SplitKorvaNumber(text).has_value(); }
+bool IsValidKorvaNumber(std::string_view text) {
+    return SplitKorvaNumber(text).has_value();
+}
 
 std::string ComposeKorvaNumber(std::string_view officeItem, std::string_view year,
                                std::string_view manufacturerItem, std::string_view testOrder) {
@@ -100,7 +102,7 @@ std::string ComposeKorvaNumber(std::string_view officeItem, std::string_view yea
     number += TrimmedBlanks(year);
     number += manufacturerItem.substr(0, 2);
     std::string order = TrimmedBlanks(testOrder);
-    if (order.size() == 1) order.insert(0, "0");
+    if (order.size() == 1) number += '0';
     number += order;
     return number;
 }

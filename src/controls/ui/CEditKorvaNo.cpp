@@ -34,8 +34,7 @@ int ItemBeginningWith(const QComboBox* box, const QString& prefix) {
 
 }  // namespace
 
-CEditKorvaNo::CEditKorvaNo(std::string_view number, std::string_view defaultYear,
-                           QWidget* parent)
+CEditKorvaNo::CEditKorvaNo(std::string_view number, std::string_view defaultYear, QWidget* parent)
     : QDialog(parent),
       office_(new QComboBox),
       year_(new QComboBox),
@@ -47,18 +46,21 @@ CEditKorvaNo::CEditKorvaNo(std::string_view number, std::string_view defaultYear
       fresh_(new QPushButton("Fresh")) {
     setWindowTitle("Edit KORVA No.");
 
-    for (auto item : kKorvaOffices) office_->addItem(FromUtf8(item));
+    for (auto item : kKorvaOffices)
+        office_->addItem(FromUtf8(item));
     office_->setCurrentText(FromUtf8(kKorvaOffices[2]));  // rulemaking buys most test vehicles
     year_->setEditable(true);
     year_->setCompleter(nullptr);  // "20" must stay "20", not become "2012"
     for (int y = kKorvaFirstListedYear; y <= kKorvaLastListedYear; ++y)
         year_->addItem(QString::number(y));
     year_->setCurrentIndex(-1);
-    for (auto item : kKorvaManufacturers) manufacturer_->addItem(FromUtf8(item));
+    for (auto item : kKorvaManufacturers)
+        manufacturer_->addItem(FromUtf8(item));
     manufacturer_->setCurrentIndex(-1);
     testOrder_->setEditable(true);
     testOrder_->setCompleter(nullptr);  // a typed "7" is order 07, not 70
-    for (int i = 0; i <= 99; ++i) testOrder_->addItem(QString::asprintf("%02d", i));
+    for (int i = 0; i <= 99; ++i)
+        testOrder_->addItem(QString::asprintf("%02d", i));
     testOrder_->setCurrentIndex(-1);
     number_->SetUpperLimits(0, 9, true);
 
@@ -113,13 +115,14 @@ CEditKorvaNo::CEditKorvaNo(std::string_view number, std::string_view defaultYear
     ok_->setDefault(true);
 }
 
-std::string CEditKorvaNo::Number() const { return number_->GetText(); }
+std::string CEditKorvaNo::Number() const {
+    return number_->GetText();
+}
 
 void CEditKorvaNo::Compose() {
-    number_->SetText(ComposeKorvaNumber(office_->currentText().toStdString(),
-                                        year_->currentText().toStdString(),
-                                        manufacturer_->currentText().toStdString(),
-                                        testOrder_->currentText().toStdString()));
+    number_->SetText(ComposeKorvaNumber(
+        office_->currentText().toStdString(), year_->currentText().toStdString(),
+        manufacturer_->currentText().toStdString(), testOrder_->currentText().toStdString()));
 }
 
 void CEditKorvaNo::CheckNumber() {

@@ -17,7 +17,7 @@ class CNEdit;
 class CEditKorvaNo : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     // number: the field's current number (may be empty); defaultYear: the
     // test's model year, offered when there is no number yet.
     explicit CEditKorvaNo(std::string_view number, std::string_view defaultYear = {},
@@ -36,7 +36,7 @@ public:
 
     void accept() override;
 
-private:
+  private:
     void Compose();
     void CheckNumber();
 

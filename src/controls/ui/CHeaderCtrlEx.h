@@ -8,7 +8,7 @@ namespace vantor {
 class CHeaderCtrlEx : public QHeaderView {
     Q_OBJECT
 
-public:
+  public:
     explicit CHeaderCtrlEx(QWidget* parent = nullptr);
 
     // Whether clicks sort; without it the header is a plain caption row.
@@ -19,7 +19,7 @@ public:
     // then alternating while the same section is clicked.
     Qt::SortOrder NextOrder(int section);
 
-private:
+  private:
     bool sortable_ = false;
     int sortedSection_ = -1;
     Qt::SortOrder order_ = Qt::AscendingOrder;

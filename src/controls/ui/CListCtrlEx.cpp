@@ -14,7 +14,7 @@ namespace {
 
 // Cells compare by their column's kind when the list is sorted.
 class SortItem : public QTableWidgetItem {
-public:
+  public:
     SortItem() = default;
     explicit SortItem(const QString& text) : QTableWidgetItem(text) {}
 
@@ -28,10 +28,10 @@ public:
 };
 
 class HighlightDelegate : public QStyledItemDelegate {
-public:
+  public:
     explicit HighlightDelegate(CListCtrlEx* list) : QStyledItemDelegate(list), list_(list) {}
 
-protected:
+  protected:
     void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
         QStyledItemDelegate::initStyleOption(option, index);
         if (!(option->state & QStyle::State_Selected)) return;
@@ -50,12 +50,13 @@ protected:
         }
     }
 
-private:
+  private:
     CListCtrlEx* list_;
 };
 
 template <typename Number>
-bool LessByNumber(const QString& a, const QString& b, std::optional<Number> (*read)(const QString&)) {
+bool LessByNumber(const QString& a, const QString& b,
+                  std::optional<Number> (*read)(const QString&)) {
     std::optional<Number> x = read(a), y = read(b);
     if (x && y) return *x < *y;
     if (x || y) return x.has_value();  // numbers before anything else
@@ -87,11 +88,15 @@ bool LessNumbered(const QString& a, const QString& b) {
     while (i < a.size() && j < b.size()) {
         if (a[i].isDigit() && b[j].isDigit()) {
             qsizetype si = i, sj = j;
-            while (si < a.size() && a[si] == '0') ++si;
-            while (sj < b.size() && b[sj] == '0') ++sj;
+            while (si < a.size() && a[si] == '0')
+                ++si;
+            while (sj < b.size() && b[sj] == '0')
+                ++sj;
             qsizetype ei = si, ej = sj;
-            while (ei < a.size() && a[ei].isDigit()) ++ei;
-            while (ej < b.size() && b[ej].isDigit()) ++ej;
+            while (ei < a.size() && a[ei].isDigit())
+                ++ei;
+            while (ej < b.size() && b[ej].isDigit())
+                ++ej;
             if (ei - si != ej - sj) return ei - si < ej - sj;
             int order = QStringView(a).mid(si, ei - si).compare(QStringView(b).mid(sj, ej - sj));
             if (order != 0) return order < 0;
@@ -127,11 +132,16 @@ void CListCtrlEx::SetHighlightMode(int mode) {
     viewport()->update();
 }
 
-void CListCtrlEx::SetSortFlag(bool on) { header_->SetSortable(on); }
-bool CListCtrlEx::SortFlag() const { return header_->IsSortable(); }
+void CListCtrlEx::SetSortFlag(bool on) {
+    header_->SetSortable(on);
+}
+bool CListCtrlEx::SortFlag() const {
+    return header_->IsSortable();
+}
 
 bool CListCtrlEx::SetColumnKinds(std::span<const unsigned char> kinds) {
-    if (std::any_of(kinds.begin(), kinds.end(), [](unsigned char k) { return k > kMaxColumnKind; })) {
+    if (std::any_of(kinds.begin(), kinds.end(),
+                    [](unsigned char k) { return k > kMaxColumnKind; })) {
         kinds_.clear();
         return false;
     }

@@ -14,16 +14,16 @@ class CHeaderCtrlEx;
 class CListCtrlEx : public QTableWidget {
     Q_OBJECT
 
-public:
+  public:
     // How a column's cells compare when the list is sorted by it.
     enum ColumnKind : unsigned char {
-        kText = 0,       // as written
-        kTextNoCase = 1, // letters compared without regard to case
+        kText = 0,        // as written
+        kTextNoCase = 1,  // letters compared without regard to case
         kInteger = 2,
         kReal = 3,
-        kDate = 4,       // "DD-MMM-YYYY"
-        kNumbered = 5,   // text with numbers in it, numbers by value ("CH2" before "CH10")
-        kUnsorted = 6,   // clicking the column leaves the order alone
+        kDate = 4,      // "DD-MMM-YYYY"
+        kNumbered = 5,  // text with numbers in it, numbers by value ("CH2" before "CH10")
+        kUnsorted = 6,  // clicking the column leaves the order alone
     };
     static constexpr int kMaxColumnKind = 6;
 
@@ -68,7 +68,7 @@ public:
     // Whether a cells compares before b in a column of the given kind.
     static bool Less(int kind, const QString& a, const QString& b);
 
-private:
+  private:
     QTableWidgetItem* Cell(int row, int column);
     void OnHeaderClicked(int column);
 

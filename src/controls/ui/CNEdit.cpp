@@ -24,10 +24,12 @@ namespace {
 
 // A QX5 record has no escaping: a '|' would split the value into two fields
 // and a line break would end the record. Neither can be typed or pasted.
-bool IsRefused(QChar c) { return c == '|' || c == '\n' || c == '\r'; }
+bool IsRefused(QChar c) {
+    return c == '|' || c == '\n' || c == '\r';
+}
 
 class FieldInputValidator : public QValidator {
-public:
+  public:
     explicit FieldInputValidator(CNEdit* edit) : QValidator(edit), edit_(edit) {}
 
     State validate(QString& input, int& pos) const override {
@@ -39,18 +41,22 @@ public:
         return Acceptable;
     }
 
-private:
+  private:
     const CNEdit* edit_;
 };
 
 QString TrimmedBlanks(const QString& text) {
     qsizetype b = 0, e = text.size();
-    while (b < e && text[b] == ' ') ++b;
-    while (e > b && text[e - 1] == ' ') --e;
+    while (b < e && text[b] == ' ')
+        ++b;
+    while (e > b && text[e - 1] == ' ')
+        --e;
     return text.mid(b, e - b);
 }
 
-std::string ToBytes(const QString& text) { return text.toUtf8().toStdString(); }
+std::string ToBytes(const QString& text) {
+    return text.toUtf8().toStdString();
+}
 
 // Whole numbers as the C library reads them; nothing when out of range.
 bool ReadInteger(const std::string& text, long long& value) {
@@ -74,7 +80,9 @@ CNEdit::CNEdit(QWidget* parent) : QLineEdit(parent) {
     connect(this, &QLineEdit::textChanged, this, &CNEdit::OnTextChanged);
 }
 
-CNEdit::CNEdit(const FieldRule& rule, QWidget* parent) : CNEdit(parent) { ApplyRule(rule); }
+CNEdit::CNEdit(const FieldRule& rule, QWidget* parent) : CNEdit(parent) {
+    ApplyRule(rule);
+}
 
 void CNEdit::ApplyRule(const FieldRule& rule) {
     auto intLimit = [](double v) {
@@ -150,11 +158,19 @@ void CNEdit::SetRealLimits(double min, double max) {
     realMax_ = max;
 }
 
-void CNEdit::SetDateCheck() { SetKind(CheckKind::Date); }
-void CNEdit::SetNoCheck() { SetKind(CheckKind::None); }
-void CNEdit::SetEmptyAllowed(bool allowed) { emptyAllowed_ = allowed; }
+void CNEdit::SetDateCheck() {
+    SetKind(CheckKind::Date);
+}
+void CNEdit::SetNoCheck() {
+    SetKind(CheckKind::None);
+}
+void CNEdit::SetEmptyAllowed(bool allowed) {
+    emptyAllowed_ = allowed;
+}
 
-void CNEdit::SetHint(std::string_view hint) { setToolTip(QtMessages::FromBytes(hint)); }
+void CNEdit::SetHint(std::string_view hint) {
+    setToolTip(QtMessages::FromBytes(hint));
+}
 
 void CNEdit::SetText(std::string_view raw) {
     std::string text(raw);
@@ -171,7 +187,9 @@ void CNEdit::SetText(std::string_view raw) {
         setText(shown);
 }
 
-std::string CNEdit::GetText() const { return text_; }
+std::string CNEdit::GetText() const {
+    return text_;
+}
 
 std::string CNEdit::FormatNumber(std::string_view raw) const {
     std::string text(raw);

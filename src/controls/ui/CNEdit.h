@@ -16,7 +16,7 @@ namespace vantor {
 class CNEdit : public QLineEdit, public ICodeField {
     Q_OBJECT
 
-public:
+  public:
     // What the field checks on every change; a field checks one kind only.
     enum class CheckKind { None, Integer, Long, Real, Text, Upper, Date };
 
@@ -77,15 +77,15 @@ public:
     static const QColor kHighlightText;
     static const QColor kHighlightBack;
 
-signals:
+  signals:
     // After every check: the stored text and the valid flag follow the
     // change. (textEdited comes before the field has stored the new text.)
     void Checked(bool valid);
 
-protected:
+  protected:
     void focusInEvent(QFocusEvent* event) override;
 
-private:
+  private:
     void OnTextChanged(const QString& windowText);
     bool Check(const std::string& text) const;
     std::string FormatNumber(std::string_view text) const;

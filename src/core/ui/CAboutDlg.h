@@ -10,7 +10,7 @@ namespace vantor {
 class CAboutDlg : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     explicit CAboutDlg(QWidget* parent = nullptr);
 
     // The page as shown; the About box is an HTML page.
@@ -19,7 +19,7 @@ public:
     // "No Database Version Table.".
     static QString DatabaseLine();
 
-private:
+  private:
     QString html_;
 };
 

@@ -26,7 +26,7 @@ const char* const kCurveCheck = "Take longer time to check curves";
 // of the font's average character width across and an eighth of its height
 // down.
 class DialogUnits {
-public:
+  public:
     explicit DialogUnits(const QFont& font) {
         QFontMetricsF metrics(font);
         const QString alphabet = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
@@ -37,7 +37,7 @@ public:
         return QRect(qRound(x * x_), qRound(y * y_), qRound(w * x_), qRound(h * y_));
     }
 
-private:
+  private:
     double x_ = 1.5, y_ = 1.625;
 };
 
@@ -132,8 +132,12 @@ CChooseDB::CChooseDB(QWidget* parent)
 
 CChooseDB::~CChooseDB() = default;
 
-QString CChooseDB::ProductVersionText() const { return productVersion_->text(); }
-QString CChooseDB::DatabaseVersionText() const { return databaseVersion_->text(); }
+QString CChooseDB::ProductVersionText() const {
+    return productVersion_->text();
+}
+QString CChooseDB::DatabaseVersionText() const {
+    return databaseVersion_->text();
+}
 
 void CChooseDB::SetEditorFactory(EditorType type, EditorFactory factory) {
     factories_[Index(type)] = std::move(factory);
@@ -167,7 +171,8 @@ void CChooseDB::OpenEditor(EditorType type) {
         return;
     }
     hide();
-    for (int i = 0; i < kEditorTypeCount; ++i) DiscardEditor(static_cast<EditorType>(i));
+    for (int i = 0; i < kEditorTypeCount; ++i)
+        DiscardEditor(static_cast<EditorType>(i));
 
     // The SWG editor has no curves to check.
     QWidget* editor = factory(this, type == EditorType::SWG ? 0 : curveCheck_);

@@ -18,7 +18,7 @@ namespace vantor {
 class CChooseDB : public QDialog {
     Q_OBJECT
 
-public:
+  public:
     // Takes the editor factories registered at this moment.
     explicit CChooseDB(QWidget* parent = nullptr);
     ~CChooseDB() override;
@@ -50,7 +50,7 @@ public:
 
     void done(int result) override;
 
-private:
+  private:
     static int Index(EditorType type) { return static_cast<int>(type); }
     void OpenEditor(EditorType type);
     void DiscardEditor(EditorType type);

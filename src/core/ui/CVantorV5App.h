@@ -8,7 +8,7 @@ class QWidget;
 namespace vantor {
 
 class CVantorV5App {
-public:
+  public:
     // Checks the environment, opens the codes database and runs the launcher
     // until it ends. Every failure has been told to the user. Returns false in
     // every case: the program ends when start-up returns.
@@ -25,7 +25,7 @@ public:
     // The codes database start-up found (empty before).
     const std::string& CodesPath() const { return codesPath_; }
 
-private:
+  private:
     std::string codesPath_;
 };
 

@@ -39,7 +39,8 @@ QPixmap ProgramBitmap(QSize size) {
 
 QIcon ProgramIcon() {
     QIcon icon;
-    for (int side : {16, 32, 48, 64}) icon.addPixmap(ProgramBitmap(QSize(side, side)));
+    for (int side : {16, 32, 48, 64})
+        icon.addPixmap(ProgramBitmap(QSize(side, side)));
     return icon;
 }
 
