@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QImage>
 #include <QPixmap>
 #include <QRegularExpression>
 #include <QTabWidget>
@@ -28,7 +29,9 @@ void Screenshots::SaveWindow(QWidget& window, const QString& title) {
     if (!window.isVisible()) window.show();
     QApplication::processEvents();
     const QString name = NextName(title);
-    if (window.grab().save(name, "PNG")) saved_.push_back(name);
+    // Full colour: the field colours are what the pictures are for.
+    const QImage picture = window.grab().toImage().convertToFormat(QImage::Format_RGB888);
+    if (picture.save(name, "PNG", 9)) saved_.push_back(name);
 }
 
 void Screenshots::SaveEditorPages(CEditorSheet& editor) {
