@@ -69,22 +69,6 @@ class TextPrinterTest : public QObject {
         QCOMPARE(printer.docName(), QString::fromStdString(dir.Path("file.qxr")));
     }
 
-    void longLinesTakeMoreLines() {
-        test::TempDir dir;
-        QPrinter printer;
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(QString::fromStdString(dir.Path("out.pdf")));
-        TextPrinter print(printer);
-        print.PrintText("x", "probe");
-        const auto layout = print.LastLayout();
-        QVERIFY(layout.charsPerLine > 20);
-        // One line of a page and a half, cut into pieces of (characters per
-        // line - 1): it needs two pages.
-        const int pieces = layout.linesPerPage + layout.linesPerPage / 2;
-        QString line(pieces * (layout.charsPerLine - 1), 'w');
-        QCOMPARE(print.PrintText(line, "long"), 2);
-    }
-
     void unreadableFileIsTold() {
         test::MessageRecorder messages;
         test::TempDir dir;
