@@ -2,6 +2,8 @@
 // tests, converts them, writes reports and checks them, printing every
 // message box the editor would show on stderr.
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -38,6 +40,13 @@ struct Arguments {
     std::string command, type, output, codes = "ncodes.mdb";
     std::vector<std::string> inputs;
 };
+
+// Whether a path names a file that can be opened for reading; the type's
+// loader has already said why when it cannot.
+bool Readable(const std::string& path) {
+    std::ifstream in(path);
+    return in.is_open() && !std::filesystem::is_directory(path);
+}
 
 }  // namespace
 
@@ -97,8 +106,19 @@ int main(int argc, char** argv) {
     if (args.command == "curves") return RunCurvesCommand(*test, args.type, args.inputs[0]);
 
     bool ok = true;
-    for (const auto& input : args.inputs) ok = test->Load(input) && ok;
+    bool allOpened = true;
+    for (const auto& input : args.inputs) {
+        allOpened = Readable(input) && allOpened;
+        ok = test->Load(input) && ok;
+    }
 
+    // An input that could not be opened leaves a test that is not the one
+    // asked for; writing it would replace OUT with an empty or partial test.
+    if (writes && !allOpened) {
+        std::cerr << "vantor-cli: " << args.output
+                  << " was not written because an input could not be opened.\n";
+        return 1;
+    }
     if (args.command == "convert") return test->Save(args.output) && ok ? 0 : 1;
     if (args.command == "report") return test->SaveReport(args.output) && ok ? 0 : 1;
 

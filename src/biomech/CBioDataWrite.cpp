@@ -50,6 +50,7 @@ std::string CBioData::Qx5Text(std::string* problem) const {
                 fields[kTestDate] = ToUpper(fields[kTestDate]);
             }
             RecordLine line;
+            std::string text;
             for (size_t pos = 0; pos < fields.size(); ++pos) {
                 if (fields[pos].find('|') != std::string::npos) {
                     if (problem) {
@@ -66,9 +67,13 @@ std::string CBioData::Qx5Text(std::string* problem) const {
                 if (pos + 1 < fields.size())
                     line.Field(TrimWhite(OneLine(fields[pos])));
                 else
-                    out += line.Last(OneLine(fields[pos]));
+                    text = line.Last(OneLine(fields[pos]));
             }
-            out += '\n';
+            // A record whose first value begins like a comment or a marker
+            // line would be skipped or end its section when read back; the
+            // reader trims the blank put in front of it.
+            if (text.starts_with('#') || text.starts_with("----- ")) out += ' ';
+            out += text + '\n';
         }
     }
     out += std::string(kEndLine) + "\n";

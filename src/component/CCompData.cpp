@@ -14,6 +14,18 @@ namespace vantor {
 namespace {
 constexpr std::string_view kNoComponents = "This test has no configuration or component records.";
 constexpr double kKilogramsPerPound = 0.45359237;
+
+// The field rules, and the one thing no rule says: a value cannot hold the
+// field separator, since the record would fall apart when read back.
+void CheckValues(const RecordRules& rules, int record, const std::vector<std::string>& values,
+                 CodeLookup* codes, std::vector<FieldIssue>& out) {
+    CheckRecord(rules, record, values, codes, out);
+    for (size_t i = 0; i < values.size() && i < rules.fields.size(); ++i)
+        if (values[i].find('|') != std::string::npos)
+            out.push_back({std::string(rules.section), record,
+                           std::string(rules.fields[i].reportLabel), values[i],
+                           "holds '|', which a record line cannot carry"});
+}
 }  // namespace
 
 CCompData::CCompData() {
@@ -56,11 +68,14 @@ bool CCompData::TestHasData() const {
            !m_ambientTemperature.empty() || !m_testComments.empty();
 }
 
+bool CCompData::VehicleSlotHasData(int slot) const {
+    return !m_vehicles.At(slot, kMake).empty() || !m_vehicles.At(slot, kModel).empty() ||
+           !m_vehicles.At(slot, kModelYear).empty();
+}
+
 bool CCompData::HasVehicleData() const {
     for (int i = 1; i <= std::min(m_vehicleCount, kVehicleSlots - 1); ++i)
-        if (!m_vehicles.At(i, kMake).empty() || !m_vehicles.At(i, kModel).empty() ||
-            !m_vehicles.At(i, kModelYear).empty())
-            return true;
+        if (VehicleSlotHasData(i)) return true;
     return false;
 }
 
@@ -81,37 +96,42 @@ std::string CCompData::SaveRefusal() const {
 }
 
 void CCompData::Check(CodeLookup* codes, std::vector<FieldIssue>& out) const {
-    CheckRecord({"TEST", CompTestRules()}, 1, TestValues(), codes, out);
+    CheckValues({"TEST", CompTestRules()}, 1, TestValues(), codes, out);
 
     const size_t vehicleFields = IsRollover() ? kRolloverVehicleFields : kPlainVehicleFields;
     const RecordRules vehicleRules{"VEHICLE", CompVehicleRules().first(vehicleFields)};
     for (int i = 1; i <= std::min(m_vehicleCount, kVehicleSlots - 1); ++i) {
-        if (m_vehicles.At(i, kMake).empty() && m_vehicles.At(i, kModel).empty() &&
-            m_vehicles.At(i, kModelYear).empty())
-            continue;
+        if (!VehicleSlotHasData(i)) continue;
         std::vector<std::string> values{IntToText(i)};
         for (size_t c = 0; c < kVehicleColumns; ++c)
             values.push_back(m_vehicles.At(i, c));
         if (IsRollover())
             for (const auto& f : VehicleExtensionFields())
                 values.push_back(RolloverValueText(m_rollover, f));
-        CheckRecord(vehicleRules, i, values, codes, out);
+        CheckValues(vehicleRules, i, values, codes, out);
+    }
+    if (IsRollover()) {
+        std::vector<FieldRule> rolloverRules;
+        std::vector<std::string> values;
+        for (const auto& f : RolloverFields()) {
+            rolloverRules.push_back(f.rule);
+            values.push_back(RolloverValueText(m_rollover, f));
+        }
+        CheckValues({"ROLLOVER", rolloverRules}, 1, values, codes, out);
     }
 
     // Without a test vehicle a component can only be tested on its own.
     std::vector<FieldRule> componentRules(CompComponentRules().begin(), CompComponentRules().end());
-    const bool vehicle1 = !m_vehicles.At(1, kMake).empty() || !m_vehicles.At(1, kModel).empty() ||
-                          !m_vehicles.At(1, kModelYear).empty();
-    if (!IsRollover() && !vehicle1) componentRules[kCompVehicleNumber].max = 0;
+    if (!IsRollover() && !VehicleSlotHasData(1)) componentRules[kCompVehicleNumber].max = 0;
     for (int r = 1; r <= m_components.Count(); ++r)
-        CheckRecord({"COMPONENT", componentRules}, r, m_components.Record(r), codes, out);
+        CheckValues({"COMPONENT", componentRules}, r, m_components.Record(r), codes, out);
     for (int r = 1; r <= m_configurations.Count(); ++r)
-        CheckRecord({"CONFIGURATION", CompConfigurationRules()}, r, m_configurations.Record(r),
+        CheckValues({"CONFIGURATION", CompConfigurationRules()}, r, m_configurations.Record(r),
                     codes, out);
     for (int r = 1; r <= m_instrumentation.Count(); ++r) {
         std::vector<std::string> values = m_instrumentation.Record(r);
         values.insert(values.begin() + kSensorType, IntToText(r));
-        CheckRecord({"INSTRUMENTATION", CompInstrumentationRules()}, r, values, codes, out);
+        CheckValues({"INSTRUMENTATION", CompInstrumentationRules()}, r, values, codes, out);
     }
 
     CheckCameras(codes, out);

@@ -126,15 +126,20 @@ class CCompData : public CHighSpeedVideoData {
     bool TestHasData() const;
     // A vehicle record 1..count with a make, model or model year.
     bool HasVehicleData() const;
+    // Slot `slot` (0 to 2) names a vehicle: a make, model or model year.
+    bool VehicleSlotHasData(int slot) const;
     bool HasComponentRecords() const { return m_components.Count() > 0; }
     bool HasConfigurationRecords() const { return m_configurations.Count() > 0; }
     bool HasInstrumentationRecords() const { return m_instrumentation.Count() > 0; }
 
-    // Files. Open failures show "Can't open file %s, error = %u\n".
+    // Files. Open failures show "Can't open file %s, error = %u\n". A value
+    // holding '|' cannot be carried by a record line: WriteQx5 then names it
+    // and writes nothing.
     bool WriteQx5(const std::string& path) const;
     bool WriteReport(const std::string& path) const;
     // Fails when the TEST record has a wrong pipe count or is not a component
-    // test's; then nothing after TEST is read.
+    // test's; then nothing after TEST is read. The total number of curves
+    // becomes the number of curves held.
     bool ReadQx5(const std::string& path, bool reportOpenFailure = true);
     bool ReadQx4(const std::string& path);
     bool ImportGR1(const std::string& path);
@@ -143,7 +148,8 @@ class CCompData : public CHighSpeedVideoData {
 
     // The text of a save refusal, or empty when the test may be saved.
     std::string SaveRefusal() const;
-    // Every field of every record against the field rules.
+    // Every field of every record against the field rules; also names values
+    // holding '|'.
     void Check(CodeLookup* codes, std::vector<FieldIssue>& out) const;
 
     // Rollover rules of the component page. With the test type "ROV", the

@@ -2,6 +2,7 @@
 // the field-rule tables.
 #include <algorithm>
 #include <cctype>
+#include <functional>
 #include <span>
 #include <type_traits>
 
@@ -81,24 +82,38 @@ std::string OneLine(std::string_view text) {
 }
 
 // One QX5 record line: text fields end in "|" (an empty one in " |"),
-// numbers in " |", the last field in the line feed.
+// numbers in " |", the last field in the line feed. A text holding '|' would
+// split its record when the file is read back, so the first one found is
+// named in `refusal` and the caller writes no file.
 class FieldLine {
   public:
+    using Labels = std::function<std::string_view(size_t position)>;
+    // `record` 0 stands for a section of one record.
+    FieldLine(std::string_view section, int record, Labels labels, std::string& refusal)
+        : section_(section), record_(record), labels_(std::move(labels)), refusal_(refusal) {}
+
     void Text(std::string_view value) {
+        Guard(value);
         std::string t = TrimWhite(OneLine(value));
         line_ += t.empty() ? " " : t;
         line_ += '|';
     }
-    void Literal(std::string_view value) { line_ += value; }
+    void Literal(std::string_view value) {
+        ++position_;
+        line_ += value;
+    }
     void Integer(long long value) {
+        ++position_;
         line_ += std::to_string(value);
         line_ += " |";
     }
     void Real(double value, int decimals) {
+        ++position_;
         line_ += FormatRounded(value, decimals);
         line_ += " |";
     }
     std::string LastText(std::string_view value) {
+        Guard(value);
         line_ += OneLine(value);
         line_ += '\n';
         return std::move(line_);
@@ -106,8 +121,27 @@ class FieldLine {
     std::string LastInteger(long long value) { return LastText(std::to_string(value)); }
 
   private:
+    void Guard(std::string_view value) {
+        const size_t position = position_++;
+        if (!refusal_.empty() || value.find('|') == std::string_view::npos) return;
+        refusal_ = "The value \"" + TrimWhite(OneLine(value)) + "\" of \"" +
+                   std::string(labels_(position)) + "\" in the " + std::string(section_) +
+                   " section";
+        if (record_ > 0) refusal_ += ", record " + std::to_string(record_) + ",";
+        refusal_ += " holds a '|', which a record line cannot carry.\nNo file output.";
+    }
+
     std::string line_;
+    std::string_view section_;
+    int record_;
+    Labels labels_;
+    std::string& refusal_;
+    size_t position_ = 0;
 };
+
+FieldLine::Labels LabelsOf(std::span<const FieldRule> rules) {
+    return [rules](size_t position) { return rules[position].reportLabel; };
+}
 
 void WriteTyped(FieldLine& line, const RolloverVehicle& r, const RolloverField& f, bool last,
                 std::string& out) {
@@ -139,36 +173,30 @@ std::string Marker(std::string_view section) {
     return MarkerLine(section) + "\n";
 }
 
-bool VehicleSlotHasData(const CCompData& d, int i) {
-    return !d.m_vehicles.At(i, CCompData::kMake).empty() ||
-           !d.m_vehicles.At(i, CCompData::kModel).empty() ||
-           !d.m_vehicles.At(i, CCompData::kModelYear).empty();
-}
-
 int VehicleSlotsInUse(const CCompData& d) {
     return std::clamp(d.m_vehicleCount, 0, CCompData::kVehicleSlots - 1);
 }
 
-void WriteTest(const CCompData& d, std::string& out) {
+void WriteTest(const CCompData& d, std::string& out, std::string& refusal) {
     out += Marker("TEST");
     std::vector<std::string> values = d.TestValues();
     values[0] = "C5";  // whatever version was read, the file is written as this one
     values[kTestDatePos] = ToUpper(values[kTestDatePos]);
-    FieldLine line;
+    FieldLine line("TEST", 0, LabelsOf(CompTestRules()), refusal);
     for (size_t pos = 0; pos + 1 < values.size(); ++pos)
         line.Text(values[pos]);
     out += line.LastText(values.back());
 }
 
-void WriteVehicles(const CCompData& d, std::string& out) {
+void WriteVehicles(const CCompData& d, std::string& out, std::string& refusal) {
     out += Marker("VEHICLE");
     if (!d.HasVehicleData()) {
         out += std::string(kNonVehicleLine) + "\n";
         return;
     }
     for (int i = 1; i <= VehicleSlotsInUse(d); ++i) {
-        if (!VehicleSlotHasData(d, i)) continue;
-        FieldLine line;
+        if (!d.VehicleSlotHasData(i)) continue;
+        FieldLine line("VEHICLE", i, LabelsOf(CompVehicleRules()), refusal);
         line.Integer(i);
         for (size_t c = 0; c + 1 < CCompData::kVehicleColumns; ++c)
             line.Text(d.m_vehicles.At(i, c));
@@ -184,10 +212,11 @@ void WriteVehicles(const CCompData& d, std::string& out) {
     }
 }
 
-void WriteRollover(const CCompData& d, std::string& out) {
+void WriteRollover(const CCompData& d, std::string& out, std::string& refusal) {
     out += Marker("ROLLOVER");
-    FieldLine line;
     auto fields = RolloverFields();
+    FieldLine line(
+        "ROLLOVER", 0, [fields](size_t pos) { return fields[pos].rule.reportLabel; }, refusal);
     for (size_t pos = 0; pos < fields.size(); ++pos)
         WriteTyped(line, d.m_rollover, fields[pos], pos + 1 == fields.size(), out);
 }
@@ -207,12 +236,12 @@ std::string_view RolloverLiteral(const TableLayout& t, int pos) {
     }
 }
 
-void WriteTable(const CCompData& d, const TableLayout& t, std::string& out) {
+void WriteTable(const CCompData& d, const TableLayout& t, std::string& out, std::string& refusal) {
     const RecordTable& table = d.*t.table;
     const int fields = static_cast<int>(t.rules().size());
     out += Marker(t.section);
     for (int r = 1; r <= table.Count(); ++r) {
-        FieldLine line;
+        FieldLine line(t.section, r, LabelsOf(t.rules()), refusal);
         for (int pos = 0; pos + 1 < fields; ++pos) {
             std::string_view literal = d.IsRollover() ? RolloverLiteral(t, pos) : "";
             if (!literal.empty())
@@ -414,14 +443,19 @@ bool CCompData::WriteQx5(const std::string& path) const {
     source += m_curveCheck.HasResults() ? "- Curve error checking completed"
                                         : "- No curve error checking";
     std::string out = Qx5Header(source);
-    if (TestHasData()) WriteTest(*this, out);
-    WriteVehicles(*this, out);
-    if (IsRollover()) WriteRollover(*this, out);
+    std::string refusal;
+    if (TestHasData()) WriteTest(*this, out, refusal);
+    WriteVehicles(*this, out, refusal);
+    if (IsRollover()) WriteRollover(*this, out, refusal);
     if (HasComponentRecords()) {
-        WriteTable(*this, kComponents, out);
-        if (HasConfigurationRecords()) WriteTable(*this, kConfigurations, out);
+        WriteTable(*this, kComponents, out, refusal);
+        if (HasConfigurationRecords()) WriteTable(*this, kConfigurations, out, refusal);
     }
-    if (HasInstrumentationRecords()) WriteTable(*this, kInstrumentation, out);
+    if (HasInstrumentationRecords()) WriteTable(*this, kInstrumentation, out, refusal);
+    if (!refusal.empty()) {
+        ShowPlain(refusal, "Error");
+        return false;
+    }
     out += std::string(kEndLine) + "\n";
     return SaveTextFile(path, out);
 }
@@ -449,6 +483,9 @@ bool CCompData::ReadQx5(const std::string& path, bool reportOpenFailure) {
     ReadRollover(file, *this);
     ReadTable(file, kConfigurations, 5, *this);
     ReadTable(file, kInstrumentation, 5, *this);
+    // The curves are counted by the records held, whatever the TEST record
+    // says, so that the count never runs past them.
+    m_totalCurves = m_instrumentation.Count();
     return true;
 }
 
@@ -460,6 +497,7 @@ bool CCompData::ReadQx4(const std::string& path) {
     ReadTable(file, kComponents, 4, *this);
     ReadTable(file, kConfigurations, 4, *this);
     ReadTable(file, kInstrumentation, 4, *this);
+    m_totalCurves = m_instrumentation.Count();
     return true;
 }
 

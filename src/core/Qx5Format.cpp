@@ -88,6 +88,7 @@ std::string JoinRecord(const std::vector<std::string>& fields) {
 
 std::string PipeCountMessage(int version, int found, int lineNumber, std::string_view section,
                              std::initializer_list<int> allowed) {
+    if (allowed.size() == 0) return "No reference pipe number!";
     std::string m = version == 4 ? "This QX4 file has " : "This QX5 file has ";
     m += std::to_string(found);
     m += " | characters ";
@@ -109,10 +110,6 @@ std::string PipeCountMessage(int version, int found, int lineNumber, std::string
 
 bool CheckPipeCount(int version, int found, int lineNumber, std::string_view section,
                     std::initializer_list<int> allowed) {
-    if (allowed.size() == 0) {
-        ShowPlain("No reference pipe number!", "Error");
-        return true;
-    }
     for (int a : allowed)
         if (a == found) return false;
     ShowPlain(PipeCountMessage(version, found, lineNumber, section, allowed), "Error");

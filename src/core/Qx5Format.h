@@ -47,6 +47,7 @@ std::string JoinRecord(const std::vector<std::string>& fields);
 // reference pipe number!" when no count is given).
 bool CheckPipeCount(int version, int found, int lineNumber, std::string_view section,
                     std::initializer_list<int> allowed);
+// The text CheckPipeCount shows for a wrong count.
 std::string PipeCountMessage(int version, int found, int lineNumber, std::string_view section,
                              std::initializer_list<int> allowed);
 

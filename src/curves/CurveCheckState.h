@@ -34,7 +34,8 @@ struct CurveInfo {
     // both Y and A-Y curves compares every curve correctly.
     int columns = 0;
     // An A-Y file gives a time step only with a zero-time point followed by a
-    // good point; without one the time step is not compared.
+    // good point. Without one its time step is -1 s (-1000000 here) and
+    // disagrees with any test value: its points cannot be timed.
     bool timeStepFound = false;
     // Whether an INSTRUMENTATION record carries this curve number; without
     // one the curve is listed with a note and not compared.

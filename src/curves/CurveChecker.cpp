@@ -18,6 +18,9 @@ int Saturate(long long v) {
     return static_cast<int>(v);
 }
 
+constexpr const char* kNoTimeStepHint =
+    "Hint: the curve has no 'Time Step': it needs a point at time 0 followed by another point";
+
 std::string PointHint(const CurveInfo& info) {
     return "Hint: NLP = " + IntToText(info.lastPointCurve) + " or NLP - NFP = Total Point - 1 = " +
            IntToText(static_cast<long long>(info.totalPointsCurve) - 1) +
@@ -134,12 +137,14 @@ void CurveChecker::CompareRecord(CurveInfo& info) {
             info.lastPointAgrees = info.lastPointCurve == info.lastPointTest;
             info.totalAgrees = info.totalPointsCurve == info.totalPointsTest;
         }
-        if (info.timeStepFound) {
-            info.timeStepAgrees = info.timeStepCurve == info.timeStepTest;
-            if (!info.timeStepAgrees)
-                info.hint = "Hint: replacing 'Time Step' =" + IntToText(info.timeStepTest) +
-                            " with " + IntToText(info.timeStepCurve);
-        }
+        // A curve without a time step cannot be timed, whatever the test says;
+        // offering its -1000000 as the value to type would mislead.
+        info.timeStepAgrees = info.timeStepFound && info.timeStepCurve == info.timeStepTest;
+        if (!info.timeStepFound)
+            info.hint = kNoTimeStepHint;
+        else if (!info.timeStepAgrees)
+            info.hint = "Hint: replacing 'Time Step' =" + IntToText(info.timeStepTest) + " with " +
+                        IntToText(info.timeStepCurve);
         if (!info.firstPointAgrees || !info.lastPointAgrees || !info.totalAgrees)
             info.hint = PointHint(info);
     }

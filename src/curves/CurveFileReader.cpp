@@ -7,7 +7,9 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <memory>
+#include <system_error>
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -271,6 +273,14 @@ void CurveFileReader::Reset() {
 void CurveFileReader::Read(const std::string& fullName, CurveInfo& info) {
     Reset();
     fileName_ = fullName;
+    // A pipe or a device would block the open or never end; only a plain
+    // file (or a link to one) holds a curve.
+    std::error_code statusError;
+    const auto status = std::filesystem::status(fullName, statusError);
+    if (std::filesystem::exists(status) && !std::filesystem::is_regular_file(status)) {
+        info.fileError = kBadFile;
+        return;
+    }
     std::unique_ptr<std::FILE, FileCloser> file(std::fopen(fullName.c_str(), "rb"));
     if (!file) {
         info.fileError = kBadFile;
@@ -430,10 +440,8 @@ void CurveFileReader::Finish(CurveInfo& info) const {
         long long firstPoint = zeroIndex_ >= 1 ? -zeroIndex_ : zeroIndex_;
         info.firstPointCurve = Saturate(firstPoint);
         info.lastPointCurve = Saturate(points_ - 1 + firstPoint);
-        if (timeStepFound_) {
-            info.timeStepCurve = Microseconds(timeStep_);
-            info.timeStepFound = true;
-        }
+        info.timeStepCurve = Microseconds(timeStep_);
+        info.timeStepFound = timeStepFound_;
     }
     info.fileError = firstError_;
 }

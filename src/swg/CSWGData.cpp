@@ -174,7 +174,29 @@ std::vector<std::string> CSWGData::InstrumentRecord(int r) const {
     return values;
 }
 
+void CSWGData::CheckRecordLines(std::vector<FieldIssue>& out) const {
+    auto check = [&out](const RecordRules& rules, int record,
+                        const std::vector<std::string>& values) {
+        for (size_t f = 0; f < values.size(); ++f)
+            if (values[f].find('|') != std::string::npos)
+                out.push_back({std::string(rules.section), record,
+                               std::string(rules.fields[f].reportLabel), values[f],
+                               "holds '|', which a record line cannot carry"});
+    };
+    if (!IsTestEmpty()) check(SWGTestRules(), 1, TestRecord());
+    for (int r = 1; r <= m_curveCount; ++r)
+        check(SWGInstrumentationRules(), r, InstrumentRecord(r));
+}
+
 bool CSWGData::WriteQx5(const std::string& path) {
+    // A '|' inside a value (a group file column, a typed text) would shift
+    // every later field of its record when the file is read back.
+    std::vector<FieldIssue> unwritable;
+    CheckRecordLines(unwritable);
+    if (!unwritable.empty()) {
+        ShowPlain(FormatFieldIssue(unwritable.front()) + ".\nNo file output.", "Error");
+        return false;
+    }
     std::string out = Qx5Header();
     if (!IsTestEmpty()) {
         if (m_version.empty()) m_version = SWGTestRules().fields[kVersion].defaultValue;
@@ -269,9 +291,11 @@ void CSWGData::ReadInstrumentation(const TextLines& file, int version) {
         ++r;
         std::vector<std::string> fields = RecordFields(line.text);
         const int curve = TextToInt(fields[version == 4 ? 1 : 0]);
-        // Records are kept by position; a curve number that cannot name a
-        // record must not make the writers drop records or pad without end.
-        m_curveCount = curve >= 1 && curve <= kMaxCurveNumber ? curve : r;
+        // Records are kept by position and the writers put out records 1 to
+        // the curve count: a curve number below the position (a hand-edited
+        // file) must not make them drop records, and one that cannot name a
+        // record must not make them pad without end.
+        m_curveCount = curve >= 1 && curve <= kMaxCurveNumber ? std::max(curve, r) : r;
         if (r > m_instruments.Count()) m_instruments.SetCount(r);
         for (size_t f = 0; f < kInstrumentFieldCount; ++f) {
             int at = version == 4 ? Qx4InstrumentField(f) : static_cast<int>(f) + 1;
@@ -325,7 +349,8 @@ bool CSWGData::ImportGR5(const std::string& path) {
             m_instruments.At(curve, field) = Qx3Field(record, CSWGGR5::kColumns[column]);
     }
     m_totalCurves = m_curveCount;
-    return m_curveCount != 0;
+    // A file of comment lines takes nothing, whatever the test held before.
+    return highest != 0;
 }
 
 }  // namespace vantor

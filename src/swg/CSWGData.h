@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "core/FieldRule.h"
 #include "core/RecordTable.h"
 #include "vehicle/CHighSpeedVideoData.h"
 
@@ -101,6 +102,10 @@ class CSWGData : public CHighSpeedVideoData {
 
     // Whether the last QX5 or QX4 read reported a faulty section.
     bool LastReadHadFaults() const { return lastReadFaults_; }
+
+    // Every field the QX5 file would carry whose value holds a '|': the
+    // record line would split it in two. WriteQx5 refuses such a test.
+    void CheckRecordLines(std::vector<FieldIssue>& out) const;
 
     // The TEST record's fields in file order, the total as a decimal.
     std::vector<std::string> TestRecord() const;

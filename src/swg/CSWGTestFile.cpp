@@ -55,6 +55,7 @@ void CSWGTestFile::Check(CodeLookup* codes, std::vector<FieldIssue>& out) {
     CheckRecord(SWGTestRules(), 1, data_.TestRecord(), codes, out);
     for (int r = 1; r <= data_.m_curveCount; ++r)
         CheckRecord(SWGInstrumentationRules(), r, data_.InstrumentRecord(r), codes, out);
+    data_.CheckRecordLines(out);
     data_.CheckCameras(codes, out);
 }
 

@@ -186,7 +186,8 @@ bool CTcaData::Read(const std::string& name) {
         return false;
     }
     // Lines are kept trimmed, without blank and comment lines; each keeps its
-    // line number in the file for the messages.
+    // line number in the file for the messages. A line of any length is taken
+    // whole, so a long commentary never splits its record in two.
     std::vector<TextLine> lines;
     constexpr size_t kNone = static_cast<size_t>(-1);
     std::array<size_t, 6> markers;

@@ -81,8 +81,17 @@ std::vector<std::string> CHighSpeedVideoData::CameraRecord(int n) const {
 }
 
 void CHighSpeedVideoData::CheckCameras(CodeLookup* codes, std::vector<FieldIssue>& out) const {
-    for (int n = 1; n <= CameraCount(); ++n)
-        CheckRecord(CameraRules(), n, CameraRecord(n), codes, out);
+    const RecordRules& rules = CameraRules();
+    for (int n = 1; n <= CameraCount(); ++n) {
+        std::vector<std::string> values = CameraRecord(n);
+        CheckRecord(rules, n, values, codes, out);
+        // A '|' would split its field in two in the ".hs5" line.
+        for (size_t f = 0; f < values.size(); ++f)
+            if (values[f].find('|') != std::string::npos)
+                out.push_back({std::string(rules.section), n,
+                               std::string(rules.fields[f].reportLabel), values[f],
+                               "holds '|', which a record line cannot carry"});
+    }
 }
 
 bool CHighSpeedVideoData::CamerasValid() const {

@@ -38,7 +38,8 @@ public:
     // Camera n as its ".hs5" line holds it: number, test reference number,
     // scale factor, view description, commentary.
     std::vector<std::string> CameraRecord(int n) const;
-    // Checks every camera with the camera field rules (section "HSVD").
+    // Checks every camera with the camera field rules (section "HSVD"), and
+    // that no value holds a '|', which its ".hs5" line cannot carry.
     void CheckCameras(CodeLookup* codes, std::vector<FieldIssue>& out) const;
     // What the high-speed video page demands before a side file is written.
     bool CamerasValid() const;

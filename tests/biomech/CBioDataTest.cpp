@@ -139,6 +139,31 @@ TEST_F(BioFileTest, ValueHoldingAPipeIsRefusedInsteadOfBreakingTheRecord) {
               "record 1, holds a '|', which a record line cannot carry.\nNo file output.");
 }
 
+TEST_F(BioFileTest, FirstValuesLookingLikeCommentsOrMarkersReadBack) {
+    struct Case {
+        BioRecord record;
+        int position;
+        const char* value;
+    } cases[] = {
+        {BioRecord::DummyOccupant, CBioData::kDumLocation, "#1"},
+        {BioRecord::Anthropometry, 0, "----- 5"},
+        {BioRecord::ChestBandGauge, CBioData::kGaugeChestBand, "# 2"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.value);
+        CBioData d;
+        d.m_occupantType = "H3";
+        d.m_dummy[CBioData::kDumHic] = "700";
+        if (c.record == BioRecord::ChestBandGauge) d.m_gauge.Add();
+        d.SetField(c.record, 1, c.position, c.value);
+        CBioData back;
+        ASSERT_TRUE(back.ReadQx5(Write("t.qx5", Written(d))));
+        EXPECT_TRUE(messages.All().empty());
+        ASSERT_EQ(back.RecordCount(c.record), 1);
+        EXPECT_EQ(back.Fields(c.record), d.Fields(c.record));
+    }
+}
+
 TEST_F(BioFileTest, GoldenRoundTrip) {
     CBioData d;
     d.Clear();

@@ -39,6 +39,20 @@ TEST(VantorCliTest, ConvertAndReportWriteWhatTheEditorWrites) {
               test::ReadBytes(test::DataFile("swg/full.qxr")));
 }
 
+TEST(VantorCliTest, UnopenableInputLeavesTheOutputAlone) {
+    test::TempDir dir;
+    test::WriteBytes(dir.Path("out.qx5"), "previous\r\n");
+    for (const char* type : {"swg", "vehicle", "component", "biomech", "tca"}) {
+        CliRun r = RunCli(dir, std::string("convert --type ") + type + " -o " + dir.Path("out.qx5") +
+                                   " " + dir.Path("missing.qx5"));
+        EXPECT_EQ(r.status, 1) << type;
+        EXPECT_NE(r.err.find("was not written because an input could not be opened."),
+                  std::string::npos)
+            << type << ": " << r.err;
+        EXPECT_EQ(test::ReadBytes(dir.Path("out.qx5")), "previous\r\n") << type;
+    }
+}
+
 TEST(VantorCliTest, StatusesAndMessages) {
     test::TempDir dir;
     test::WriteBytes(dir.Path("bad.qx5"), "----- TEST -----\r\nS5|A|B\r\n");

@@ -4,11 +4,16 @@
 
 #include <set>
 
+#include "biomech/BioFieldRules.h"
 #include "codes/CodeLists.h"
 #include "codes/CodeStatements.h"
 #include "codes/CodeValidator.h"
 #include "codes/CodesTestDatabase.h"
+#include "component/CompFieldRules.h"
 #include "support/TestSupport.h"
+#include "swg/SWGFieldRules.h"
+#include "tca/TcaFieldRules.h"
+#include "vehicle/VehFieldRules.h"
 
 #ifdef VANTOR_CODES_DATABASE
 
@@ -81,6 +86,46 @@ TEST_F(ShippedCodesTest, EveryLookUpFindsCodes) {
     ASSERT_TRUE(lists.CodeList("VEHIP", "", IntrusionPointsStatement(), rows));
     EXPECT_FALSE(rows.empty());
     EXPECT_GE(Codes(DatabaseVersionStatement(), "DATABASE_VERSION").size(), 2u);
+}
+
+// The same from the field rules themselves, so that a coded field added to a
+// page cannot go without codes: what its "Search..." button lists and what
+// its check accepts.
+TEST_F(ShippedCodesTest, EveryCodedFieldOfTheRuleTablesFindsCodes) {
+    std::vector<std::span<const FieldRule>> tables = {
+        SWGTestRules().fields,     SWGInstrumentationRules().fields,
+        CompTestRules(),           CompVehicleRules(),
+        CompComponentRules(),      CompConfigurationRules(),
+        CompInstrumentationRules()};
+    for (const RecordRules* rules :
+         {&kBioTestRules, &kBioOccupantRules, &kBioDummyRules, &kBioAnthropometryRules,
+          &kBioRibRules, &kBioRestraintRules, &kBioInjuryRules, &kBioInstrumentationRules,
+          &kBioChestBandRules, &kBioGaugeRules})
+        tables.push_back(rules->fields);
+    for (const auto& section : TcaSections())
+        tables.push_back(section.fields);
+    for (VehSection section : kVehSections)
+        tables.push_back(VehRules(section).fields);
+    tables.push_back(IntrusionRules().fields);
+    int coded = 0;
+    for (const auto& table : tables)
+        for (const FieldRule& rule : table) {
+            if (rule.kind != FieldKind::Code) continue;
+            ++coded;
+            for (auto [codeName, ref] : {std::pair{rule.codeName, rule.refWord},
+                                         std::pair{rule.CheckCode(), rule.CheckRef()}}) {
+                // A look-up keyed by the test configuration lists under each one.
+                std::vector<std::string> refs = {std::string(ref)};
+                if (ref.empty()) refs = {"FCW", "LDW", "DRO", "SSR"};
+                for (const auto& word : refs) {
+                    CodeListRows rows;
+                    EXPECT_TRUE(lists.CodeList(codeName, word, "", rows));
+                    EXPECT_FALSE(rows.empty())
+                        << rule.reportLabel << " " << codeName << " for " << word;
+                }
+            }
+        }
+    EXPECT_GT(coded, 100);
 }
 
 TEST_F(ShippedCodesTest, CodesTheProgramNamesPassTheirCheck) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "component/CCompData.h"
 #include "support/TestSupport.h"
 
@@ -15,8 +17,6 @@ const std::string kHead =
 
 class CompFilesTest : public ::testing::Test {
   protected:
-    void SetUp() override { ::setenv("SOURCE_DATE_EPOCH", "1236384000", 1); }
-
     std::string Written(const CCompData& d) {
         std::string path = dir.Path("out.qx5");
         EXPECT_TRUE(d.WriteQx5(path));
@@ -188,6 +188,50 @@ TEST_F(CompFilesTest, ValueWritingRules) {
     EXPECT_NE(out.find("----- ROLLOVER -----\r\n" + rollover), std::string::npos) << out;
 }
 
+TEST_F(CompFilesTest, ValuesHoldingThePipeAreRefused) {
+    // A '|' inside a value splits its record: the file would not read back
+    // (a TEST record of the wrong pipe count fails the whole read).
+    const std::string tail = " holds a '|', which a record line cannot carry.\nNo file output.";
+    struct Case {
+        void (*set)(CCompData&);
+        std::string message;  // empty: the file is written and reads back
+    } cases[] = {
+        {[](CCompData& d) { d.m_testTitle = "Seat|pull"; },
+         "The value \"Seat|pull\" of \"Test Title:\" in the TEST section" + tail},
+        {[](CCompData& d) { d.m_components.At(1, D::kComponentComments) = "|"; },
+         "The value \"|\" of \"Component Comments:\" in the COMPONENT section, record 1," + tail},
+        {[](CCompData& d) {
+             d.m_testType = "ROV";
+             d.m_rollover.frontTireSize = "P235|70";
+         },
+         "The value \"P235|70\" of \"FRONT TIRE  SIZE\" in the ROLLOVER section" + tail},
+        // A rollover test writes its own literal in place of the occupant type.
+        {[](CCompData& d) {
+             d.m_testType = "ROV";
+             d.m_components.At(1, D::kOccupantType) = "H|U";
+         },
+         ""},
+    };
+    for (const auto& c : cases) {
+        messages.Clear();
+        CCompData d;
+        AddComponent(d, "SEAT");
+        c.set(d);
+        const std::string path = dir.Path("pipe.qx5");
+        std::filesystem::remove(path);
+        EXPECT_EQ(d.WriteQx5(path), c.message.empty()) << c.message;
+        EXPECT_EQ(std::filesystem::exists(path), c.message.empty()) << c.message;
+        if (c.message.empty()) {
+            CCompData back;
+            EXPECT_TRUE(back.ReadQx5(path));
+            EXPECT_TRUE(messages.All().empty());
+        } else {
+            EXPECT_EQ(messages.All(),
+                      (std::vector<RecordedMessage>{{MessageKind::Plain, "Error", c.message}}));
+        }
+    }
+}
+
 TEST_F(CompFilesTest, CurvesAreRenumberedAndCountedAsStored) {
     const std::string inst = "1|1|1|%|AC|HD|X|SEC|G| | | | | | | | | | | |c%\n";
     auto curve = [&](const char* n) {
@@ -200,15 +244,18 @@ TEST_F(CompFilesTest, CurvesAreRenumberedAndCountedAsStored) {
         std::vector<const char*> numbers;
     } cases[] = {{{"3", "5", "9"}}, {{"1", "1", "1"}}, {{"x", "40", "2"}}};
     for (const auto& c : cases) {
-        std::string body = "----- INSTRUMENTATION -----\n";
+        // The TEST record's own total does not count the curves.
+        std::string body = "----- TEST -----\nC5| | | | | | | | |7|\n----- INSTRUMENTATION -----\n";
         for (const char* n : c.numbers)
             body += curve(n);
         CCompData d;
         ASSERT_TRUE(Read(d, body));
         ASSERT_EQ(d.m_instrumentation.Count(), 3);
+        EXPECT_EQ(d.m_totalCurves, 3);
         EXPECT_EQ(d.m_instrumentation.At(3, D::kInstrumentComments),
                   std::string("c") + c.numbers[2]);
         std::string out = Written(d);
+        EXPECT_NE(out.find("C5| | | | | | | | |3|"), std::string::npos);
         EXPECT_NE(out.find("1|1|1|1 |AC"), std::string::npos);
         EXPECT_NE(out.find("1|1|1|3 |AC"), std::string::npos);
     }
@@ -218,13 +265,12 @@ TEST_F(CompFilesTest, Qx4TestLayouts) {
     struct Case {
         const char* record;
         const char* ambient;
-        int curves;
         const char* comments;
         const char* message;
     } cases[] = {
-        {"x|C4|T|O|1-JAN-09|P|K|R|STA|21|4|note", "21", 4, "note", nullptr},
-        {"x|C4|T|O|1-JAN-09|P|K|R|STA|skipped|21|4|note", "21", 4, "note", nullptr},
-        {"x|C4|T|O|1-JAN-09|P|K|R|STA|21|4", "", 0, "",
+        {"x|C4|T|O|1-JAN-09|P|K|R|STA|21|4|note", "21", "note", nullptr},
+        {"x|C4|T|O|1-JAN-09|P|K|R|STA|skipped|21|4|note", "21", "note", nullptr},
+        {"x|C4|T|O|1-JAN-09|P|K|R|STA|21|4", "", "",
          "This QX4 file has 10 | characters in line 5 of the TEST section, should have 11, or 12"},
     };
     for (const auto& c : cases) {
@@ -235,7 +281,7 @@ TEST_F(CompFilesTest, Qx4TestLayouts) {
                              "\n----- COMPONENT -----\nx|0|1|SEAT| | | | | | | |\n",
                          true));
         EXPECT_EQ(d.m_ambientTemperature, c.ambient) << c.record;
-        EXPECT_EQ(d.m_totalCurves, c.curves) << c.record;
+        EXPECT_EQ(d.m_totalCurves, 0) << "no curve is held, whatever TEST says";
         EXPECT_EQ(d.m_testComments, c.comments) << c.record;
         EXPECT_EQ(d.m_components.Count(), 1) << "the rest is read whatever TEST gave";
         std::vector<std::string> expected;

@@ -59,11 +59,15 @@ TEST(CompRulesTest, CheckFindsInvalidFields) {
     // refer its component to the vehicle.
     d.m_vehicles.At(1, D::kModelYear) = "1899";
     d.m_testType = "ROV";
+    d.m_rollover.frontTireType = "P|LT";
     issues = Issues(d);
-    ASSERT_EQ(issues.size(), 6u);
+    ASSERT_EQ(issues.size(), 7u);
     EXPECT_EQ(issues[2],
               "VEHICLE record 1: Engine: \"XX\": code not found in KORVADB_ENGINE for VEHDB");
     EXPECT_EQ(issues[3], "VEHICLE record 1: Engine Displacement: \"25\": out of range (0 - 19.9)");
+    EXPECT_EQ(issues[4],
+              "ROLLOVER record 1: FRONT TIRE TYPE \"P|LT\": holds '|', which a record line cannot "
+              "carry");
 }
 
 TEST(CompRulesTest, RolloverComponentComesAndGoes) {
@@ -89,7 +93,6 @@ TEST(CompRulesTest, RolloverComponentComesAndGoes) {
 
 class CompTypeTest : public ::testing::Test {
   protected:
-    void SetUp() override { ::setenv("SOURCE_DATE_EPOCH", "1236384000", 1); }
     test::TempDir dir;
     test::MessageRecorder messages;
     CompTestFileType type;

@@ -70,6 +70,7 @@ TEST(Qx5FormatTest, PipeCountMessages) {
         ASSERT_EQ(messages.All().size(), 1u);
         EXPECT_EQ(messages.All()[0].caption, "Error");
         EXPECT_EQ(messages.All()[0].text, c.message);
+        EXPECT_EQ(PipeCountMessage(c.version, c.found, c.line, c.section, c.allowed), c.message);
     }
 }
 

@@ -62,7 +62,7 @@ CurveInfo Curve(int columns, int total, int first = CurveInfo::kNoFirstPoint, in
     info.totalPointsCurve = total;
     info.firstPointCurve = first;
     info.timeStepCurve = step;
-    info.timeStepFound = columns == 2 && step != 0;
+    info.timeStepFound = columns == 2 && step > 0;
     return info;
 }
 
@@ -73,6 +73,8 @@ TEST(CurveCheckerTest, ComparesWithTheInstrumentationRecord) {
     const std::string pointHint4 =
         "Hint: NLP = 2 or NLP - NFP = Total Point - 1 = 4 where NLP = 'Last Point' and NFP = "
         "'First Point'";
+    const std::string noStepHint =
+        "Hint: the curve has no 'Time Step': it needs a point at time 0 followed by another point";
     struct Case {
         const char* name;
         CurveInfo curve;
@@ -94,8 +96,11 @@ TEST(CurveCheckerTest, ComparesWithTheInstrumentationRecord) {
          false, 2, 6},
         {"A-Y points outweigh the time step", Curve(2, 5, -2, 1000), "-2", "3", "500", pointHint4,
          true, false, false, false, 2, 6},
-        {"A-Y without time step", Curve(2, 5, -2), "-2", "2", "1000", "", true, true, true, true, 2,
-         5},
+        // Points that agree do not hide a curve that cannot be timed.
+        {"A-Y without time step", Curve(2, 5, -2, -1000000), "-2", "2", "1000", noStepHint, true,
+         true, false, true, 2, 5},
+        {"A-Y without time step, points off", Curve(2, 5, -2, -1000000), "-2", "3", "-1000000",
+         pointHint4, true, false, false, false, 2, 6},
         {"values as the C conversion reads them", Curve(2, 5, -2, 1000), " -2.9", "2xyz", "1000.5",
          "", true, true, true, true, 2, 5},
         {"extreme values do not overflow", Curve(1, 5), "-2147483648", "2147483647", "",

@@ -1,7 +1,9 @@
 #include "curves/CurveFileReader.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
+#include <filesystem>
 #include <random>
 
 #include "core/TextUtil.h"
@@ -45,8 +47,9 @@ TEST(CurveFileReaderTest, DerivesPointsAndTimeStep) {
          "\n-0.002\t1\r\n   \r\n-0.001\t\t2\n0.000\t3\n 0.001  4\n0.002 5", 2, -2, 2, 5, 1000,
          true},
         {"zero time first", test::Crlf("0 1\n0.0005 2\n0.001 3\n"), 2, 0, 2, 3, 500, true},
-        {"no zero time", test::Crlf("0.001 1\n0.002 2\n"), 2, -9999999, -9999998, 2, 0, false},
-        {"zero time last", test::Crlf("-0.001 1\n0 2\n"), 2, -1, 0, 2, 0, false},
+        {"no zero time", test::Crlf("0.001 1\n0.002 2\n"), 2, -9999999, -9999998, 2, -1000000,
+         false},
+        {"zero time last", test::Crlf("-0.001 1\n0 2\n"), 2, -1, 0, 2, -1000000, false},
         {"binary rounding of the step", test::Crlf("0 1\n0.000249 2\n"), 2, 0, 1, 2, 249, true},
         {"time below a microsecond counts as zero", test::Crlf("-1e-7 1\n0.0001 2\n"), 2, 0, 1, 2,
          100, true},
@@ -121,9 +124,17 @@ TEST(CurveFileReaderTest, UnreadableOrEmptyFileIsBad) {
         EXPECT_EQ(r.info.fileError, "Curve data file is bad or not exist");
         EXPECT_EQ(r.info.totalPointsCurve, 0);
     }
-    CurveInfo info;
-    CurveFileReader().Read(dir.Path("missing.001"), info);
-    EXPECT_EQ(info.fileError, "Curve data file is bad or not exist");
+    // Missing, a pipe no one writes to (opening it would block), and an
+    // endless device (reading it would never end).
+    ASSERT_EQ(mkfifo(dir.Path("pipe.002").c_str(), 0600), 0);
+    std::filesystem::create_symlink("/dev/zero", dir.Path("zero.003"));
+    for (const char* name : {"missing.001", "pipe.002", "zero.003"}) {
+        SCOPED_TRACE(name);
+        CurveInfo info;
+        CurveFileReader().Read(dir.Path(name), info);
+        EXPECT_EQ(info.fileError, "Curve data file is bad or not exist");
+        EXPECT_EQ(info.totalPointsCurve, 0);
+    }
 }
 
 TEST(CurveFileReaderTest, HugeLineWithoutLineEndIsOneBadLine) {

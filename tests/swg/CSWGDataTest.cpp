@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <functional>
+
 #include "core/TextUtil.h"
 #include "support/TestSupport.h"
 
@@ -77,13 +80,14 @@ TEST(SWGDataTest, SectionShapesAndPipeFaults) {
          1,
          1,
          "TITLE"},
+        // Every line says curve 1: the writers must still put out all three.
         {"TEST claims 12 curves, 3 are held",
          5,
          kHeader + test + inst + kCurveLine + "# note\n" + kCurveLine + kCurveLine +
              "----- END -----\n",
          {},
          3,
-         1,
+         3,
          3,
          "TITLE"},
         {"no INSTRUMENTATION section",
@@ -142,6 +146,14 @@ TEST(SWGDataTest, SectionShapesAndPipeFaults) {
          1,
          1,
          ""},
+        {"gap in the curve numbers",
+         5,
+         inst + kCurveLine + "5" + kCurveLine.substr(1) + "----- END -----\n",
+         {},
+         2,
+         5,
+         2,
+         ""},
         // Records are kept by position; unusable curve numbers count by it too.
         {"curve numbers that name no record",
          5,
@@ -167,6 +179,43 @@ TEST(SWGDataTest, SectionShapesAndPipeFaults) {
         EXPECT_EQ(d.m_instruments.Count(), c.held);
         EXPECT_EQ(d.m_title, c.title);
         EXPECT_EQ(d.m_version, "S5");
+    }
+}
+
+// A '|' in a value would split its field when the file is read back: the
+// writer refuses the test and names the field; a value the file does not
+// carry does not matter.
+TEST(SWGDataTest, ValuesHoldingAPipeAreNotWritten) {
+    struct Case {
+        const char* name;
+        std::function<void(CSWGData&)> set;
+        std::string message;  // empty: written
+    } cases[] = {
+        {"test title", [](CSWGData& d) { d.m_title = "RACK|3"; },
+         "TEST record 1: Test Title: \"RACK|3\": holds '|', which a record line cannot carry.\n"
+         "No file output."},
+        {"comments of a later record",
+         [](CSWGData& d) {
+             d.m_curveCount = 2;
+             d.m_instruments.SetCount(2);
+             d.m_instruments.At(2, CSWGData::kInstrumentComments) = "A|B|C";
+         },
+         "INSTRUMENTATION record 2: Instrument Comments: \"A|B|C\": holds '|', which a record "
+         "line cannot carry.\nNo file output."},
+        {"date of a test without TEST section", [](CSWGData& d) { d.m_testDate = "1|2"; }, ""},
+        {"record beyond the curve count",
+         [](CSWGData& d) { d.m_instruments.At(1, CSWGData::kSignalSource) = "|"; }, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        test::TempDir dir;
+        test::MessageRecorder messages;
+        CSWGData d;
+        c.set(d);
+        EXPECT_EQ(d.WriteQx5(dir.Path("p.qx5")), c.message.empty());
+        EXPECT_EQ(std::filesystem::exists(dir.Path("p.qx5")), c.message.empty());
+        EXPECT_EQ(messages.Texts(), c.message.empty() ? std::vector<std::string>{}
+                                                      : std::vector<std::string>{c.message});
     }
 }
 
@@ -256,6 +305,13 @@ TEST(SWGDataTest, ImportGR5FillsRecordsByCurveNumber) {
                      "| | |\r\n3| | |ET|"),
         std::string::npos)
         << written;
+
+    // Comment lines alone take no record, even into a test that holds curves.
+    test::WriteBytes(dir.Path("comments.gr5"), "# curves\r\n# none\r\n");
+    messages.Clear();
+    EXPECT_FALSE(gap.ImportGR5(dir.Path("comments.gr5")));
+    EXPECT_EQ(gap.m_curveCount, 3);
+    EXPECT_TRUE(messages.All().empty());
 
     struct Case {
         const char* name;

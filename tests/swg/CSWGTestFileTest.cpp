@@ -94,8 +94,10 @@ TEST(SWGTestFileTest, CheckReportsEveryInvalidField) {
     d.m_instruments.At(2, CSWGData::kTimeIncrement) = "1.5";
     d.m_instruments.At(2, CSWGData::kXUnits) = "UN";
     d.m_testReferenceNumber = "REFERENCE-NUMBER-17";
+    d.m_testComments = "OK|NOT";
     int n = d.m_cameras.Add();
     d.m_cameras.At(n, CHighSpeedVideoData::kCameraNumber) = "100";
+    d.m_cameras.At(n, CHighSpeedVideoData::kViewDescription) = "LEFT|RIGHT";
 
     KnownCodes codes;
     std::vector<FieldIssue> issues;
@@ -114,9 +116,13 @@ TEST(SWGTestFileTest, CheckReportsEveryInvalidField) {
                          "INSTRUMENTATION record 2: Number of First Point: \"1\": out of range "
                          "(-10000 - 0)",
                          "INSTRUMENTATION record 2: Time Increment: \"1.5\": not an integer",
+                         "TEST record 1: Test Comments: \"OK|NOT\": holds '|', which a record "
+                         "line cannot carry",
                          "HSVD record 1: Camera Number: \"100\": out of range (1 - 99)",
                          "HSVD record 1: Test Reference: \"REFERENCE-NUMBER-17\": length out of "
                          "range (0 - 16)",
+                         "HSVD record 1: View Description: \"LEFT|RIGHT\": holds '|', which a "
+                         "record line cannot carry",
                      }));
     EXPECT_EQ(t.CurveState(), nullptr);
 }

@@ -20,18 +20,19 @@ class CTcaCliTest : public ::testing::Test {
     void SetUp() override { setenv("SOURCE_DATE_EPOCH", "1236384000", 1); }
 
     // Runs vantor-cli with the arguments (already quoted) and returns its exit
-    // status; stderr lands in `err`.
+    // status; what it printed lands in `out` and `err`.
     int Run(const std::string& args) {
         std::string command = std::string("'") + VANTOR_CLI_PATH + "' " + args + " 2>'" +
-                              dir.Path("stderr") + "' >/dev/null";
+                              dir.Path("stderr") + "' >'" + dir.Path("stdout") + "'";
         int status = std::system(command.c_str());
+        out = ReadBytes(dir.Path("stdout"));
         err = ReadBytes(dir.Path("stderr"));
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
     std::string Q(const std::string& path) { return "'" + path + "'"; }
 
     test::TempDir dir;
-    std::string err;
+    std::string out, err;
 };
 
 TEST_F(CTcaCliTest, ConvertWritesTheTestAsSaveDoes) {
@@ -52,6 +53,10 @@ TEST_F(CTcaCliTest, ConvertWritesTheTestAsSaveDoes) {
 }
 
 TEST_F(CTcaCliTest, FailuresArePrintedAndExitWithOne) {
+    auto NotWritten = [&](const char* name) {
+        return "vantor-cli: " + dir.Path(name) +
+               " was not written because an input could not be opened.\n";
+    };
     WriteBytes(dir.Path("bad.qx5"),
                Crlf("----- TEST -----\n" + std::string(13, '|') +
                     "\n----- VEHICLE -----\n1|2|3|4|5|6|7|8|9|10|11|12|13|14\n"));
@@ -63,11 +68,12 @@ TEST_F(CTcaCliTest, FailuresArePrintedAndExitWithOne) {
         {"convert --type tca -o " + Q(dir.Path("out.qx5")) + " " + Q(dir.Path("bad.qx5")),
          "Error: Pipe error in line 4 of VEHICLE: its No. of pipes is 13; required 18\n", true},
         {"convert --type tca -o " + Q(dir.Path("out.qx5")) + " " + Q(dir.Path("none.qx5")),
-         "Error: File " + dir.Path("none.qx5") + " cannot open\n", true},
+         "Error: File " + dir.Path("none.qx5") + " cannot open\n" + NotWritten("out.qx5"), false},
         {"convert --type tca -o " + Q(dir.Path("out.qx5")) + " " + Q(dir.Path("old.qx4")),
          "Error: File " + dir.Path("old.qx4") +
-             " is not a QX5 file; crash-avoidance tests are read from QX5 files only.\n",
-         true},
+             " is not a QX5 file; crash-avoidance tests are read from QX5 files only.\n" +
+             NotWritten("out.qx5"),
+         false},
         {"report --type tca -o " + Q(dir.Path("out.qxr")) + " " + Q(DataFile("tca/full.qx5")),
          "Error: Crash-avoidance tests have no report file; " + dir.Path("out.qxr") +
              " was not written.\n",
@@ -77,11 +83,27 @@ TEST_F(CTcaCliTest, FailuresArePrintedAndExitWithOne) {
         std::filesystem::remove(dir.Path("out.qx5"));
         EXPECT_EQ(Run(c.args), 1) << c.args;
         EXPECT_EQ(err, c.message);
-        // What could be read is still written, as the editor would save it.
+        // What could be read is still written, as the editor would save it;
+        // an input that could not be opened writes nothing.
         EXPECT_EQ(std::filesystem::exists(dir.Path("out.qx5")), c.writes) << c.args;
         EXPECT_FALSE(std::filesystem::exists(dir.Path("out.qxr")));
     }
 }
+
+#ifdef VANTOR_CODES_DATABASE
+// The sample tests hold only codes the shipped database knows, so a check
+// against it reports nothing.
+TEST_F(CTcaCliTest, SampleTestsPassTheShippedCodes) {
+    for (const char* file : {"tca/full.qx5", "tca/messy.qx5"}) {
+        EXPECT_EQ(
+            Run("check --type tca --codes " + Q(VANTOR_CODES_DATABASE) + " " + Q(DataFile(file))),
+            0)
+            << file;
+        EXPECT_EQ(out, "") << file;
+        EXPECT_EQ(err, "") << file;
+    }
+}
+#endif
 
 }  // namespace
 }  // namespace vantor

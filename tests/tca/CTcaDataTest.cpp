@@ -314,13 +314,13 @@ TEST_F(CTcaDataTest, CheckAppliesTheRulesOfEveryRecord) {
         // Offered by the search for TCADB, but the check wants VEHDB.
         {Id::Test, 1, I::kTestPerformer, "TRC", "TSTPRF/VEHDB/TRC",
          "TEST record 1: Test Performer: \"TRC\": code not found in KORVADB_TSTPRF for VEHDB"},
-        {Id::Instrumentation, 2, I::kInstSubType, "LDW", "SUBTYPE/CAV/LDW",
-         "INSTRUMENTATION record 2: Performed Sub-Type: \"LDW\": code not found in "
-         "KORVADB_SUBTYPE for CAV"},
+        {Id::Instrumentation, 2, I::kInstSubType, "LVD", "SUBTYPE/FCW/LVD",
+         "INSTRUMENTATION record 2: Performed Sub-Type: \"LVD\": code not found in "
+         "KORVADB_SUBTYPE for FCW"},
         {Id::Test, 1, I::kTestConfiguration, "", "",
-         "INSTRUMENTATION record 1: Performed Sub-Type: \"FCW\": no Test Configuration to look "
+         "INSTRUMENTATION record 1: Performed Sub-Type: \"LVS\": no Test Configuration to look "
          "the sub-type up for\n"
-         "INSTRUMENTATION record 2: Performed Sub-Type: \"LDW\": no Test Configuration to look "
+         "INSTRUMENTATION record 2: Performed Sub-Type: \"LVD\": no Test Configuration to look "
          "the sub-type up for"},
         {Id::Instrumentation, 2, I::kInstVehicleNumber, "3", "",
          "INSTRUMENTATION record 2: Vehicle Number: \"3\": out of range: not a vehicle number of "

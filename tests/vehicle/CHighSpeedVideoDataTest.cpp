@@ -100,6 +100,36 @@ TEST(HighSpeedVideoTest, MissingFileIsQuietUnlessAsked) {
               std::vector<std::string>{"Can't open file " + dir.Path("none.hs5") + ", error = 2\n"});
 }
 
+// A '|' in a value would shift the later fields of its ".hs5" line, so such
+// a camera fails its check and the editors write no side file.
+TEST(HighSpeedVideoTest, CameraValuesHoldingAPipeFailTheCheck) {
+    struct Case {
+        const char* reference;
+        const char* view;
+        const char* comment;
+        const char* issueLabel;  // null: valid
+    } cases[] = {
+        {"R1", "front", "fast", nullptr},
+        {"R|1", "front", "fast", "Test Reference:"},
+        {"R1", "front|left", "fast", "View Description:"},
+        {"R1", "front", "fast|", "Camera Commentary:"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.issueLabel ? c.issueLabel : "valid");
+        CHighSpeedVideoData d;
+        d.m_testReferenceNumber = c.reference;
+        AddCamera(d, "1", "0.5", c.view, c.comment);
+        std::vector<FieldIssue> issues;
+        d.CheckCameras(nullptr, issues);
+        EXPECT_EQ(d.CamerasValid(), c.issueLabel == nullptr);
+        ASSERT_EQ(issues.size(), c.issueLabel ? 1u : 0u);
+        if (c.issueLabel) {
+            EXPECT_EQ(issues[0].label, c.issueLabel);
+            EXPECT_EQ(issues[0].reason, "holds '|', which a record line cannot carry");
+        }
+    }
+}
+
 TEST(HighSpeedVideoTest, WriteThenReadRoundTrips) {
     test::TempDir dir;
     CHighSpeedVideoData d;

@@ -18,8 +18,8 @@ CVantorV5App& VantorApp() {
     return app;
 }
 
-bool CVantorV5App::ScreenLargeEnough(QSize available) {
-    return available.width() >= 1024 && available.height() >= 768;
+bool CVantorV5App::ScreenLargeEnough(QSize desktop) {
+    return desktop.width() >= 1024 && desktop.height() >= 768;
 }
 
 bool CVantorV5App::InitInstance() {
@@ -40,8 +40,10 @@ bool CVantorV5App::InitInstance() {
         return false;
     }
 
+    // The whole desktop counts, panels and task bars included: a 1024x768
+    // screen is enough.
     QScreen* screen = QGuiApplication::primaryScreen();
-    if (!screen || !ScreenLargeEnough(screen->availableSize())) {
+    if (!screen || !ScreenLargeEnough(screen->size())) {
         ShowError("Your screen resolution must be at least 1024x768 to use Vantor v5.0", "Error");
         return false;
     }

@@ -20,7 +20,7 @@ class CVantorV5App {
     static void OnAppAbout(QWidget* parent = nullptr);
 
     // A desktop of at least 1024 by 768 pixels.
-    static bool ScreenLargeEnough(QSize available);
+    static bool ScreenLargeEnough(QSize desktop);
 
     // The codes database start-up found (empty before).
     const std::string& CodesPath() const { return codesPath_; }

@@ -1,0 +1,91 @@
+#include "vehicle/CIntrusionData.h"
+
+#include "core/Qx5Format.h"
+#include "core/TextFile.h"
+#include "core/TextUtil.h"
+
+namespace vantor {
+
+namespace {
+constexpr std::string_view kIntrusionSource = "# Source: Intrusion Data\n";
+constexpr std::string_view kIntrusionMarker = "----- INTRUSION -----";
+
+// The report's own labels; the point number and location carry no tab.
+constexpr std::string_view kIprLabels[] = {
+    "Vehicle number:\t\t",   "Intrusion point number:", "Intrusion point location:",
+    "Before intrusion x:\t", "Before intrusion y:\t",   "Before intrusion z:\t",
+    "After intrusion x:\t",  "After intrusion y:\t",    "After intrusion z:\t",
+};
+
+std::string IntrusionHead() {
+    std::string out(kIntrusionSource);
+    out += DateLine() + "\n";
+    out += std::string(kIntrusionMarker) + "\n";
+    return out;
+}
+}  // namespace
+
+CIntrusionData::CIntrusionData() {
+    Reset();
+}
+
+void CIntrusionData::Reset() {
+    m_scratch.clear();
+    m_testReferenceNumber.clear();
+    m_points.Clear();
+    for (size_t c = 0; c < kFieldCount; ++c)
+        m_points.At(0, c).clear();
+    // A new point belongs to vehicle 1 unless the page says otherwise.
+    m_points.At(0, kVehicleNumber) = "1";
+}
+
+bool CIntrusionData::WriteIp5(const std::string& path) const {
+    if (!HasRecords()) return false;
+    std::string out = IntrusionHead();
+    for (int n = 1; n <= Count(); ++n) {
+        const std::string& vehicle = m_points.At(n, kVehicleNumber);
+        RecordLine line;
+        // Readers of this file expect a number in the first column.
+        line.Field(vehicle.empty() ? std::string_view("0") : std::string_view(vehicle));
+        for (size_t c = kPointNumber; c < kFieldCount; ++c)
+            line.Field(m_points.At(n, c));
+        out += line.Last(m_testReferenceNumber);
+        out += '\n';
+    }
+    out += std::string(kEndLine) + "\n";
+    return SaveTextFile(path, out);
+}
+
+bool CIntrusionData::ReadIp5(const std::string& path, bool reportOpenFailure) {
+    TextLines file;
+    if (!file.Load(path, reportOpenFailure)) return false;
+    int marker = file.FindMarker(kIntrusionMarker);
+    if (marker < 0) return true;
+    m_points.Clear();
+    for (size_t i = static_cast<size_t>(marker) + 1; i < file.Size(); ++i) {
+        const std::string& line = file[i];
+        if (line.find(kEndLine) != std::string::npos) break;
+        if (line.find('|') == std::string::npos || line.starts_with("#")) continue;
+        CheckPipeCount(5, CountPipes(line), 0, "INTRUSION", {9});
+        int n = m_points.Add();
+        m_points.At(n, kRecordNumber) = std::to_string(n);
+        for (size_t c = kVehicleNumber; c < kFieldCount; ++c)
+            m_points.At(n, c) = GetPipeField(line, static_cast<int>(c) - 1, static_cast<int>(c));
+        m_testReferenceNumber = GetPipeField(line, 9, 10);
+    }
+    return true;
+}
+
+bool CIntrusionData::WriteIpr(const std::string& path) const {
+    std::string out = IntrusionHead();
+    for (int n = 1; n <= Count(); ++n) {
+        out += "----- INTRUSION POINT " + std::to_string(n) + " -----\n";
+        for (size_t c = kVehicleNumber; c < kFieldCount; ++c)
+            out += std::string(kIprLabels[c - kVehicleNumber]) + m_points.At(n, c) + "\n";
+        out += "Test reference:\t\t" + m_testReferenceNumber + "\n";
+    }
+    out += std::string(kEndLine) + "\n";
+    return SaveTextFile(path, out);
+}
+
+}  // namespace vantor

@@ -1,0 +1,47 @@
+#pragma once
+// Intrusion measurements of a vehicle test: one record per measured point
+// with its coordinates before and after the crash, kept in the ".ip5" side
+// file with its ".ipr" report. The records carry the test reference number.
+#include <string>
+
+#include "core/RecordTable.h"
+
+namespace vantor {
+
+class CIntrusionData {
+  public:
+    enum Field : size_t {
+        kRecordNumber,
+        kVehicleNumber,
+        kPointNumber,
+        kPointLocation,
+        kBeforeX,
+        kBeforeY,
+        kBeforeZ,
+        kAfterX,
+        kAfterY,
+        kAfterZ,
+        kFieldCount
+    };
+
+    CIntrusionData();
+
+    std::string m_scratch;  // used by the page, never written
+    std::string m_testReferenceNumber;
+    RecordTable m_points{kFieldCount};
+
+    int Count() const { return m_points.Count(); }
+    bool HasRecords() const { return m_points.Count() > 0; }
+    void Reset();
+
+    // The ".ip5" file; not written (false) without a record.
+    bool WriteIp5(const std::string& path) const;
+    // Reads the records of an ".ip5" file, numbering them from 1; the last
+    // line's test reference number wins. An open failure is reported only
+    // when asked to.
+    bool ReadIp5(const std::string& path, bool reportOpenFailure);
+    // The ".ipr" report.
+    bool WriteIpr(const std::string& path) const;
+};
+
+}  // namespace vantor

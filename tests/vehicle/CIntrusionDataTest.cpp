@@ -1,0 +1,65 @@
+#include "vehicle/CIntrusionData.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "support/TestSupport.h"
+#include "vehicle/CVehData.h"
+
+namespace vantor {
+namespace {
+
+TEST(IntrusionDataTest, EmptyVehicleNumberIsWrittenAsZero) {
+    test::TempDir dir;
+    CIntrusionData d;
+    EXPECT_FALSE(d.WriteIp5(dir.Path("none.ip5")));
+    EXPECT_FALSE(std::filesystem::exists(dir.Path("none.ip5")));
+
+    d.m_testReferenceNumber = "R1";
+    int n = d.m_points.Add();
+    d.m_points.At(n, CIntrusionData::kPointNumber) = "P7";
+    d.m_points.At(n, CIntrusionData::kAfterZ) = "-3";
+    ASSERT_TRUE(d.WriteIp5(dir.Path("a.ip5")));
+    EXPECT_EQ(test::ReadBytes(dir.Path("a.ip5")), test::Crlf("# Source: Intrusion Data\n"
+                                                             "# Date: <3/7/2009>\n"
+                                                             "----- INTRUSION -----\n"
+                                                             "0|P7| | | | | | |-3|R1\n"
+                                                             "----- END -----\n"));
+}
+
+TEST(IntrusionDataTest, ReadNumbersRecordsAndTheLastReferenceWins) {
+    test::TempDir dir;
+    test::WriteBytes(dir.Path("a.ip5"),
+                     "# Source: Intrusion Data\r\n"
+                     "----- INTRUSION -----\r\n"
+                     "2|P1|Dash|1|2|3|4|5|6|FIRST\r\n"
+                     "# comment|\r\n"
+                     "1|P2|Toe|7|8|9\n"
+                     "----- END -----\r\n"
+                     "1|P3|after the end|1|1|1|1|1|1|LATE\r\n");
+    test::MessageRecorder messages;
+    CVehData test;
+    test.m_testReferenceNumber = "OWN";
+    ASSERT_TRUE(test.ReadIntrusion(dir.Path("a.ip5"), true));
+    const CIntrusionData& d = test.m_intrusion;
+    ASSERT_EQ(d.Count(), 2);
+    EXPECT_EQ(d.m_points.Record(1),
+              (std::vector<std::string>{"1", "2", "P1", "Dash", "1", "2", "3", "4", "5", "6"}));
+    EXPECT_EQ(d.m_points.Record(2),
+              (std::vector<std::string>{"2", "1", "P2", "Toe", "7", "8", "9", "", "", ""}));
+    EXPECT_EQ(d.m_testReferenceNumber, "");
+    EXPECT_EQ(test.m_testReferenceNumber, "OWN") << "the test keeps its own reference";
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{
+                                    "This QX5 file has 5 | characters  of the INTRUSION section, "
+                                    "should have 9"});
+
+    // A test without a reference number takes the intrusion file's.
+    test::WriteBytes(dir.Path("b.ip5"), "----- INTRUSION -----\n1|P|L|1|2|3|4|5|6|IREF\n");
+    CVehData fresh;
+    ASSERT_TRUE(fresh.ReadIntrusion(dir.Path("b.ip5"), true));
+    EXPECT_EQ(fresh.m_testReferenceNumber, "IREF");
+}
+
+}  // namespace
+}  // namespace vantor

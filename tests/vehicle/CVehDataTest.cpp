@@ -1,0 +1,390 @@
+#include "vehicle/CVehData.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "support/TestSupport.h"
+#include "vehicle/CVehTestFile.h"
+
+namespace vantor {
+namespace {
+
+using test::Crlf;
+using test::DataFile;
+using test::ReadBytes;
+using test::TempDir;
+using test::WriteBytes;
+
+// A record line of `pipes` + 1 fields, all `value` except the first.
+std::string Line(const std::string& first, int pipes, const std::string& value = "x") {
+    std::string line = first;
+    for (int i = 0; i < pipes; ++i)
+        line += "|" + value;
+    return line;
+}
+
+std::string Blanks(int count) {
+    std::string out;
+    for (int i = 0; i < count; ++i)
+        out += " |";
+    return out;
+}
+
+const std::string kTestLine = "V5|T| | | | | | |VTB| | | |DDA|UMB| | | | | |c";
+
+class VehFilesTest : public ::testing::Test {
+  protected:
+    std::string Write(const std::string& name, const std::string& text) {
+        WriteBytes(dir.Path(name), text);
+        return dir.Path(name);
+    }
+    TempDir dir;
+    test::MessageRecorder messages;
+};
+
+TEST_F(VehFilesTest, FullTestRoundTripsEveryFieldAndFile) {
+    CVehTestFile file;
+    ASSERT_TRUE(file.Load(DataFile("vehicle/full.qx5")));
+    EXPECT_TRUE(messages.All().empty());
+    const CVehData& d = file.Data();
+    // Field values of the golden file name their position in the record.
+    struct Case {
+        VehSection section;
+        int record;
+        size_t field;
+        const char* value;
+    } cases[] = {
+        {VehSection::Test, 1, kTestReferenceNumber, "REF-2009-0042"},
+        {VehSection::Vehicle, 1, kVehMake, "1-2"},
+        {VehSection::Vehicle, 1, kVehCurbWeight, "1-12"},
+        {VehSection::Vehicle, 2, kVehBx1, "2-21"},
+        {VehSection::Vehicle, 2, kVehDamageProfile6, "2-53"},
+        {VehSection::Vehicle, 2, kVehAx21, "2-78"},
+        {VehSection::Vehicle, 2, kVehComments, "2-81"},
+        {VehSection::Barrier, 1, kBarComments, "B-5"},
+        {VehSection::Occupant, 2, kOccHeadToWindshieldHeader + 8, ""},  // Knees to Dash
+        {VehSection::Occupant, 2, kOccPelvicGs, "O2-43"},
+        {VehSection::Restraint, 2, kRstDeployment, "R2-6"},
+        {VehSection::Instrumentation, 3, kInstVehicleNumber, "2"},
+        {VehSection::Instrumentation, 2, kInstCalibrationDate, "02-MAR-2008"},
+        {VehSection::Instrumentation, 1, kInstComments, "I1-20"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(d.Get(c.section, c.record, c.field), c.value)
+            << static_cast<int>(c.section) << " " << c.record << " " << c.field;
+    EXPECT_EQ(d.TotalNumberOfCurves(), 3);
+    EXPECT_EQ(d.OccupantCount(), 2);
+    EXPECT_EQ(d.RestraintCount(), 2);
+    EXPECT_EQ(d.VehicleRecordCount, 2);
+    EXPECT_EQ(d.CameraCount(), 2);
+    EXPECT_EQ(d.m_intrusion.Count(), 2);
+    EXPECT_EQ(d.m_curveCheck.testPath, DataFile("vehicle/full.qx5"));
+
+    ASSERT_TRUE(file.Save(dir.Path("out.qx5")));
+    for (const char* ext : {".qx5", ".hs5", ".ip5"})
+        EXPECT_EQ(ReadBytes(dir.Path(std::string("out") + ext)),
+                  ReadBytes(DataFile(std::string("vehicle/full") + ext)))
+            << ext;
+    CVehTestFile back;
+    ASSERT_TRUE(back.Load(dir.Path("out.qx5")));
+    for (VehSection s : kVehSections)
+        for (int n = 0; n <= d.Table(s).Count(); ++n)
+            for (size_t f = 0; f < d.Table(s).Columns(); ++f)
+                EXPECT_EQ(back.Data().Get(s, n, f), d.Get(s, n, f)) << n << " " << f;
+    EXPECT_EQ(back.Data().m_cameras.Column(2), d.m_cameras.Column(2));
+    EXPECT_EQ(back.Data().m_intrusion.m_points.Column(9), d.m_intrusion.m_points.Column(9));
+    ASSERT_TRUE(file.SaveReport(dir.Path("out")));
+    for (const char* ext : {".qxr", ".hsr", ".ipr"})
+        EXPECT_EQ(ReadBytes(dir.Path(std::string("out") + ext)),
+                  ReadBytes(DataFile(std::string("vehicle/full") + ext)))
+            << ext;
+}
+
+TEST_F(VehFilesTest, NewTestWritesOnlyItsTestLine) {
+    CVehData d;
+    ASSERT_TRUE(d.WriteQx5(dir.Path("new.qx5")));
+    EXPECT_EQ(ReadBytes(dir.Path("new.qx5")),
+              Crlf("# Source: Vantor for Windows v5 in Vehicle Test - No curve error checking\n"
+                   "# Date: <3/7/2009>\n"
+                   "----- QX5 -----\n"
+                   "----- TEST -----\n"
+                   "V5| | | | | | | |VTB| | | |DDA|UMB| | | | |0|\n"
+                   "----- END -----\n"));
+    d.m_curveCheck.records.emplace_back();
+    ASSERT_TRUE(d.WriteQx5(dir.Path("checked.qx5")));
+    EXPECT_TRUE(ReadBytes(dir.Path("checked.qx5"))
+                    .starts_with("# Source: Vantor for Windows v5 in Vehicle Test - Curve error "
+                                 "checking completed\r\n"));
+}
+
+TEST_F(VehFilesTest, PresenceRulesDecideTheSections) {
+    struct Case {
+        const char* name;
+        const char* config;
+        const char* rigidity;
+        const char* shape;
+        bool occupant;
+        bool barrierWritten;
+    } cases[] = {
+        {"vehicle to vehicle with a full barrier", "VTV", "R", "FLA", true, false},
+        {"barrier test with only the rigidity", "VTB", "D", "", false, false},
+        {"barrier test with a shape", "VTB", "", "FLA", false, true},
+        {"pole to vehicle", "PTV", "", "POL", false, true},
+    };
+    for (const auto& c : cases) {
+        CVehData d;
+        d.SetTest(kTestConfiguration, c.config);
+        d.Set(VehSection::Barrier, 1, kBarRigidity, c.rigidity);
+        d.Set(VehSection::Barrier, 1, kBarShape, c.shape);
+        if (c.occupant) d.AddRecord(VehSection::Occupant);
+        ASSERT_TRUE(d.WriteQx5(dir.Path("p.qx5")));
+        const std::string qx5 = ReadBytes(dir.Path("p.qx5"));
+        EXPECT_EQ(qx5.find("----- BARRIER -----") != std::string::npos, c.barrierWritten) << c.name;
+        EXPECT_EQ(qx5.find("----- OCCUPANT -----") != std::string::npos, c.occupant) << c.name;
+        EXPECT_EQ(qx5.find("----- VEHICLE -----"), std::string::npos) << c.name;
+        EXPECT_EQ(qx5.find("----- INSTRUMENTATION -----"), std::string::npos) << c.name;
+        ASSERT_TRUE(d.WriteReport(dir.Path("p.qxr")));
+        const std::string qxr = ReadBytes(dir.Path("p.qxr"));
+        EXPECT_EQ(qxr.find("----- BARRIER -----") != std::string::npos, c.barrierWritten) << c.name;
+        EXPECT_EQ(qxr.find("Occupant Number") != std::string::npos, c.occupant) << c.name;
+    }
+}
+
+TEST_F(VehFilesTest, TwoVehicleTestStoresTheCodedDefaults) {
+    CVehData d;
+    d.SetTest(kTestConfiguration, "VTV");
+    d.SetTest(kTestDate, "01/jan/2017");
+    d.UpdateVehicleCount();
+    d.Set(VehSection::Vehicle, 1, kVehMake, "12");
+    d.Set(VehSection::Vehicle, 1, kVehEngineType, "GAS");
+    d.AddRecord(VehSection::Instrumentation);
+    d.Set(VehSection::Instrumentation, 1, kInstCalibrationDate, "01-jan-2008");
+    ASSERT_TRUE(d.WriteQx5(dir.Path("v.qx5")));
+    const std::string first = "1|12| | | |NA| |GAS| |NA|";
+    const std::string second = "2| | | | |NA| |NAPP| |NA| | | | | | |NA|NAP|U|" + Blanks(25) +
+                               "NA|NA|NA|" + Blanks(33) + "\r\n";
+    const std::string qx5 = ReadBytes(dir.Path("v.qx5"));
+    EXPECT_NE(qx5.find("\r\n" + first), std::string::npos) << qx5;
+    EXPECT_NE(qx5.find("|01/JAN/2017|"), std::string::npos);
+    EXPECT_NE(qx5.find("\r\n" + second + "----- INSTRUMENTATION -----"), std::string::npos) << qx5;
+    EXPECT_EQ(d.Vehicle(1, kVehEngineType), "GAS");
+    EXPECT_EQ(d.Vehicle(1, kVehCollapseMechanism), "NAP") << "the default stays in the test";
+    EXPECT_EQ(d.Vehicle(2, kVehModificationIndicator), "U");
+    EXPECT_EQ(d.Test(kTestDate), "01/JAN/2017");
+    EXPECT_EQ(d.Get(VehSection::Instrumentation, 1, kInstCalibrationDate), "01-JAN-2008");
+    EXPECT_NE(qx5.find("\r\n |1| | | | |SEC| | | |01-JAN-2008|"), std::string::npos) << qx5;
+}
+
+TEST_F(VehFilesTest, SectionsInAnyOrderWithComments) {
+    const std::string path = Write("o.qx5",
+                                   "----- INSTRUMENTATION -----\n"
+                                   "1|7|AC|01\n"
+                                   "# a note between curves|\n"
+                                   "1|3|AC|02\r\n"
+                                   "1|5|AC|03\n"
+                                   "\n"
+                                   "1|9|AC|04\n"
+                                   "----- TEST -----\n"
+                                   "# header comment\n"
+                                   "v5|Order| | | | | | |VTB| | | | | | | | | |9|\n"
+                                   "----- OCCUPANT -----\n"
+                                   "----- VEHICLE -----\n" +
+                                       Line("2", 80, "m") + "\n");
+    CVehData d;
+    ASSERT_TRUE(d.ReadQx5(path));
+    EXPECT_EQ(d.Test(kTestVersion), "V5");
+    EXPECT_EQ(d.Test(kTestTitle), "Order");
+    ASSERT_EQ(d.TotalNumberOfCurves(), 3) << "the blank line ends the section; the TEST total "
+                                             "does not count";
+    for (int n = 1; n <= 3; ++n) {
+        EXPECT_EQ(d.Get(VehSection::Instrumentation, n, kInstCurveNumber), std::to_string(n));
+        EXPECT_EQ(d.Get(VehSection::Instrumentation, n, kInstSensorLocation),
+                  "0" + std::to_string(n));
+    }
+    EXPECT_EQ(d.OccupantCount(), 0);
+    EXPECT_EQ(d.Vehicle(1, kVehMake), "m");
+    EXPECT_EQ(d.VehicleRecordCount, 2);
+    // Lines are read with the pipe-count message; here the curves are short.
+    EXPECT_EQ(messages.All().size(), 3u);
+
+    ASSERT_TRUE(d.WriteQx5(dir.Path("w.qx5")));
+    const std::string out = ReadBytes(dir.Path("w.qx5"));
+    EXPECT_NE(out.find("\r\n1|1|AC|01| |"), std::string::npos) << "curves numbered by position";
+    EXPECT_NE(out.find("\r\n1|3|AC|03|"), std::string::npos);
+}
+
+TEST_F(VehFilesTest, PipeCountMessagesNameTheLine) {
+    struct Case {
+        const char* name;
+        std::string content;
+        std::vector<std::string> texts;
+    } cases[] = {
+        {"TEST short",
+         "----- TEST -----\n" + Line("V5", 18) + "\n",
+         {"This QX5 file has 18 | characters in line 1 of the TEST section, should have 19"}},
+        {"VEHICLE with 79 pipes",
+         "----- TEST -----\n" + kTestLine + "\n----- VEHICLE -----\n" + Line("1", 79) + "\n",
+         {}},
+        {"second VEHICLE with 78 pipes",
+         "----- TEST -----\n" + kTestLine + "\n----- VEHICLE -----\n" + Line("1", 80) + "\n" +
+             Line("2", 78) + "\n",
+         {"This QX5 file has 78 | characters in line 2 of the VEHICLE section, should have 80, "
+          "or 79"}},
+        {"BARRIER without a line number",
+         "----- TEST -----\n" + kTestLine + "\n----- BARRIER -----\nD|FLA\n",
+         {"This QX5 file has 1 | characters  of the BARRIER section, should have 4"}},
+        {"OCCUPANT and RESTRAINT lines",
+         "----- TEST -----\n" + kTestLine + "\n----- OCCUPANT -----\n" + Line("1", 43) + "\n" +
+             Line("1", 44) + "\n----- RESTRAINT -----\n1|01\n",
+         {"This QX5 file has 44 | characters in line 2 of the OCCUPANT section, should have 43",
+          "This QX5 file has 1 | characters in line 1 of the RESTRAINT section, should have 6"}},
+    };
+    for (const auto& c : cases) {
+        messages.Clear();
+        CVehData d;
+        EXPECT_TRUE(d.ReadQx5(Write("p.qx5", c.content))) << c.name;
+        EXPECT_EQ(messages.Texts(), c.texts) << c.name;
+    }
+}
+
+TEST_F(VehFilesTest, LinesReadAnywayKeepTheirFields) {
+    // A short line leaves the missing fields empty; surplus pipes go to the
+    // last field.
+    const std::string path = Write(
+        "s.qx5", "----- TEST -----\n" + kTestLine + "|extra|more\n----- RESTRAINT -----\n1|01|3\n");
+    CVehData d;
+    ASSERT_TRUE(d.ReadQx5(path));
+    EXPECT_EQ(d.Test(kTestComments), "c|extra|more");
+    EXPECT_EQ(d.Get(VehSection::Restraint, 1, kRstNumber), "3");
+    EXPECT_EQ(d.Get(VehSection::Restraint, 1, kRstType), "");
+}
+
+TEST_F(VehFilesTest, ThirdVehicleLineIsIgnoredWithAMessage) {
+    const std::string path =
+        Write("t.qx5", "----- TEST -----\n" + kTestLine + "\n----- VEHICLE -----\n" +
+                           Line("1", 80, "a") + "\n" + Line("2", 80, "b") + "\n" +
+                           Line("3", 80, "c") + "\n" + Line("4", 80, "d"));
+    CVehData d;
+    ASSERT_TRUE(d.ReadQx5(path));
+    EXPECT_EQ(d.Vehicle(1, kVehMake), "a");
+    EXPECT_EQ(d.Vehicle(2, kVehMake), "b");
+    EXPECT_EQ(d.VehicleRecordCount, 2);
+    EXPECT_EQ(messages.Texts(),
+              std::vector<std::string>{"This QX5 file has more than 2 lines in the VEHICLE "
+                                       "section; line 3 and the lines after it are ignored."});
+}
+
+TEST_F(VehFilesTest, VehicleNumberOutsideTheSlotsCountsAsTheSlot) {
+    const std::string path = Write("n.qx5", "----- TEST -----\n" + kTestLine +
+                                                "\n----- VEHICLE -----\n" + Line("0", 80) + "\n");
+    CVehTestFile file;
+    ASSERT_TRUE(file.Load(path));
+    EXPECT_EQ(file.Data().VehicleRecordCount, 1);
+    ASSERT_TRUE(file.SaveReport(dir.Path("n.qxr")));
+    EXPECT_NE(ReadBytes(dir.Path("n.qxr")).find("----- VEHICLE NUMBER 1 -----"), std::string::npos);
+}
+
+TEST_F(VehFilesTest, FailedLoadKeepsThePreviousTest) {
+    CVehTestFile file;
+    ASSERT_TRUE(file.Load(DataFile("vehicle/full.qx5")));
+    struct Case {
+        const char* name;
+        std::string path;
+        std::vector<std::string> texts;
+    } cases[] = {
+        {"no TEST section",
+         Write("a.qx5", "----- VEHICLE -----\n" + Line("1", 80) + "\n"),
+         {dir.Path("a.qx5") + " has no TEST record; nothing was read."}},
+        {"TEST section without a record",
+         Write("b.qx5", "----- TEST -----\n----- VEHICLE -----\n" + Line("1", 80) + "\n"),
+         {dir.Path("b.qx5") + " has no TEST record; nothing was read."}},
+        {"binary bytes as QX4",
+         Write("c.qx4", std::string("\0\x01\xff|\n\x7f--", 9)),
+         {dir.Path("c.qx4") + " has no vehicle test section; nothing was read."}},
+        {"missing file",
+         dir.Path("none.QX5"),
+         {"Can't open file " + dir.Path("none.QX5") + ", error = 2\n"}},
+        {"missing QX4 file",
+         dir.Path("none.qx4"),
+         {"Can't open file " + dir.Path("none.qx4") + ", error = 2\n"}},
+    };
+    auto unchanged = [&](const char* name) {
+        EXPECT_EQ(file.Data().Test(kTestReferenceNumber), "REF-2009-0042") << name;
+        EXPECT_EQ(file.Data().Vehicle(2, kVehComments), "2-81") << name;
+        EXPECT_EQ(file.Data().CameraCount(), 2) << name;
+        EXPECT_EQ(file.Data().m_curveCheck.testPath, DataFile("vehicle/full.qx5")) << name;
+    };
+    for (auto& c : cases) {
+        messages.Clear();
+        Write("b.hs5", "----- HSVD -----\n1|OTHER|1|v|c\n");
+        EXPECT_FALSE(file.Load(c.path)) << c.name;
+        c.texts.insert(c.texts.begin(), "Really clear all entries?");
+        EXPECT_EQ(messages.Texts(), c.texts) << c.name;
+        unchanged(c.name);
+    }
+    // Declining the clear loads nothing and is no failure.
+    messages.Clear();
+    messages.ScriptAnswers({false});
+    EXPECT_TRUE(file.Load(Write("c.qx5", "----- TEST -----\n" + kTestLine + "\n")));
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Really clear all entries?"});
+    unchanged("declined");
+}
+
+TEST_F(VehFilesTest, LoadClearsTheTestAndBringsItsSideFiles) {
+    CVehTestFile file;
+    ASSERT_TRUE(file.Load(DataFile("vehicle/full.qx5")));
+    file.Data().m_curveCheck.records.emplace_back();
+    const std::string path = Write("small.QX5", "----- TEST -----\n" + kTestLine + "\n");
+    Write("small.ip5", "----- INTRUSION -----\n1|P1|x|1|2|3|4|5|6|IREF\n----- END -----\n");
+    ASSERT_TRUE(file.Load(path));
+    const CVehData& d = file.Data();
+    EXPECT_EQ(d.OccupantCount(), 0);
+    EXPECT_EQ(d.Vehicle(1, kVehMake), "");
+    EXPECT_EQ(d.CameraCount(), 0);
+    EXPECT_EQ(d.m_intrusion.Count(), 1);
+    EXPECT_EQ(d.Test(kTestReferenceNumber), "IREF") << "the test had none";
+    EXPECT_FALSE(d.m_curveCheck.HasResults());
+    EXPECT_EQ(d.m_curveCheck.testPath, path);
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Really clear all entries?"});
+}
+
+TEST_F(VehFilesTest, Qx4ReaderShiftsTheLayouts) {
+    std::string vehicle = "x|2";
+    for (int pos = 2; pos <= 81; ++pos)
+        if (pos != 12) vehicle += "|" + std::to_string(pos);
+    const std::string path = Write(
+        "old.qx4", "----- TEST -----\nX|" + kTestLine + "\n----- VEHICLE -----\n" + vehicle +
+                       "\n----- BARRIER -----\nX|D|FLA|10|0|bc\n----- RESTRAINT -----\n"
+                       "X|1|01|1|BLT|AP|NA|rc\n----- INSTRUMENTATION -----\n"
+                       "X|1|4|AC|01|HD|XG|G'S|1000|Endevco|01-jan-2008|5|100|48|-100|1000|100|"
+                       "OK|OK|ic\n");
+    CVehData d;
+    ASSERT_TRUE(d.ReadQx4(path));
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{});
+    EXPECT_EQ(d.Test(kTestTitle), "T");
+    EXPECT_EQ(d.Test(kTestComments), "c");
+    EXPECT_EQ(d.VehicleRecordCount, 2);
+    EXPECT_EQ(d.Vehicle(1, kVehMake), "2");
+    EXPECT_EQ(d.Vehicle(1, kVehTestWeight), "11");
+    EXPECT_EQ(d.Vehicle(1, kVehCurbWeight), "");
+    EXPECT_EQ(d.Vehicle(1, kVehWheelbase), "13");
+    EXPECT_EQ(d.Vehicle(1, kVehComments), "81");
+    EXPECT_EQ(d.Get(VehSection::Barrier, 1, kBarComments), "bc");
+    EXPECT_EQ(d.Get(VehSection::Restraint, 1, kRstComments), "rc");
+    ASSERT_EQ(d.TotalNumberOfCurves(), 1);
+    EXPECT_EQ(d.Get(VehSection::Instrumentation, 1, kInstAxis), "XG");
+    EXPECT_EQ(d.Get(VehSection::Instrumentation, 1, kInstXUnits), "SEC");
+    EXPECT_EQ(d.Get(VehSection::Instrumentation, 1, kInstYUnits), "G'S");
+    EXPECT_EQ(d.Get(VehSection::Instrumentation, 1, kInstComments), "ic");
+
+    messages.Clear();
+    const std::string bad = Write("bad.qx4", "----- BARRIER -----\nD|FLA|10|0|bc\n");
+    EXPECT_TRUE(d.ReadQx4(bad)) << "QX4 files read whatever they hold";
+    EXPECT_EQ(messages.Texts(),
+              std::vector<std::string>{"This QX4 file has 4 | characters  of the BARRIER section, "
+                                       "should have 5"});
+}
+
+}  // namespace
+}  // namespace vantor

@@ -1,0 +1,85 @@
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "support/TestSupport.h"
+
+namespace vantor {
+namespace {
+
+using test::DataFile;
+using test::ReadBytes;
+
+class VehCliTest : public ::testing::Test {
+  protected:
+    // Runs vantor-cli with the arguments; returns its exit status and keeps stderr.
+    int Run(const std::string& args) {
+        const std::string cmd =
+            std::string(VANTOR_CLI_PATH) + " " + args + " 2>" + dir.Path("stderr.txt");
+        int status = std::system(cmd.c_str());
+        err = ReadBytes(dir.Path("stderr.txt"));
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    std::string Write(const std::string& name, const std::string& text) {
+        test::WriteBytes(dir.Path(name), text);
+        return dir.Path(name);
+    }
+    bool Exists(const std::string& name) { return std::filesystem::exists(dir.Path(name)); }
+
+    test::TempDir dir;
+    std::string err;
+};
+
+TEST_F(VehCliTest, ConvertAndReportNameTheSideFilesAfterTheOutput) {
+    const std::string full = DataFile("vehicle/full.qx5");
+    ASSERT_EQ(Run("convert --type vehicle -o " + dir.Path("out") + " " + full), 0) << err;
+    EXPECT_EQ(err, "");
+    EXPECT_EQ(ReadBytes(dir.Path("out.qx5")), ReadBytes(full));
+    EXPECT_EQ(ReadBytes(dir.Path("out.ip5")), ReadBytes(DataFile("vehicle/full.ip5")));
+    ASSERT_EQ(Run("report --type vehicle -o " + dir.Path("rep.txt") + " " + full), 0) << err;
+    EXPECT_EQ(ReadBytes(dir.Path("rep.txt.qxr")), ReadBytes(DataFile("vehicle/full.qxr")));
+    EXPECT_TRUE(Exists("rep.txt.hsr"));
+}
+
+TEST_F(VehCliTest, ConvertUsesTheVehicleCountOfTheConfiguration) {
+    const std::string in = Write(
+        "vtv.qx5",
+        "----- TEST -----\nV5| | | | | | | |VTV| | | |DDA|UMB| | | | |0|\n----- VEHICLE -----\n"
+        "1|12" +
+            std::string(79, '|') + "\n");
+    ASSERT_EQ(Run("convert --type vehicle -o " + dir.Path("two.qx5") + " " + in), 0) << err;
+    const std::string out = ReadBytes(dir.Path("two.qx5"));
+    EXPECT_NE(out.find("\r\n1|12| | | |NA|"), std::string::npos) << out;
+    EXPECT_NE(out.find("\r\n2| | | | |NA|"), std::string::npos) << out;
+    EXPECT_FALSE(Exists("two.hs5"));
+    EXPECT_FALSE(Exists("two.ip5"));
+}
+
+TEST_F(VehCliTest, FailuresGiveStatusOneWithTheirMessages) {
+    // A camera out of range: the test is written, its side files are not.
+    const std::string in = Write("cam.qx5", ReadBytes(DataFile("vehicle/full.qx5")));
+    Write("cam.hs5", "----- HSVD -----\n1|R|20000|view|c\n----- END -----\n");
+    Write("cam.ip5", ReadBytes(DataFile("vehicle/full.ip5")));
+    EXPECT_EQ(Run("convert --type vehicle -o " + dir.Path("o.qx5") + " " + in), 1);
+    EXPECT_EQ(err, "Message: Illegal data found. No high-speed video file output.\n");
+    EXPECT_TRUE(Exists("o.qx5"));
+    EXPECT_FALSE(Exists("o.hs5"));
+    EXPECT_FALSE(Exists("o.ip5"));
+
+    // An intrusion point out of range: the ".hs5" file is written, the ".ip5" not.
+    Write("ip.qx5", ReadBytes(DataFile("vehicle/full.qx5")));
+    Write("ip.ip5", "----- INTRUSION -----\n1|P|L|10001|0|0|0|0|0|R\n");
+    EXPECT_EQ(Run("convert --type vehicle -o " + dir.Path("p.qx5") + " " + dir.Path("ip.qx5")), 1);
+    EXPECT_EQ(err, "Message: Illegal data found. No intrusion file output.\n");
+    EXPECT_TRUE(Exists("p.qx5"));
+    EXPECT_FALSE(Exists("p.ip5"));
+
+    const std::string bad = Write("bad.gr3", "too short\n");
+    EXPECT_EQ(Run("convert --type vehicle -o " + dir.Path("g.qx5") + " " + bad), 1);
+    EXPECT_EQ(err, "ERROR: " + bad + " is not in proper GR3 format.\n");
+}
+
+}  // namespace
+}  // namespace vantor
