@@ -4,13 +4,16 @@
 
 #include "core/ui/CVantorV5App.h"
 #include "core/ui/EditorRegistry.h"
+#include "swg/ui/CSWGPropertySheet.h"
 
 namespace {
 // Each test type's editor is registered here once it exists, e.g.
 //   RegisterEditorFactory(EditorType::SWG, [](CChooseDB* launcher, int) -> QWidget* {
 //       return new CSWGPropertySheet(launcher);
 //   });
-void RegisterEditors() {}
+void RegisterEditors() {
+    vantor::CSWGPropertySheet::Register();
+}
 }  // namespace
 
 int RunVantor(QApplication&) {

@@ -159,6 +159,13 @@ std::vector<std::string> CSWGData::TestRecord() const {
     return values;
 }
 
+std::string* CSWGData::TestTextAt(size_t field) {
+    return TestText(*this, field);
+}
+const std::string* CSWGData::TestTextAt(size_t field) const {
+    return TestText(*this, field);
+}
+
 std::vector<std::string> CSWGData::InstrumentRecord(int r) const {
     std::vector<std::string> values{IntToText(r)};
     const bool held = r >= 1 && r <= m_instruments.Count();

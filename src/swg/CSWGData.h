@@ -109,6 +109,10 @@ class CSWGData : public CHighSpeedVideoData {
 
     // The TEST record's fields in file order, the total as a decimal.
     std::vector<std::string> TestRecord() const;
+    // The text member behind a TEST field; null for the total number of
+    // curves, which is held as a number.
+    std::string* TestTextAt(size_t field);
+    const std::string* TestTextAt(size_t field) const;
     // INSTRUMENTATION record r in file order, its curve number r first; all
     // empty for a record not held.
     std::vector<std::string> InstrumentRecord(int r) const;
