@@ -11,61 +11,30 @@ constexpr std::string_view ScreenLabel(std::string_view report) {
     return report.ends_with(':') ? report.substr(0, report.size() - 1) : report;
 }
 
+// The screen label is the report label without its colon.
 constexpr FieldRule Text(std::string_view label, std::string_view hint = {},
                          double max = kTextMax) {
-    return {.reportLabel = label,
-            .screenLabel = ScreenLabel(label),
-            .kind = FieldKind::Text,
-            .min = 0,
-            .max = max,
-            .hint = hint};
+    return rules::Text(label, ScreenLabel(label), max, hint);
 }
-
 constexpr FieldRule Int(std::string_view label, double min, double max, std::string_view hint) {
-    return {.reportLabel = label,
-            .screenLabel = ScreenLabel(label),
-            .kind = FieldKind::Integer,
-            .min = min,
-            .max = max,
-            .hint = hint};
+    return rules::Integer(label, ScreenLabel(label), min, max, hint);
 }
-
 constexpr FieldRule Long(std::string_view label, double min, double max, std::string_view hint) {
-    FieldRule r = Int(label, min, max, hint);
-    r.kind = FieldKind::Long;
-    return r;
+    return rules::Long(label, ScreenLabel(label), min, max, hint);
 }
-
 constexpr FieldRule Real(std::string_view label, double min, double max, std::string_view hint) {
-    FieldRule r = Int(label, min, max, hint);
-    r.kind = FieldKind::Real;
-    return r;
+    return rules::Real(label, ScreenLabel(label), min, max, hint);
 }
-
 constexpr FieldRule Date(std::string_view label) {
-    return {.reportLabel = label,
-            .screenLabel = ScreenLabel(label),
-            .kind = FieldKind::Date,
-            .hint = "Date (dd/MMM/yyyy)"};
+    return rules::Date(label, ScreenLabel(label));
 }
-
 constexpr FieldRule Code(std::string_view label, std::string_view code, std::string_view hint = {},
                          std::string_view defaultValue = {}) {
-    return {.reportLabel = label,
-            .screenLabel = ScreenLabel(label),
-            .kind = FieldKind::Code,
-            .hint = hint,
-            .codeName = code,
-            .refWord = kBioRefWord,
-            .defaultValue = defaultValue};
+    return rules::Code(label, ScreenLabel(label), code, kBioRefWord, hint, defaultValue);
 }
-
 // Counts and record numbers: kept by the program, never typed.
 constexpr FieldRule Fixed(std::string_view label, std::string_view defaultValue = {}) {
-    return {.reportLabel = label,
-            .screenLabel = ScreenLabel(label),
-            .kind = FieldKind::ReadOnly,
-            .defaultValue = defaultValue};
+    return rules::ReadOnly(label, ScreenLabel(label), {}, defaultValue);
 }
 
 constexpr FieldRule Millimeters(std::string_view label) {

@@ -13,53 +13,21 @@ namespace {
 
 using R = RolloverVehicle;
 
+using rules::Date;
+using rules::Integer;
+using rules::Real;
+
+// Free text on the component pages is limited to 70 characters unless stated.
 constexpr FieldRule Text(std::string_view label, std::string_view screen, int maxLength = 70,
                          std::string_view hint = {}) {
-    return {.reportLabel = label,
-            .screenLabel = screen,
-            .kind = FieldKind::Text,
-            .max = static_cast<double>(maxLength),
-            .hint = hint};
+    return rules::Text(label, screen, maxLength, hint);
 }
-
-constexpr FieldRule Integer(std::string_view label, std::string_view screen, double min, double max,
-                            std::string_view hint = {}) {
-    return {.reportLabel = label,
-            .screenLabel = screen,
-            .kind = FieldKind::Integer,
-            .min = min,
-            .max = max,
-            .hint = hint};
-}
-
-constexpr FieldRule Real(std::string_view label, std::string_view screen, double min, double max,
-                         std::string_view hint = {}) {
-    return {.reportLabel = label,
-            .screenLabel = screen,
-            .kind = FieldKind::Real,
-            .min = min,
-            .max = max,
-            .hint = hint};
-}
-
 constexpr FieldRule Code(std::string_view label, std::string_view screen, std::string_view code,
                          std::string_view ref = kComponentRef) {
-    return {.reportLabel = label,
-            .screenLabel = screen,
-            .kind = FieldKind::Code,
-            .codeName = code,
-            .refWord = ref};
+    return rules::Code(label, screen, code, ref);
 }
-
-constexpr FieldRule Date(std::string_view label, std::string_view screen) {
-    return {.reportLabel = label,
-            .screenLabel = screen,
-            .kind = FieldKind::Date,
-            .hint = "Date (dd/MMM/yyyy)"};
-}
-
 constexpr FieldRule Computed(std::string_view label, std::string_view screen) {
-    return {.reportLabel = label, .screenLabel = screen, .kind = FieldKind::ReadOnly};
+    return rules::ReadOnly(label, screen);
 }
 
 // The vehicle numbers of the VEHICLE, COMPONENT and CONFIGURATION records and

@@ -84,4 +84,80 @@ std::string FormatFieldIssue(const FieldIssue& issue);
 void CheckRecord(const RecordRules& rules, int record, const std::vector<std::string>& values,
                  CodeLookup* codes, std::vector<FieldIssue>& out);
 
+// Builders for the rule tables, so every test type spells a rule the same way.
+namespace rules {
+
+inline constexpr std::string_view kDateHint = "Date (dd/MMM/yyyy)";
+
+constexpr FieldRule Text(std::string_view label, std::string_view screen, double maxLength,
+                         std::string_view hint = {}, double minLength = 0) {
+    return {.reportLabel = label,
+            .screenLabel = screen,
+            .kind = FieldKind::Text,
+            .min = minLength,
+            .max = maxLength,
+            .hint = hint};
+}
+
+constexpr FieldRule Upper(std::string_view label, std::string_view screen, double maxLength,
+                          std::string_view hint = {}) {
+    FieldRule r = Text(label, screen, maxLength, hint);
+    r.kind = FieldKind::Upper;
+    return r;
+}
+
+constexpr FieldRule Integer(std::string_view label, std::string_view screen, double min, double max,
+                            std::string_view hint = {}) {
+    return {.reportLabel = label,
+            .screenLabel = screen,
+            .kind = FieldKind::Integer,
+            .min = min,
+            .max = max,
+            .hint = hint};
+}
+
+constexpr FieldRule Long(std::string_view label, std::string_view screen, double min, double max,
+                         std::string_view hint = {}) {
+    FieldRule r = Integer(label, screen, min, max, hint);
+    r.kind = FieldKind::Long;
+    return r;
+}
+
+constexpr FieldRule Real(std::string_view label, std::string_view screen, double min, double max,
+                         std::string_view hint = {}) {
+    FieldRule r = Integer(label, screen, min, max, hint);
+    r.kind = FieldKind::Real;
+    return r;
+}
+
+constexpr FieldRule Date(std::string_view label, std::string_view screen,
+                         std::string_view hint = kDateHint) {
+    return {.reportLabel = label, .screenLabel = screen, .kind = FieldKind::Date, .hint = hint};
+}
+
+constexpr FieldRule Code(std::string_view label, std::string_view screen, std::string_view code,
+                         std::string_view refWord, std::string_view hint = {},
+                         std::string_view defaultValue = {}, std::string_view checkRefWord = {}) {
+    return {.reportLabel = label,
+            .screenLabel = screen,
+            .kind = FieldKind::Code,
+            .hint = hint,
+            .codeName = code,
+            .refWord = refWord,
+            .defaultValue = defaultValue,
+            .checkRefWord = checkRefWord};
+}
+
+// Counts, record numbers and computed values: shown, never typed.
+constexpr FieldRule ReadOnly(std::string_view label, std::string_view screen,
+                             std::string_view hint = {}, std::string_view defaultValue = {}) {
+    return {.reportLabel = label,
+            .screenLabel = screen,
+            .kind = FieldKind::ReadOnly,
+            .hint = hint,
+            .defaultValue = defaultValue};
+}
+
+}  // namespace rules
+
 }  // namespace vantor

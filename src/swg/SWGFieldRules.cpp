@@ -8,35 +8,16 @@ namespace {
 
 // The SWG pages put no length limit on free text.
 constexpr double kAnyLength = std::numeric_limits<int>::max();
-constexpr std::string_view kDateHint = "Date (dd/MMM/yyyy)";
+
+using rules::Date;
+using rules::Integer;
 
 constexpr FieldRule Upper(std::string_view report, std::string_view screen) {
-    return {
-        .reportLabel = report, .screenLabel = screen, .kind = FieldKind::Upper, .max = kAnyLength};
+    return rules::Upper(report, screen, kAnyLength);
 }
-
 constexpr FieldRule Code(std::string_view report, std::string_view screen,
                          std::string_view codeName) {
-    return {.reportLabel = report,
-            .screenLabel = screen,
-            .kind = FieldKind::Code,
-            .codeName = codeName,
-            .refWord = kSWGReference};
-}
-
-constexpr FieldRule Whole(std::string_view report, std::string_view screen, double min, double max,
-                          std::string_view hint) {
-    return {.reportLabel = report,
-            .screenLabel = screen,
-            .kind = FieldKind::Integer,
-            .min = min,
-            .max = max,
-            .hint = hint};
-}
-
-constexpr FieldRule Date(std::string_view report, std::string_view screen) {
-    return {
-        .reportLabel = report, .screenLabel = screen, .kind = FieldKind::Date, .hint = kDateHint};
+    return rules::Code(report, screen, codeName, kSWGReference);
 }
 
 constexpr FieldRule kTestFields[] = {
@@ -54,7 +35,7 @@ constexpr FieldRule kTestFields[] = {
     Upper("Contract Number:", "Contract Number:"),
     Upper("Test Reference Number:", "Test Reference Number:"),
     Code("Test Type:", "Test Type:", "TSTTYP"),
-    Whole("Ambient Temperature:", "Ambient Temperature:", -99, 99, "Degrees Celsius (-99->99)"),
+    Integer("Ambient Temperature:", "Ambient Temperature:", -99, 99, "Degrees Celsius (-99->99)"),
     Code("Recorder Type:", "Recorder Type:", "RECTYP"),
     Code("Data Link Type:", "Data Link Type:", "LINK"),
     {.reportLabel = "Total Number of Curves:",
@@ -89,12 +70,13 @@ constexpr FieldRule kInstrumentationFields[] = {
      .refWord = kSWGReference,
      .defaultValue = "SEC"},
     Code("Data Measurement YUnits:", "Y Direction Units:", "UNITS"),
-    Whole("Prefilter Frequency:", "Prefilter Frequency:", 0, 99999, "Hz (0->99999)"),
-    Whole("Instrument Rating:", "Instrument Rating:", -999999, 999999, "Integer (-999999->999999)"),
-    Whole("Channel Maximum Rating:", "Channel Maximum:", 0, 999, "% Integer (0->999)"),
-    Whole("Number of First Point:", "First Point:", -10000, 0, "Integer (-10000->0)"),
-    Whole("Number of Last Point:", "Last Point:", 0, 99999, "Integer (0->99999)"),
-    Whole("Time Increment:", "Time Increment:", 0, 999999, "Microseconds (0->999999)"),
+    Integer("Prefilter Frequency:", "Prefilter Frequency:", 0, 99999, "Hz (0->99999)"),
+    Integer("Instrument Rating:", "Instrument Rating:", -999999, 999999,
+            "Integer (-999999->999999)"),
+    Integer("Channel Maximum Rating:", "Channel Maximum:", 0, 999, "% Integer (0->999)"),
+    Integer("Number of First Point:", "First Point:", -10000, 0, "Integer (-10000->0)"),
+    Integer("Number of Last Point:", "Last Point:", 0, 99999, "Integer (0->99999)"),
+    Integer("Time Increment:", "Time Increment:", 0, 999999, "Microseconds (0->999999)"),
     Code("Data Status:", "Data Status:", "DASTAT"),
     Code("Channel Status:", "Channel Status:", "CHSTAT"),
     Upper("Instrument Comments:", "Instrument Comments:"),

@@ -13,38 +13,23 @@ namespace {
 constexpr double kAnyLength = 1e9;
 constexpr std::string_view kFind = "Code: selected from 'Find'";
 
+// The pages show the report label as it is.
 constexpr FieldRule Text(std::string_view label, double max, std::string_view hint = {}) {
-    return {.reportLabel = label, .screenLabel = label, .max = max, .hint = hint};
+    return rules::Text(label, label, max, hint);
 }
 constexpr FieldRule Real(std::string_view label, double min, double max, std::string_view hint) {
-    return {.reportLabel = label,
-            .screenLabel = label,
-            .kind = FieldKind::Real,
-            .min = min,
-            .max = max,
-            .hint = hint};
+    return rules::Real(label, label, min, max, hint);
 }
 constexpr FieldRule Integer(std::string_view label, double min, double max,
                             std::string_view hint = {}) {
-    return {.reportLabel = label,
-            .screenLabel = label,
-            .kind = FieldKind::Integer,
-            .min = min,
-            .max = max,
-            .hint = hint};
+    return rules::Integer(label, label, min, max, hint);
 }
 constexpr FieldRule Date(std::string_view label, std::string_view hint = {}) {
-    return {.reportLabel = label, .screenLabel = label, .kind = FieldKind::Date, .hint = hint};
+    return rules::Date(label, label, hint);
 }
 constexpr FieldRule Code(std::string_view label, std::string_view code, std::string_view ref,
                          std::string_view hint = {}, std::string_view checkRef = {}) {
-    return {.reportLabel = label,
-            .screenLabel = label,
-            .kind = FieldKind::Code,
-            .hint = hint,
-            .codeName = code,
-            .refWord = ref,
-            .checkRefWord = checkRef};
+    return rules::Code(label, label, code, ref, hint, {}, checkRef);
 }
 // Picked from a drop-down; the allowed answers are listed with the section.
 constexpr FieldRule Choice(std::string_view label) {
@@ -52,7 +37,7 @@ constexpr FieldRule Choice(std::string_view label) {
 }
 // Set by the program or by a check box, not typed.
 constexpr FieldRule Fixed(std::string_view label, std::string_view hint = {}) {
-    return {.reportLabel = label, .screenLabel = label, .kind = FieldKind::ReadOnly, .hint = hint};
+    return rules::ReadOnly(label, label, hint);
 }
 
 constexpr std::string_view kYesNo[] = {"Y", "N"};

@@ -5,30 +5,12 @@ namespace vantor {
 namespace {
 
 constexpr FieldRule kCameraFields[] = {
-    {.reportLabel = "Camera Number:",
-     .screenLabel = "Camera Number",
-     .kind = FieldKind::Integer,
-     .min = 1,
-     .max = 99},
-    {.reportLabel = "Test Reference:",
-     .screenLabel = "Test Reference Number",
-     .kind = FieldKind::Text,
-     .max = 16,
-     .hint = "string (maximum 16 characters)"},
-    {.reportLabel = "Video Frame Scale Factor:",
-     .screenLabel = "Video Frame Number Scale Factor",
-     .kind = FieldKind::Real,
-     .max = 10000,
-     .hint = "second (real)"},
-    {.reportLabel = "View Description:",
-     .screenLabel = "View Description",
-     .kind = FieldKind::Text,
-     .max = 70,
-     .hint = "string (maximum 70 characters)"},
-    {.reportLabel = "Camera Commentary:",
-     .screenLabel = "Camera Commentary",
-     .kind = FieldKind::Text,
-     .max = 70},
+    rules::Integer("Camera Number:", "Camera Number", 1, 99),
+    rules::Text("Test Reference:", "Test Reference Number", 16, "string (maximum 16 characters)"),
+    rules::Real("Video Frame Scale Factor:", "Video Frame Number Scale Factor", 0, 10000,
+                "second (real)"),
+    rules::Text("View Description:", "View Description", 70, "string (maximum 70 characters)"),
+    rules::Text("Camera Commentary:", "Camera Commentary", 70),
 };
 
 constexpr RecordRules kCameraRules{"HSVD", kCameraFields};

@@ -8,52 +8,19 @@ namespace {
 
 constexpr double kAnyLength = 1e9;
 
-constexpr FieldRule Text(std::string_view label, std::string_view screen, double maxLength,
-                         std::string_view hint = {}, double minLength = 0) {
-    return {.reportLabel = label,
-            .screenLabel = screen,
-            .kind = FieldKind::Text,
-            .min = minLength,
-            .max = maxLength,
-            .hint = hint};
-}
-constexpr FieldRule Int(std::string_view label, std::string_view screen, double min, double max,
-                        std::string_view hint = {}) {
-    return {.reportLabel = label,
-            .screenLabel = screen,
-            .kind = FieldKind::Integer,
-            .min = min,
-            .max = max,
-            .hint = hint};
-}
-constexpr FieldRule Real(std::string_view label, std::string_view screen, double min, double max,
-                         std::string_view hint = {}) {
-    return {.reportLabel = label,
-            .screenLabel = screen,
-            .kind = FieldKind::Real,
-            .min = min,
-            .max = max,
-            .hint = hint};
-}
+using rules::Date;
+using rules::Integer;
+using rules::Real;
+using rules::Text;
+
 constexpr FieldRule Code(std::string_view label, std::string_view screen, std::string_view code,
                          std::string_view defaultValue = {},
                          std::string_view refWord = kVehRefWord) {
-    return {.reportLabel = label,
-            .screenLabel = screen,
-            .kind = FieldKind::Code,
-            .codeName = code,
-            .refWord = refWord,
-            .defaultValue = defaultValue};
-}
-constexpr FieldRule Date(std::string_view label, std::string_view screen) {
-    return {.reportLabel = label,
-            .screenLabel = screen,
-            .kind = FieldKind::Date,
-            .hint = "Date (dd/MMM/yyyy)"};
+    return rules::Code(label, screen, code, refWord, {}, defaultValue);
 }
 constexpr FieldRule VehicleNumber(std::string_view screen) {
     // The range depends on the vehicle count; the check narrows it to 0..1 or 1..2.
-    return Int("Vehicle Number:", screen, 0, 2, kVehicleNumberHint);
+    return Integer("Vehicle Number:", screen, 0, 2, kVehicleNumberHint);
 }
 
 constexpr FieldRule kTest[] = {
@@ -72,13 +39,13 @@ constexpr FieldRule kTest[] = {
     Code("Test Configuration:", "Test Configuration", "TSTCFN", "VTB"),
     Code("Test Track Surface:", "Test Track Surface", "TKSURF"),
     Code("Test Track Condition:", "Test Track Condition", "TKCOND"),
-    Int("Ambient Temperature:", "Ambient Temperature", -99, 99, "Degrees Celsius (-99->99)"),
+    Integer("Ambient Temperature:", "Ambient Temperature", -99, 99, "Degrees Celsius (-99->99)"),
     Code("Recorder Type:", "Type of Recorder", "RECTYP", "DDA"),
     Code("Data Link Type:", "Data Link to Recorder", "LINK", "UMB"),
     Real("Closing Speed:", "Closing Speed", 0, 200, "km/hr (000.00->200.00)"),
-    Int("Impact Angle:", "Impact Angle", 0, 359, "degrees (0, 359) "),
-    Int("Offset Distance:", "Offset Distance", -9999, 9999, "mm (-9999->9999)"),
-    Int("Side Impact Point:", "Side Impact Point", -9999, 9999, "mm (-9999->9999)"),
+    Integer("Impact Angle:", "Impact Angle", 0, 359, "degrees (0, 359) "),
+    Integer("Offset Distance:", "Offset Distance", -9999, 9999, "mm (-9999->9999)"),
+    Integer("Side Impact Point:", "Side Impact Point", -9999, 9999, "mm (-9999->9999)"),
     {.reportLabel = "Total Number of Curves:",
      .screenLabel = "Total Number of Curves",
      .kind = FieldKind::ReadOnly,
@@ -118,7 +85,7 @@ constexpr std::array<FieldRule, kVehFieldCount> MakeVehicleRules() {
               .emptyAllowed = false};
     r[i++] = Code("Make:", "Vehicle Make", "MAKE");
     r[i++] = Code("Model:", "Vehicle Model", "MODEL");
-    r[i++] = Int("Model Year:", "Vehicle Model Year", 1900, 9999, "1900 to 9999");
+    r[i++] = Integer("Model Year:", "Vehicle Model Year", 1900, 9999, "1900 to 9999");
     r[i++] = Text("KORVA Number:", "KORVA Number", 9,
                   "9 chars: 1st - purchasing office; 2nd-5th - year; 6th-9th manufacturer code", 6);
     r[i++] = Code("Body Type:", "Body Type", "BODY", "NA");
@@ -126,13 +93,13 @@ constexpr std::array<FieldRule, kVehFieldCount> MakeVehicleRules() {
     r[i++] = Code("Engine Type:", "Engine Type", "ENGINE", "NAPP");
     r[i++] = Real("Engine Displacement:", "Engine Displacement", 0, 9999.9, "liters (00.0->99.9)");
     r[i++] = Code("Transmission Type:", "Transmission Type", "TRANSM", "NA");
-    r[i++] = Int("Vehicle Test Weight:", "Vehicle Test Weight", 0, 99999, "kg (0->99999)");
-    r[i++] = Int("Vehicle Curb Weight:", "Vehicle Curb Weight", 0, 99999, "kg (0->99999)");
-    r[i++] = Int("Wheelbase:", "Wheelbase", 0, 99999, "mm (0->99999)");
-    r[i++] = Int("Vehicle Length:", "Vehicle Length", 0, 99999, "mm (0->99999)");
-    r[i++] = Int("Vehicle Width:", "Vehicle Width", 0, 9999, "mm (0->9999)");
-    r[i++] = Int("Center of Gravity Distance Behind Front Axle:", "Vehicle Center of Gravity", 0,
-                 9999, "mm (0->9999)");
+    r[i++] = Integer("Vehicle Test Weight:", "Vehicle Test Weight", 0, 99999, "kg (0->99999)");
+    r[i++] = Integer("Vehicle Curb Weight:", "Vehicle Curb Weight", 0, 99999, "kg (0->99999)");
+    r[i++] = Integer("Wheelbase:", "Wheelbase", 0, 99999, "mm (0->99999)");
+    r[i++] = Integer("Vehicle Length:", "Vehicle Length", 0, 99999, "mm (0->99999)");
+    r[i++] = Integer("Vehicle Width:", "Vehicle Width", 0, 9999, "mm (0->9999)");
+    r[i++] = Integer("Center of Gravity Distance Behind Front Axle:", "Vehicle Center of Gravity",
+                     0, 9999, "mm (0->9999)");
     r[i++] = Code("Steering Column Shear Capsule Separation:",
                   "Steering Column Shear Capsule Separation", "STRSEP", "NA");
     r[i++] = Code("Steering Column Collapse Mechanism:", "Steering Column Collapse Mechanism",
@@ -142,27 +109,29 @@ constexpr std::array<FieldRule, kVehFieldCount> MakeVehicleRules() {
     r[i++] =
         Text("Description of Vehicle Modification:", "Description of Vehicle Modification", 70);
     for (size_t k = 0; k < kBxLabels.size(); ++k)
-        r[i++] = Int(kBxLabels[k], kBxScreen[k], 0, 9999, "0->9999");
+        r[i++] = Integer(kBxLabels[k], kBxScreen[k], 0, 9999, "0->9999");
     r[i++] = Real("Vehicle Speed:", "Vehicle Speed", 0, 999.99, "km/hr (000.00->999.99)");
-    r[i++] = Int("Crabbed Angle:", "Crabbed Angle", 0, 359, "degrees (0->359)");
-    r[i++] = Int("Principle Direction of Force:", "Principal Direction of Force", 0, 359,
-                 "degrees (0->359)");
+    r[i++] = Integer("Crabbed Angle:", "Crabbed Angle", 0, 359, "degrees (0->359)");
+    r[i++] = Integer("Principle Direction of Force:", "Principal Direction of Force", 0, 359,
+                     "degrees (0->359)");
     r[i++] = Code("Bumper Engagement:", "Bumper Engagement", "BMPENG", "NA");
     r[i++] = Code("Sill Engagement:", "Sill Engagement", "SILENG", "NA");
     r[i++] = Code("A-Pillar Engagement:", "A-Pillar Engagement", "APLENG", "NA");
     for (size_t k = 0; k < kDpdLabels.size(); ++k)
-        r[i++] = Int(kDpdLabels[k], kDpdScreen[k], -9999, 9999, "-9999->9999");
+        r[i++] = Integer(kDpdLabels[k], kDpdScreen[k], -9999, 9999, "-9999->9999");
     r[i++] = Text("Vehicle Damage Index:", "Vehicle Damage Index", 7, "see SAE J224a");
-    r[i++] = Int("Indentation Length:", "Total Length of Indentation", 0, 99999, "mm (0->99999)");
-    r[i++] = Int("Damage Distance to Center of Gravity:", "Damage Distance to Center of Gravity",
-                 -9999, 99999, "mm (-9999->99999)");
-    r[i++] = Int("Maximum Crush Distance:", "Maximum Crush Distance", 0, 9999, "mm (0->9999)");
-    for (size_t k = 0; k < kAxLabels.size(); ++k)
-        r[i++] = Int(kAxLabels[k], kAxScreen[k], 0, 9999, "0->9999");
     r[i++] =
-        Int("Angle of Moving Test Cart:", "Angle of Moving Test Cart", 0, 359, "degrees (0->359)");
-    r[i++] = Int("Vehicle Orientation on Moving Cart:", "Vehicle Orientation on Moving Cart", 0, 90,
-                 "degrees (0-90)");
+        Integer("Indentation Length:", "Total Length of Indentation", 0, 99999, "mm (0->99999)");
+    r[i++] =
+        Integer("Damage Distance to Center of Gravity:", "Damage Distance to Center of Gravity",
+                -9999, 99999, "mm (-9999->99999)");
+    r[i++] = Integer("Maximum Crush Distance:", "Maximum Crush Distance", 0, 9999, "mm (0->9999)");
+    for (size_t k = 0; k < kAxLabels.size(); ++k)
+        r[i++] = Integer(kAxLabels[k], kAxScreen[k], 0, 9999, "0->9999");
+    r[i++] = Integer("Angle of Moving Test Cart:", "Angle of Moving Test Cart", 0, 359,
+                     "degrees (0->359)");
+    r[i++] = Integer("Vehicle Orientation on Moving Cart:", "Vehicle Orientation on Moving Cart", 0,
+                     90, "degrees (0-90)");
     r[i++] = Text("Vehicle Comments:", "Vehicle Comments", 70);
     return r;
 }
@@ -180,8 +149,8 @@ constexpr FieldRule kBarrier[] = {
      .min = 1,
      .max = 1},
     Code("Barrier Shape:", "Barrier Shape", "BARSHP"),
-    Int("Contact Angle:", "Contact Angle", 0, 90, "Degrees (0->90)"),
-    Int("Pole Diameter:", "Pole Diameter", 0, 9999, "mm (0->9999)"),
+    Integer("Contact Angle:", "Contact Angle", 0, 90, "Degrees (0->90)"),
+    Integer("Pole Diameter:", "Pole Diameter", 0, 9999, "mm (0->9999)"),
     Text("Barrier Comments:", "Barrier Comments", 70,
          "Comments length can not be longer, then 70 characters."),
 };
@@ -195,10 +164,10 @@ constexpr FieldRule kOccupant[] = {
     VehicleNumber("Test Vehicle Number"),
     Code("Occupant Location:", "Occupant Location", "OCCLOC"),
     Code("Occupant Type:", "Occupant Type", "OCCTYP"),
-    Int("Occupant Age:", "Occupant Age", 0, 99, "0->99"),
+    Integer("Occupant Age:", "Occupant Age", 0, 99, "0->99"),
     Code("Occupant Sex:", "Occupant Sex", "OCCSEX"),
-    Int("Occupant Height:", "Occupant Height", 0, 9999, "mm (0->9999)"),
-    Int("Occupant Weight:", "Occupant Weight", 0, 999, "kg (0->999)"),
+    Integer("Occupant Height:", "Occupant Height", 0, 9999, "mm (0->9999)"),
+    Integer("Occupant Weight:", "Occupant Weight", 0, 999, "kg (0->999)"),
     Code("Method of Calibration:", "Method of Calibration", "MTHCAL"),
     Code("Dummy Size Percentile:", "Dummy Size Percentile", "DUMSIZ"),
     Text("Dummy Manufacturer:", "Dummy Manufacturer", 70),
@@ -224,18 +193,18 @@ constexpr FieldRule kOccupant[] = {
     Code("Second Contact Region for Chest:", "Second Chest Contact Region", "CNTRC2"),
     Code("First Contact Region for Legs:", "First Leg Contact Region", "CNTRL1"),
     Code("Second Contact Region for Legs:", "Second Leg Contact Region", "CNTRL2"),
-    Int("Head Injury Criterion:", "Head Injury Criterion", 0, 9999, "0->9999"),
+    Integer("Head Injury Criterion:", "Head Injury Criterion", 0, 9999, "0->9999"),
     Real("HIC Time Interval (lower boundary):", "HIC Time Interval (lower boundary)", 0, 999999.99,
          "ms (000000.00->999999.99)"),
     Real("HIC Time Interval (upper boundary):", "HIC Time Interval (upper boundary)", 0, 999999.99,
          "ms (000000.00->999999.99)"),
     Real("Peak Acceleration of Thorax Region:", "Peak Acceleration of Thorax Region", 0, 99999.99,
          "Acceleration (g, 00000.00->99999.99)"),
-    Int("Left Femur Peak Load:", "Left Femur ( <0 ):", -99999, 0, "newtons (-99999->0)"),
-    Int("Right Femur Peak Load:", "Right Femur ( <0 ):", -99999, 0, "newtons (-99999->0)"),
-    Int("Chest Severity Index:", "Chest Severity Index", 0, 9999, "0->9999"),
-    Int("Lap Belt Peak Load:", "Lap Belt:", 0, 99999, "newtons (0->99999)"),
-    Int("Shoulder Belt Peak Load:", "Shoulder Belt:", 0, 99999, "newtons (0->99999)"),
+    Integer("Left Femur Peak Load:", "Left Femur ( <0 ):", -99999, 0, "newtons (-99999->0)"),
+    Integer("Right Femur Peak Load:", "Right Femur ( <0 ):", -99999, 0, "newtons (-99999->0)"),
+    Integer("Chest Severity Index:", "Chest Severity Index", 0, 9999, "0->9999"),
+    Integer("Lap Belt Peak Load:", "Lap Belt:", 0, 99999, "newtons (0->99999)"),
+    Integer("Shoulder Belt Peak Load:", "Shoulder Belt:", 0, 99999, "newtons (0->99999)"),
     Real("Thoracic Trauma Index:", "Thoracic Trauma Index", 0, 99999.99,
          "Acceleration (g, 00000.00->99999.99)"),
     Real("Pelvic G's:", "Pelvic G's", 0, 99999.99, "00000.00->99999.99"),
@@ -246,7 +215,7 @@ static_assert(std::size(kOccupant) == kOccFieldCount);
 constexpr FieldRule kRestraint[] = {
     VehicleNumber("Vehicle Number"),
     Code("Occupant Location:", "Occupant Location", "OCCLOC"),
-    Int("Restraint Number:", "Restraint Number", 1, 9, "1->9"),
+    Integer("Restraint Number:", "Restraint Number", 1, 9, "1->9"),
     Code("Restraint Type:", "Restraint Type", "RSTTYP"),
     Code("Restraint Mount:", "Restraint Mount", "RSTMNT"),
     {.reportLabel = "Inflator/Belt Pretensioner Deployment:",
@@ -268,15 +237,15 @@ constexpr FieldRule kInstrumentation[] = {
     Code("Axis Direction of Sensor:", "Axis Direction", "AXIS"),
     Code("Data Measurement XUnits:", "X Direction Units", "UNITS", "SEC"),
     Code("Data Measurement YUnits:", "Y Direction Units", "UNITS"),
-    Int("Prefilter Frequency:", "Prefilter Frequency", 0, 99999, "Hz (0->99999)"),
+    Integer("Prefilter Frequency:", "Prefilter Frequency", 0, 99999, "Hz (0->99999)"),
     Text("Instrument Manufacturer:", "Manufacturer of the Instrument", 70),
     Date("Calibration Date:", "Calibration Date"),
-    Int("Instrument Rating:", "Instrument Rating", -999999, 999999, "Hz (-999999->999999)"),
-    Int("Channel Maximum Rating:", "Channel Maximum Rating", 0, 999, "% Integer (0->999)"),
+    Integer("Instrument Rating:", "Instrument Rating", -999999, 999999, "Hz (-999999->999999)"),
+    Integer("Channel Maximum Rating:", "Channel Maximum Rating", 0, 999, "% Integer (0->999)"),
     Real("Initial Velocity:", "Initial Velocity", -200, 200, "km/hr (-200.00->200.00)"),
-    Int("Number of First Point:", "First Point", -500000, 0, "-500,000->0"),
-    Int("Number of Last Point:", "Last Point", 1, 5000000, "0->5,000,000"),
-    Int("Time Increment:", "Time Increment", 0, 999999, "Microseconds (0->999999)"),
+    Integer("Number of First Point:", "First Point", -500000, 0, "-500,000->0"),
+    Integer("Number of Last Point:", "Last Point", 1, 5000000, "0->5,000,000"),
+    Integer("Time Increment:", "Time Increment", 0, 999999, "Microseconds (0->999999)"),
     Code("Data Status:", "Data Status", "DASTAT"),
     Code("Channel Status:", "Channel Status", "CHSTAT"),
     Text("Instrument Comments:", "Instrumentation Comments", 70, "Max Length: 71 Chars"),
@@ -284,11 +253,11 @@ constexpr FieldRule kInstrumentation[] = {
 static_assert(std::size(kInstrumentation) == kInstFieldCount);
 
 constexpr FieldRule Intrusion(std::string_view label, std::string_view screen) {
-    return Int(label, screen, -10000, 10000, "integer");
+    return Integer(label, screen, -10000, 10000, "integer");
 }
 constexpr FieldRule kIntrusion[] = {
     {.screenLabel = "Intrusion Number Index", .kind = FieldKind::ReadOnly},
-    Int("Vehicle number:", "Vehicle Number", 0, 2, kVehicleNumberHint),
+    Integer("Vehicle number:", "Vehicle Number", 0, 2, kVehicleNumberHint),
     {.reportLabel = "Intrusion point number:",
      .screenLabel = "Intrusion Point Number",
      .kind = FieldKind::Code,
