@@ -2,9 +2,7 @@
 
 #include <gtest/gtest.h>
 #include <sqlite3.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <filesystem>
 
 #include "biomech/BioSensorChain.h"
@@ -13,18 +11,8 @@
 namespace vantor {
 namespace {
 
-struct CliResult {
-    int status;
-    std::string out, err;
-};
-
-CliResult RunCli(const test::TempDir& dir, const std::string& args) {
-    std::string command = "cd '" + dir.Dir().string() + "' && '" + VANTOR_CLI_PATH + "' " + args +
-                          " >cli.out 2>cli.err";
-    int raw = std::system(command.c_str());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, test::ReadBytes(dir.Path("cli.out")),
-            test::ReadBytes(dir.Path("cli.err"))};
-}
+using CliResult = test::CliRun;
+using test::RunCli;
 
 const std::string kEmptyOccupant =
     "Message: Both bio-dummy and bio-occupant tables are empty.\nNo file output.\n";

@@ -1,27 +1,14 @@
 // Runs the vantor-cli program itself: exit statuses, stdout and the stderr
 // lines that stand in for the editor's message boxes.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-
-#include <cstdlib>
 
 #include "support/TestSupport.h"
 
 namespace vantor {
 namespace {
 
-struct CliRun {
-    int status;
-    std::string out, err;
-};
-
-CliRun RunCli(const test::TempDir& dir, const std::string& args) {
-    const std::string command = std::string(VANTOR_CLI_PATH) + " " + args + " >" +
-                                dir.Path("stdout") + " 2>" + dir.Path("stderr");
-    int raw = std::system(command.c_str());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, test::ReadBytes(dir.Path("stdout")),
-            test::ReadBytes(dir.Path("stderr"))};
-}
+using test::CliRun;
+using test::RunCli;
 
 TEST(VantorCliTest, ConvertAndReportWriteWhatTheEditorWrites) {
     test::TempDir dir;
@@ -43,8 +30,8 @@ TEST(VantorCliTest, UnopenableInputLeavesTheOutputAlone) {
     test::TempDir dir;
     test::WriteBytes(dir.Path("out.qx5"), "previous\r\n");
     for (const char* type : {"swg", "vehicle", "component", "biomech", "tca"}) {
-        CliRun r = RunCli(dir, std::string("convert --type ") + type + " -o " + dir.Path("out.qx5") +
-                                   " " + dir.Path("missing.qx5"));
+        CliRun r = RunCli(dir, std::string("convert --type ") + type + " -o " +
+                                   dir.Path("out.qx5") + " " + dir.Path("missing.qx5"));
         EXPECT_EQ(r.status, 1) << type;
         EXPECT_NE(r.err.find("was not written because an input could not be opened."),
                   std::string::npos)

@@ -1,8 +1,5 @@
 // vantor-cli check looks codes up in the database given with --codes.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-
-#include <cstdlib>
 
 #include "support/TestSupport.h"
 
@@ -43,14 +40,12 @@ TEST(CodesCliTest, CheckUsesTheCodesDatabase) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.codes + " " + c.input);
-        std::string command = std::string("'") + VANTOR_CLI_PATH + "' check --type tca --codes '" +
-                              c.codes + "' '" + dir.Path(c.input) + "' >'" + dir.Path("out") +
-                              "' 2>'" + dir.Path("err") + "'";
-        int status = std::system(command.c_str());
-        ASSERT_TRUE(WIFEXITED(status));
-        EXPECT_EQ(WEXITSTATUS(status), c.status);
-        EXPECT_EQ(ReadBytes(dir.Path("out")), c.out);
-        const std::string err = ReadBytes(dir.Path("err"));
+        const test::CliRun r = test::RunCli(
+            dir, "check --type tca --codes '" + c.codes + "' '" + dir.Path(c.input) + "'");
+        ASSERT_NE(r.status, -1);
+        EXPECT_EQ(r.status, c.status);
+        EXPECT_EQ(r.out, c.out);
+        const std::string& err = r.err;
         if (c.errStart.empty())
             EXPECT_EQ(err, "");
         else

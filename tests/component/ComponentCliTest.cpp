@@ -1,31 +1,18 @@
 #include <gtest/gtest.h>
-#include <sys/wait.h>
-
-#include <cstdlib>
 
 #include "support/TestSupport.h"
 
 namespace vantor {
 namespace {
 
-struct CliRun {
-    int status;
-    std::string err;
-};
-
-CliRun Cli(const test::TempDir& dir, const std::string& args) {
-    std::string err = dir.Path("stderr.txt");
-    std::string command =
-        "'" + std::string(VANTOR_CLI_PATH) + "' " + args + " >/dev/null 2>'" + err + "'";
-    int raw = std::system(command.c_str());
-    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, test::ReadBytes(err)};
-}
+using test::CliRun;
+using test::RunCli;
 
 TEST(ComponentCliTest, Convert) {
     test::TempDir dir;
     const std::string golden = test::DataFile("component/rollover.qx5");
     CliRun run =
-        Cli(dir, "convert --type component -o '" + dir.Path("o.qx5") + "' '" + golden + "'");
+        RunCli(dir, "convert --type component -o '" + dir.Path("o.qx5") + "' '" + golden + "'");
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.err, "");
     EXPECT_EQ(test::ReadBytes(dir.Path("o.qx5")), test::ReadBytes(golden));
@@ -60,7 +47,7 @@ TEST(ComponentCliTest, FailuresAreReported) {
          "which a record line cannot carry.\nNo file output.\n"},
     };
     for (const auto& c : cases) {
-        CliRun run = Cli(dir, c.args);
+        CliRun run = RunCli(dir, c.args);
         EXPECT_EQ(run.status, c.status) << c.args;
         EXPECT_EQ(run.err, c.err) << c.args;
     }

@@ -1,9 +1,7 @@
 #include "curves/CurveCommand.h"
 
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <sstream>
 
 #include "curves/FakeCurveTest.h"
@@ -87,14 +85,10 @@ TEST(CurveCommandTest, ProgramRefusesTypesWithoutCurveCheck) {
     test::TempDir dir;
     test::WriteBytes(dir.Path("T1.qx5"), "");
     test::WriteBytes(dir.Path("T1.001"), "1\r\n");
-    std::string command = std::string("'") + VANTOR_CLI_PATH + "' curves --type swg '" +
-                          dir.Path("T1.qx5") + "' >'" + dir.Path("out") + "' 2>'" +
-                          dir.Path("err") + "'";
-    int status = std::system(command.c_str());
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 2);
-    EXPECT_EQ(test::ReadBytes(dir.Path("out")), "");
-    EXPECT_EQ(test::ReadBytes(dir.Path("err")), "Error: The swg test has no curve check.\n");
+    const test::CliRun r = test::RunCli(dir, "curves --type swg '" + dir.Path("T1.qx5") + "'");
+    EXPECT_EQ(r.status, 2);
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, "Error: The swg test has no curve check.\n");
 }
 
 }  // namespace

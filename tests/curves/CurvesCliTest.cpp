@@ -1,10 +1,8 @@
 // vantor-cli curves on component and biomechanics tests: the program loads
 // the test through its own type and lists the curves lying beside it.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <array>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -57,9 +55,8 @@ std::string Line(const std::vector<std::string>& cells) {
 }
 
 const std::string kHeader =
-    Line({"curno", "nfp(qx5)", "nfp(curve)", "nlp(qx5)", "nlp(curve)", "total(qx5)",
-          "total(curve)", "del(qx5)", "del(curve)",
-          std::string(32, ' ') + "Note" + std::string(32, ' '),
+    Line({"curno", "nfp(qx5)", "nfp(curve)", "nlp(qx5)", "nlp(curve)", "total(qx5)", "total(curve)",
+          "del(qx5)", "del(curve)", std::string(32, ' ') + "Note" + std::string(32, ' '),
           std::string(26, ' ') + "Curve Data Error" + std::string(26, ' ')});
 const std::string kAgrees =
     "Curve data is in proper format and matches Instrumentation Info. Congratulations!\n";
@@ -76,8 +73,9 @@ std::string YValues(int count) {
 
 TEST(CurvesCliTest, ComponentAndBiomechanicsTestsListTheirCurves) {
     const std::string ayCurve = "-0.002\t1\r\n-0.001\t2\r\n0\t3\r\n0.001\t4\r\n0.002\t5\r\n";
-    const std::string badLine = "Curve error in T1.003, point 3: abc is not real number. View "
-                                "curve errors, correct and reload this test";
+    const std::string badLine =
+        "Curve error in T1.003, point 3: abc is not real number. View "
+        "curve errors, correct and reload this test";
     struct Case {
         const char* name;
         const char* type;
@@ -122,14 +120,12 @@ TEST(CurvesCliTest, ComponentAndBiomechanicsTestsListTheirCurves) {
         if (c.withBadCurve) test::WriteBytes(dir.Path("T1.003"), "7\r\n8\r\nabc\r\n");
         // Run from the test's folder with the bare file name, as a user at a
         // prompt would: the curves beside it are still found.
-        std::string command = "cd '" + dir.Dir().string() + "' && '" +
-                              std::string(VANTOR_CLI_PATH) + "' curves --type " + c.type +
-                              " T1.qx5 >out.txt 2>err.txt";
-        int raw = std::system(command.c_str());
-        ASSERT_TRUE(WIFEXITED(raw));
-        EXPECT_EQ(WEXITSTATUS(raw), c.status);
-        EXPECT_EQ(test::ReadBytes(dir.Path("out.txt")), c.out);
-        EXPECT_EQ(test::ReadBytes(dir.Path("err.txt")), "");
+        const test::CliRun r =
+            test::RunCli(dir, std::string("curves --type ") + c.type + " T1.qx5");
+        ASSERT_NE(r.status, -1);
+        EXPECT_EQ(r.status, c.status);
+        EXPECT_EQ(r.out, c.out);
+        EXPECT_EQ(r.err, "");
     }
 }
 

@@ -1,5 +1,7 @@
 #include "support/TestSupport.h"
 
+#include <sys/wait.h>
+
 #include <cstdlib>
 #include <ctime>
 #include <fstream>
@@ -56,5 +58,16 @@ std::string Crlf(const std::string& text) {
 std::string DataFile(const std::string& relative) {
     return std::string(VANTOR_TEST_DATA) + "/" + relative;
 }
+
+// Only the model tests know where the program was built.
+#ifdef VANTOR_CLI_PATH
+CliRun RunCli(const TempDir& dir, const std::string& args) {
+    const std::string command = "cd '" + dir.Dir().string() + "' && '" + VANTOR_CLI_PATH + "' " +
+                                args + " >cli.out 2>cli.err";
+    const int raw = std::system(command.c_str());
+    return {WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, ReadBytes(dir.Path("cli.out")),
+            ReadBytes(dir.Path("cli.err"))};
+}
+#endif
 
 }  // namespace vantor::test

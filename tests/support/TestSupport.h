@@ -27,6 +27,16 @@ void WriteBytes(const std::string& path, const std::string& bytes);
 std::string Crlf(const std::string& text);
 std::string DataFile(const std::string& relative);
 
+// One run of the vantor-cli program: its exit status (-1 when it did not exit
+// normally) and what it wrote to stdout and stderr.
+struct CliRun {
+    int status;
+    std::string out, err;
+};
+// Runs vantor-cli from the folder of `dir` with the arguments as the shell
+// reads them (the caller quotes paths that need it).
+CliRun RunCli(const TempDir& dir, const std::string& args);
+
 // Records every message box for the lifetime of the object.
 class MessageRecorder : public RecordingMessages {
   public:

@@ -1,6 +1,5 @@
 // vantor-cli with --type tca, run as a program.
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -22,12 +21,10 @@ class CTcaCliTest : public ::testing::Test {
     // Runs vantor-cli with the arguments (already quoted) and returns its exit
     // status; what it printed lands in `out` and `err`.
     int Run(const std::string& args) {
-        std::string command = std::string("'") + VANTOR_CLI_PATH + "' " + args + " 2>'" +
-                              dir.Path("stderr") + "' >'" + dir.Path("stdout") + "'";
-        int status = std::system(command.c_str());
-        out = ReadBytes(dir.Path("stdout"));
-        err = ReadBytes(dir.Path("stderr"));
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        test::CliRun r = test::RunCli(dir, args);
+        out = r.out;
+        err = r.err;
+        return r.status;
     }
     std::string Q(const std::string& path) { return "'" + path + "'"; }
 

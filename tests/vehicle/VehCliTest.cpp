@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
-#include <sys/wait.h>
 
-#include <cstdlib>
 #include <filesystem>
 
 #include "support/TestSupport.h"
@@ -16,11 +14,9 @@ class VehCliTest : public ::testing::Test {
   protected:
     // Runs vantor-cli with the arguments; returns its exit status and keeps stderr.
     int Run(const std::string& args) {
-        const std::string cmd =
-            std::string(VANTOR_CLI_PATH) + " " + args + " 2>" + dir.Path("stderr.txt");
-        int status = std::system(cmd.c_str());
-        err = ReadBytes(dir.Path("stderr.txt"));
-        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        test::CliRun r = test::RunCli(dir, args);
+        err = r.err;
+        return r.status;
     }
     std::string Write(const std::string& name, const std::string& text) {
         test::WriteBytes(dir.Path(name), text);
