@@ -112,10 +112,13 @@ std::string RealToText(double value) {
 int TextToInt(std::string_view text) {
     std::string s(text);
     errno = 0;
-    long v = std::strtol(s.c_str(), nullptr, 10);
-    if (v > INT_MAX) return INT_MAX;
-    if (v < INT_MIN) return INT_MIN;
-    return static_cast<int>(v);
+    return Saturate(std::strtol(s.c_str(), nullptr, 10));
+}
+
+int Saturate(long long value) {
+    if (value > INT_MAX) return INT_MAX;
+    if (value < INT_MIN) return INT_MIN;
+    return static_cast<int>(value);
 }
 
 double TextToReal(std::string_view text) {

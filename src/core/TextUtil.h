@@ -27,6 +27,8 @@ std::string FormatRounded(double x, int n);
 std::string IntToText(long long value);
 std::string RealToText(double value);
 int TextToInt(std::string_view text);
+// The int nearest to a wider count: values beyond the int range stop at its ends.
+int Saturate(long long value);
 double TextToReal(std::string_view text);
 
 std::vector<std::string> SplitText(std::string_view text, char separator);

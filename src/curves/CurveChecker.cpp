@@ -1,7 +1,6 @@
 #include "curves/CurveChecker.h"
 
 #include <algorithm>
-#include <climits>
 #include <filesystem>
 #include <system_error>
 
@@ -11,12 +10,6 @@
 namespace vantor {
 
 namespace {
-
-int Saturate(long long v) {
-    if (v > INT_MAX) return INT_MAX;
-    if (v < INT_MIN) return INT_MIN;
-    return static_cast<int>(v);
-}
 
 constexpr const char* kNoTimeStepHint =
     "Hint: the curve has no 'Time Step': it needs a point at time 0 followed by another point";

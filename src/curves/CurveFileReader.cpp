@@ -229,12 +229,6 @@ double TokenValue(std::string_view t) {
     return ec == std::errc() ? value : 0.0;
 }
 
-int Saturate(long long v) {
-    if (v > INT_MAX) return INT_MAX;
-    if (v < INT_MIN) return INT_MIN;
-    return static_cast<int>(v);
-}
-
 // Seconds to whole microseconds, truncated toward zero. A time written as
 // 0.000249 is 248.99999999999997 microseconds in binary; truncating that
 // would lose a microsecond the file never lost, so values that close to a
