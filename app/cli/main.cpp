@@ -126,6 +126,7 @@ int main(int argc, char** argv) {
     if (!codes) return 1;
     std::vector<FieldIssue> issues;
     test->Check(codes.get(), issues);
-    for (const auto& issue : issues) std::cout << FormatFieldIssue(issue) << "\n";
+    for (const auto& issue : issues)
+        std::cout << FormatFieldIssue(issue) << "\n";
     return ok && issues.empty() ? 0 : 1;
 }

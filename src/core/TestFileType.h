@@ -10,7 +10,7 @@
 namespace vantor {
 
 class TestFileType {
-public:
+  public:
     virtual ~TestFileType() = default;
 
     // Loads one input as the type's Load Test handles its extension (compared

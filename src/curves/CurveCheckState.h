@@ -50,7 +50,7 @@ struct CurveCheckState {
     std::string testPath;  // the QX5 file last loaded
     int enabled = 0;       // the launcher's flag, or 1 once the user asks for the check
     bool done = false;
-    int format = 0;        // columns of the last curve file read: 1 (Y) or 2 (A-Y)
+    int format = 0;  // columns of the last curve file read: 1 (Y) or 2 (A-Y)
     std::vector<CurveInfo> records;
     std::vector<int> indexByCurve;  // per INSTRUMENTATION record: index into records, or -1
 

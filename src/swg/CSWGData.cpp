@@ -70,7 +70,8 @@ constexpr std::pair<CSWGGR5::Column, CSWGData::InstrumentField> kGR5Fields[] = {
 // read is; cut in one pass, as sections may hold many thousands of records.
 std::vector<std::string> RecordFields(std::string_view line) {
     std::vector<std::string> fields = SplitText(line, '|');
-    for (std::string& field : fields) field = TrimWhite(field);
+    for (std::string& field : fields)
+        field = TrimWhite(field);
     return fields;
 }
 

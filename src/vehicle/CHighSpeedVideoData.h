@@ -12,7 +12,7 @@
 namespace vantor {
 
 class CHighSpeedVideoData {
-public:
+  public:
     enum CameraField : size_t { kCameraNumber, kScaleFactor, kViewDescription, kCommentary };
 
     CHighSpeedVideoData() = default;

@@ -26,29 +26,27 @@ TEST(HighSpeedVideoTest, WritesHs5AndHsrBytes) {
     AddCamera(d, "1", "1.5", "left\r\nside", "");
     AddCamera(d, "2", "", "top", "fast\ncam");
     ASSERT_TRUE(d.WriteHs5(dir.Path("a.hs5")));
-    EXPECT_EQ(test::ReadBytes(dir.Path("a.hs5")),
-              test::Crlf("# Source: High Speed Video Data\n"
-                         "# Date: <3/7/2009>\n"
-                         "----- HSVD -----\n"
-                         "1|T123|1.5|leftside|\n"
-                         "2|T123| |top|fastcam\n"
-                         "----- END -----\n"));
+    EXPECT_EQ(test::ReadBytes(dir.Path("a.hs5")), test::Crlf("# Source: High Speed Video Data\n"
+                                                             "# Date: <3/7/2009>\n"
+                                                             "----- HSVD -----\n"
+                                                             "1|T123|1.5|leftside|\n"
+                                                             "2|T123| |top|fastcam\n"
+                                                             "----- END -----\n"));
     ASSERT_TRUE(d.WriteHsr(dir.Path("a.hsr")));
-    EXPECT_EQ(test::ReadBytes(dir.Path("a.hsr")),
-              test::Crlf("# Source: High Speed Video Data\n"
-                         "# Date: <3/7/2009>\n"
-                         "----- HSVD -----\n"
-                         "----- CAMERA 1 -----\n"
-                         "Test Reference:\tT123\n"
-                         "Video Frame Scale Factor:\t1.5\n"
-                         "View Description:\tleftside\n"
-                         "Camera Commentary:\t\n"
-                         "----- CAMERA 2 -----\n"
-                         "Test Reference:\tT123\n"
-                         "Video Frame Scale Factor:\t\n"
-                         "View Description:\ttop\n"
-                         "Camera Commentary:\tfastcam\n"
-                         "----- END -----\n"));
+    EXPECT_EQ(test::ReadBytes(dir.Path("a.hsr")), test::Crlf("# Source: High Speed Video Data\n"
+                                                             "# Date: <3/7/2009>\n"
+                                                             "----- HSVD -----\n"
+                                                             "----- CAMERA 1 -----\n"
+                                                             "Test Reference:\tT123\n"
+                                                             "Video Frame Scale Factor:\t1.5\n"
+                                                             "View Description:\tleftside\n"
+                                                             "Camera Commentary:\t\n"
+                                                             "----- CAMERA 2 -----\n"
+                                                             "Test Reference:\tT123\n"
+                                                             "Video Frame Scale Factor:\t\n"
+                                                             "View Description:\ttop\n"
+                                                             "Camera Commentary:\tfastcam\n"
+                                                             "----- END -----\n"));
 }
 
 TEST(HighSpeedVideoTest, NoCamerasWritesNoFiles) {
@@ -96,8 +94,8 @@ TEST(HighSpeedVideoTest, MissingFileIsQuietUnlessAsked) {
     }
     test::MessageRecorder messages;
     EXPECT_FALSE(d.ReadHs5(dir.Path("none.hs5"), true));
-    EXPECT_EQ(messages.Texts(),
-              std::vector<std::string>{"Can't open file " + dir.Path("none.hs5") + ", error = 2\n"});
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Can't open file " + dir.Path("none.hs5") +
+                                                         ", error = 2\n"});
 }
 
 // A '|' in a value would shift the later fields of its ".hs5" line, so such
