@@ -141,6 +141,19 @@ std::vector<TextLine> TextLines::TolerantRecords(std::string_view marker) const 
     return records;
 }
 
+std::optional<std::vector<TextLine>> TextLines::SideFileRecords(std::string_view marker) const {
+    int m = FindMarker(marker);
+    if (m < 0) return std::nullopt;
+    std::vector<TextLine> records;
+    for (size_t i = static_cast<size_t>(m) + 1; i < lines_.size(); ++i) {
+        const std::string& line = lines_[i];
+        if (line.find("----- END -----") != std::string::npos) break;
+        if (line.find('|') == std::string::npos || StartsWith(line, "#")) continue;
+        records.push_back({line, static_cast<int>(i) + 1});
+    }
+    return records;
+}
+
 bool SaveTextFile(const std::string& path, std::string_view text) {
     std::string bytes;
     bytes.reserve(text.size() + text.size() / 16);

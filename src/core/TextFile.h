@@ -47,6 +47,11 @@ class TextLines {
     // pipe or starts with '#', or the end of the file. Empty when absent.
     std::vector<TextLine> TolerantRecords(std::string_view marker) const;
 
+    // Side-file shape (".hs5", ".ip5"): after the marker, every line with a
+    // pipe not starting with '#', until a line holding "----- END -----" or
+    // the end of the file. nullopt when the marker is missing.
+    std::optional<std::vector<TextLine>> SideFileRecords(std::string_view marker) const;
+
   private:
     std::optional<size_t> FirstRecordIndex(std::string_view marker) const;
     std::vector<std::string> lines_;

@@ -43,13 +43,11 @@ bool CHighSpeedVideoData::WriteHs5(const std::string& path) const {
 bool CHighSpeedVideoData::ReadHs5(const std::string& path, bool reportOpenFailure) {
     TextLines file;
     if (!file.Load(path, reportOpenFailure)) return false;
-    int marker = file.FindMarker(kHsvMarker);
-    if (marker < 0) return true;
+    auto records = file.SideFileRecords(kHsvMarker);
+    if (!records) return true;
     m_cameras.Clear();
-    for (size_t i = static_cast<size_t>(marker) + 1; i < file.Size(); ++i) {
-        const std::string& line = file[i];
-        if (line.find(kEndLine) != std::string::npos) break;
-        if (line.find('|') == std::string::npos || line.starts_with("#")) continue;
+    for (const TextLine& record : *records) {
+        const std::string& line = record.text;
         CheckPipeCount(5, CountPipes(line), 0, "HSVD", {4});
         int n = m_cameras.Add();
         m_cameras.At(n, kCameraNumber) = std::to_string(n);

@@ -59,13 +59,11 @@ bool CIntrusionData::WriteIp5(const std::string& path) const {
 bool CIntrusionData::ReadIp5(const std::string& path, bool reportOpenFailure) {
     TextLines file;
     if (!file.Load(path, reportOpenFailure)) return false;
-    int marker = file.FindMarker(kIntrusionMarker);
-    if (marker < 0) return true;
+    auto records = file.SideFileRecords(kIntrusionMarker);
+    if (!records) return true;
     m_points.Clear();
-    for (size_t i = static_cast<size_t>(marker) + 1; i < file.Size(); ++i) {
-        const std::string& line = file[i];
-        if (line.find(kEndLine) != std::string::npos) break;
-        if (line.find('|') == std::string::npos || line.starts_with("#")) continue;
+    for (const TextLine& record : *records) {
+        const std::string& line = record.text;
         CheckPipeCount(5, CountPipes(line), 0, "INTRUSION", {9});
         int n = m_points.Add();
         m_points.At(n, kRecordNumber) = std::to_string(n);
