@@ -13,7 +13,7 @@
 #include "core/FieldRule.h"
 #include "core/RecordTable.h"
 #include "curves/CurveCheckState.h"
-#include "vehicle/CHighSpeedVideoData.h"
+#include "video/CHighSpeedVideoData.h"
 
 namespace vantor {
 

@@ -354,4 +354,62 @@ bool CSWGData::ImportGR5(const std::string& path) {
     return highest != 0;
 }
 
+namespace {
+
+class SWGTestRecord : public MemberRecord {
+  public:
+    explicit SWGTestRecord(CSWGData& data) : MemberRecord(SWGTestRules(), Members(data)), data_(data) {}
+    std::string Get(int record, size_t field) const override {
+        if (field == CSWGData::kTotalCurves) return record == 1 ? IntToText(data_.m_curveCount) : "";
+        return MemberRecord::Get(record, field);
+    }
+
+  private:
+    static std::vector<std::string*> Members(CSWGData& data) {
+        std::vector<std::string*> members;
+        for (size_t f = 0; f < CSWGData::kTestFieldCount; ++f)
+            members.push_back(data.TestTextAt(f));
+        return members;
+    }
+    CSWGData& data_;
+};
+
+// Rule 0 is the curve number, the record's place; rule f + 1 is column f.
+class SWGInstrumentRecords : public TableRecords {
+  public:
+    explicit SWGInstrumentRecords(CSWGData& data)
+        : TableRecords(data.m_instruments, SWGInstrumentationRules(),
+                       Shifted(SWGInstrumentationRules(), 1)),
+          data_(data) {}
+    // The writers put out the curve count, which may pass the records held.
+    int Count() const override { return data_.m_curveCount; }
+    int Add() override {
+        const int record = TableRecords::Add();
+        SetCount(record);
+        return record;
+    }
+    void Delete(int record) override {
+        if (record < 1 || record > Count()) return;
+        TableRecords::Delete(record);
+        SetCount(Count() - 1);
+    }
+
+  private:
+    void SetCount(int count) {
+        data_.m_curveCount = count;
+        data_.m_totalCurves = count;
+    }
+    CSWGData& data_;
+};
+
+}  // namespace
+
+std::unique_ptr<RecordAccess> CSWGData::TestAccess() {
+    return std::make_unique<SWGTestRecord>(*this);
+}
+
+std::unique_ptr<RecordAccess> CSWGData::InstrumentAccess() {
+    return std::make_unique<SWGInstrumentRecords>(*this);
+}
+
 }  // namespace vantor

@@ -3,12 +3,13 @@
 // INSTRUMENTATION record per recorded channel, read from QX5, QX4 or QX3
 // group files and written as QX5 and as a report. The camera data of the test
 // is the base; its test reference number is the TEST record's own.
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "core/FieldRule.h"
 #include "core/RecordTable.h"
-#include "vehicle/CHighSpeedVideoData.h"
+#include "video/CHighSpeedVideoData.h"
 
 namespace vantor {
 
@@ -113,6 +114,13 @@ class CSWGData : public CHighSpeedVideoData {
     // curves, which is held as a number.
     std::string* TestTextAt(size_t field);
     const std::string* TestTextAt(size_t field) const;
+    // The TEST record and the curves by position, fields numbered as
+    // SWGTestRules() and SWGInstrumentationRules() number them. The TEST
+    // total reads as the curve count; adding or deleting a curve keeps the
+    // curve count and the total with the records.
+    std::unique_ptr<RecordAccess> TestAccess();
+    std::unique_ptr<RecordAccess> InstrumentAccess();
+
     // INSTRUMENTATION record r in file order, its curve number r first; all
     // empty for a record not held.
     std::vector<std::string> InstrumentRecord(int r) const;

@@ -16,7 +16,7 @@
 
 #include "core/RecordTable.h"
 #include "curves/CurveCheckState.h"
-#include "vehicle/CHighSpeedVideoData.h"
+#include "video/CHighSpeedVideoData.h"
 #include "vehicle/CIntrusionData.h"
 #include "vehicle/CVehGR1.h"
 #include "vehicle/CVehGR2.h"

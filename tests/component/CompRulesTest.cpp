@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "component/CompTestFileType.h"
+#include "component/CompTestFile.h"
 #include "support/TestSupport.h"
 
 namespace vantor {
@@ -95,7 +95,7 @@ class CompTypeTest : public ::testing::Test {
   protected:
     test::TempDir dir;
     test::MessageRecorder messages;
-    CompTestFileType type;
+    CompTestFile type;
 };
 
 TEST_F(CompTypeTest, CamerasTravelWithTheTest) {
@@ -115,7 +115,7 @@ TEST_F(CompTypeTest, CamerasTravelWithTheTest) {
     ASSERT_TRUE(type.SaveReport(dir.Path("a.qxr")));
     EXPECT_TRUE(std::filesystem::exists(dir.Path("a.hsr")));
 
-    CompTestFileType other;
+    CompTestFile other;
     other.Data().m_curveCheck.records.emplace_back();
     ASSERT_TRUE(other.Load(dir.Path("a.qx5")));
     EXPECT_EQ(other.Data().CameraCount(), 1);

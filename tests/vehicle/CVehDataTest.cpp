@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "support/TestSupport.h"
-#include "vehicle/CVehTestFile.h"
+#include "vehicle/VehTestFile.h"
 
 namespace vantor {
 namespace {
@@ -44,7 +44,7 @@ class VehFilesTest : public ::testing::Test {
 };
 
 TEST_F(VehFilesTest, FullTestRoundTripsEveryFieldAndFile) {
-    CVehTestFile file;
+    VehTestFile file;
     ASSERT_TRUE(file.Load(DataFile("vehicle/full.qx5")));
     EXPECT_TRUE(messages.All().empty());
     const CVehData& d = file.Data();
@@ -86,7 +86,7 @@ TEST_F(VehFilesTest, FullTestRoundTripsEveryFieldAndFile) {
         EXPECT_EQ(ReadBytes(dir.Path(std::string("out") + ext)),
                   ReadBytes(DataFile(std::string("vehicle/full") + ext)))
             << ext;
-    CVehTestFile back;
+    VehTestFile back;
     ASSERT_TRUE(back.Load(dir.Path("out.qx5")));
     for (VehSection s : kVehSections)
         for (int n = 0; n <= d.Table(s).Count(); ++n)
@@ -293,7 +293,7 @@ TEST_F(VehFilesTest, ThirdVehicleLineIsIgnoredWithAMessage) {
 TEST_F(VehFilesTest, VehicleNumberOutsideTheSlotsCountsAsTheSlot) {
     const std::string path = Write("n.qx5", "----- TEST -----\n" + kTestLine +
                                                 "\n----- VEHICLE -----\n" + Line("0", 80) + "\n");
-    CVehTestFile file;
+    VehTestFile file;
     ASSERT_TRUE(file.Load(path));
     EXPECT_EQ(file.Data().VehicleRecordCount, 1);
     ASSERT_TRUE(file.SaveReport(dir.Path("n.qxr")));
@@ -301,7 +301,7 @@ TEST_F(VehFilesTest, VehicleNumberOutsideTheSlotsCountsAsTheSlot) {
 }
 
 TEST_F(VehFilesTest, FailedLoadKeepsThePreviousTest) {
-    CVehTestFile file;
+    VehTestFile file;
     ASSERT_TRUE(file.Load(DataFile("vehicle/full.qx5")));
     struct Case {
         const char* name;
@@ -347,7 +347,7 @@ TEST_F(VehFilesTest, FailedLoadKeepsThePreviousTest) {
 }
 
 TEST_F(VehFilesTest, LoadClearsTheTestAndBringsItsSideFiles) {
-    CVehTestFile file;
+    VehTestFile file;
     ASSERT_TRUE(file.Load(DataFile("vehicle/full.qx5")));
     file.Data().m_curveCheck.records.emplace_back();
     const std::string path = Write("small.QX5", "----- TEST -----\n" + kTestLine + "\n");
@@ -376,11 +376,11 @@ TEST_F(VehFilesTest, SaveLeavesNoSideFileOfAnEarlierTest) {
     };
     for (const auto& c : cases) {
         // An earlier, fuller test was saved under the same name.
-        CVehTestFile earlier;
+        VehTestFile earlier;
         ASSERT_TRUE(earlier.Load(DataFile("vehicle/full.qx5")));
         ASSERT_TRUE(earlier.Save(dir.Path("same.qx5")));
 
-        CVehTestFile file;
+        VehTestFile file;
         file.Data().SetTest(kTestReferenceNumber, "NEW");
         if (c.cameras) file.Data().m_cameras.Add();
         if (c.intrusion) file.Data().m_intrusion.m_points.Add();
@@ -388,7 +388,7 @@ TEST_F(VehFilesTest, SaveLeavesNoSideFileOfAnEarlierTest) {
         EXPECT_EQ(std::filesystem::exists(dir.Path("same.hs5")), c.cameras) << c.name;
         EXPECT_EQ(std::filesystem::exists(dir.Path("same.ip5")), c.intrusion) << c.name;
 
-        CVehTestFile back;
+        VehTestFile back;
         ASSERT_TRUE(back.Load(dir.Path("same.qx5"))) << c.name;
         EXPECT_EQ(back.Data().CameraCount(), c.cameras ? 1 : 0) << c.name;
         EXPECT_EQ(back.Data().m_intrusion.Count(), c.intrusion ? 1 : 0) << c.name;

@@ -4,8 +4,8 @@
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
-#include "controls/ui/CNEdit.h"
-#include "core/ui/PageFields.h"
+#include "widgets/CNEdit.h"
+#include "editor/PageFields.h"
 #include "swg/CSWGData.h"
 #include "swg/SWGFieldRules.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 // "Instrumentation Information" of an SWG test: one INSTRUMENTATION record
 // (curve) at a time, with the list of curve numbers to move between them.
-#include "core/ui/CDataPage.h"
-#include "core/ui/RecordNavigator.h"
+#include "editor/CDataPage.h"
+#include "editor/RecordNavigator.h"
 
 namespace vantor {
 

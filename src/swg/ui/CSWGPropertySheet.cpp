@@ -1,11 +1,10 @@
 #include "swg/ui/CSWGPropertySheet.h"
 
 #include "core/TextUtil.h"
-#include "core/ui/CChooseDB.h"
-#include "core/ui/EditorRegistry.h"
+#include "editor/EditorRegistry.h"
 #include "swg/ui/CSWGInstPage.h"
 #include "swg/ui/CSWGTestPage.h"
-#include "vehicle/ui/CHsvdPage.h"
+#include "video/ui/CHsvdPage.h"
 
 namespace vantor {
 
@@ -14,8 +13,8 @@ namespace {
 constexpr char kSWGLetter = 'S';
 }  // namespace
 
-CSWGPropertySheet::CSWGPropertySheet(CChooseDB* launcher, QWidget* parent)
-    : CEditorSheet(launcher, EditorType::SWG, parent) {
+CSWGPropertySheet::CSWGPropertySheet(EditorHost* host, QWidget* parent)
+    : CEditorSheet(host, EditorType::SWG, parent) {
     testPage_ = new CSWGTestPage(&data_);
     instPage_ = new CSWGInstPage(&data_);
     hsvdPage_ = new CHsvdPage(&data_);
@@ -27,8 +26,8 @@ CSWGPropertySheet::CSWGPropertySheet(CChooseDB* launcher, QWidget* parent)
 }
 
 void CSWGPropertySheet::Register() {
-    RegisterEditorFactory(EditorType::SWG, [](CChooseDB* launcher, int) -> QWidget* {
-        return new CSWGPropertySheet(launcher);
+    RegisterEditorFactory(EditorType::SWG, [](EditorHost* host, int) -> QWidget* {
+        return new CSWGPropertySheet(host);
     });
 }
 

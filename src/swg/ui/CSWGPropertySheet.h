@@ -1,7 +1,7 @@
 #pragma once
 // The SWG editor: the general test information, the instrumentation (one
 // curve at a time) and the high-speed video cameras of one SWG test.
-#include "core/ui/CEditorSheet.h"
+#include "editor/CEditorSheet.h"
 #include "swg/CSWGData.h"
 
 namespace vantor {
@@ -13,7 +13,7 @@ class CSWGPropertySheet : public CEditorSheet {
     Q_OBJECT
 
   public:
-    explicit CSWGPropertySheet(CChooseDB* launcher, QWidget* parent = nullptr);
+    explicit CSWGPropertySheet(EditorHost* host, QWidget* parent = nullptr);
 
     // Makes the launcher's SWG button open this editor.
     static void Register();

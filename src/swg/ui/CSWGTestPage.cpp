@@ -3,9 +3,9 @@
 #include <QGridLayout>
 #include <QVBoxLayout>
 
-#include "controls/ui/CNEdit.h"
+#include "widgets/CNEdit.h"
 #include "core/TextUtil.h"
-#include "core/ui/PageFields.h"
+#include "editor/PageFields.h"
 #include "swg/CSWGData.h"
 #include "swg/SWGFieldRules.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 // "General Test Information" of an SWG test: the TEST record.
-#include "core/ui/CDataPage.h"
+#include "editor/CDataPage.h"
 
 namespace vantor {
 

@@ -6,7 +6,7 @@
 #include <QtTest>
 
 #include "codes/ui/SearchReference.h"
-#include "controls/ui/CListCtrlEx.h"
+#include "widgets/CListCtrlEx.h"
 #include "support/ui/UiTestSupport.h"
 
 using namespace vantor;

@@ -14,15 +14,15 @@
 #include <memory>
 
 #include "codes/ui/CSearch.h"
-#include "controls/ui/CListCtrlEx.h"
-#include "controls/ui/CNEdit.h"
-#include "core/ui/CChooseDB.h"
-#include "core/ui/FileDialogs.h"
-#include "core/ui/PageFields.h"
+#include "widgets/CListCtrlEx.h"
+#include "widgets/CNEdit.h"
+#include "launcher/CChooseDB.h"
+#include "widgets/FileDialogs.h"
+#include "editor/PageFields.h"
 #include "support/ui/UiTestSupport.h"
 #include "swg/ui/CSWGInstPage.h"
 #include "swg/ui/CSWGTestPage.h"
-#include "vehicle/ui/CHsvdPage.h"
+#include "video/ui/CHsvdPage.h"
 
 using namespace vantor;
 using test::ReadBytes;
@@ -495,7 +495,7 @@ class CSWGPropertySheetTest : public QObject {
 
     void switchingTypeLeavesOneEditor() {
         QWidget* vehicle = nullptr;
-        launcher->SetEditorFactory(EditorType::Vehicle, [&vehicle](CChooseDB*, int) {
+        launcher->SetEditorFactory(EditorType::Vehicle, [&vehicle](EditorHost*, int) {
             vehicle = new QWidget;
             return vehicle;
         });

@@ -1,0 +1,120 @@
+#include "video/CHighSpeedVideoData.h"
+
+#include "core/Qx5Format.h"
+#include "core/TextFile.h"
+#include "core/TextUtil.h"
+#include "video/HsvdFieldRules.h"
+
+namespace vantor {
+
+namespace {
+constexpr std::string_view kHsvSource = "# Source: High Speed Video Data\n";
+constexpr std::string_view kHsvMarker = "----- HSVD -----";
+
+std::string OneLine(std::string text) {
+    RemoveLineBreaks(text);
+    return text;
+}
+
+std::string Hs5Head() {
+    std::string out(kHsvSource);
+    out += DateLine() + "\n";
+    out += std::string(kHsvMarker) + "\n";
+    return out;
+}
+}  // namespace
+
+bool CHighSpeedVideoData::WriteHs5(const std::string& path) const {
+    if (!HasCameraRecords()) return false;
+    std::string out = Hs5Head();
+    for (int n = 1; n <= CameraCount(); ++n) {
+        RecordLine line;
+        line.Field(m_cameras.At(n, kCameraNumber))
+            .Field(m_testReferenceNumber)
+            .Field(m_cameras.At(n, kScaleFactor))
+            .Field(OneLine(m_cameras.At(n, kViewDescription)));
+        out += line.Last(OneLine(m_cameras.At(n, kCommentary)));
+        out += '\n';
+    }
+    out += std::string(kEndLine) + "\n";
+    return SaveTextFile(path, out);
+}
+
+bool CHighSpeedVideoData::ReadHs5(const std::string& path, bool reportOpenFailure) {
+    TextLines file;
+    if (!file.Load(path, reportOpenFailure)) return false;
+    auto records = file.SideFileRecords(kHsvMarker);
+    if (!records) return true;
+    m_cameras.Clear();
+    for (const TextLine& record : *records) {
+        const std::string& line = record.text;
+        CheckPipeCount(5, CountPipes(line), 0, "HSVD", {4});
+        int n = m_cameras.Add();
+        m_cameras.At(n, kCameraNumber) = std::to_string(n);
+        m_testReferenceNumber = GetPipeField(line, 1, 2);
+        m_cameras.At(n, kScaleFactor) = GetPipeField(line, 2, 3);
+        m_cameras.At(n, kViewDescription) = GetPipeField(line, 3, 4);
+        m_cameras.At(n, kCommentary) = GetPipeField(line, 4, 5);
+    }
+    return true;
+}
+
+bool CHighSpeedVideoData::WriteHsr(const std::string& path) const {
+    if (!HasCameraRecords()) return false;
+    std::string out = Hs5Head();
+    for (int n = 1; n <= CameraCount(); ++n) {
+        out += "----- CAMERA " + m_cameras.At(n, kCameraNumber) + " -----\n";
+        out += "Test Reference:\t" + m_testReferenceNumber + "\n";
+        out += "Video Frame Scale Factor:\t" + m_cameras.At(n, kScaleFactor) + "\n";
+        out += "View Description:\t" + OneLine(m_cameras.At(n, kViewDescription)) + "\n";
+        out += "Camera Commentary:\t" + OneLine(m_cameras.At(n, kCommentary)) + "\n";
+    }
+    out += std::string(kEndLine) + "\n";
+    return SaveTextFile(path, out);
+}
+
+std::vector<std::string> CHighSpeedVideoData::CameraRecord(int n) const {
+    return {m_cameras.At(n, kCameraNumber), m_testReferenceNumber, m_cameras.At(n, kScaleFactor),
+            m_cameras.At(n, kViewDescription), m_cameras.At(n, kCommentary)};
+}
+
+void CHighSpeedVideoData::CheckCameras(CodeLookup* codes, std::vector<FieldIssue>& out) const {
+    const RecordRules& rules = CameraRules();
+    for (int n = 1; n <= CameraCount(); ++n) {
+        std::vector<std::string> values = CameraRecord(n);
+        CheckRecord(rules, n, values, codes, out);
+        // A '|' would split its field in two in the ".hs5" line.
+        for (size_t f = 0; f < values.size(); ++f)
+            if (values[f].find('|') != std::string::npos)
+                out.push_back({std::string(rules.section), n,
+                               std::string(rules.fields[f].reportLabel), values[f],
+                               "holds '|', which a record line cannot carry"});
+    }
+}
+
+bool CHighSpeedVideoData::CamerasValid() const {
+    std::vector<FieldIssue> issues;
+    CheckCameras(nullptr, issues);
+    return issues.empty();
+}
+
+namespace {
+// Camera rules in ".hs5" order: number, test reference, scale, view, commentary.
+constexpr size_t kRuleTestReference = 1;
+}  // namespace
+
+std::unique_ptr<RecordAccess> CHighSpeedVideoData::CameraAccess() {
+    constexpr int kNotKept = TableRecords::kNotKept;
+    return std::make_unique<TableRecords>(
+        m_cameras, CameraRules(),
+        std::vector<int>{kCameraNumber, kNotKept, kScaleFactor, kViewDescription, kCommentary},
+        kCameraNumber);
+}
+
+std::unique_ptr<RecordAccess> CHighSpeedVideoData::VideoTestAccess() {
+    std::vector<std::string*> members(CameraRules().fields.size(), nullptr);
+    members[kRuleTestReference] = &m_testReferenceNumber;
+    return std::make_unique<MemberRecord>(CameraRules(), std::move(members));
+}
+
+}  // namespace vantor

@@ -1,0 +1,56 @@
+#pragma once
+// High-speed digital video data of a test: one record per camera, kept in the
+// ".hs5" side file with its ".hsr" report. The vehicle, component,
+// biomechanics and SWG test data derive from it; its test reference number is
+// the TEST record's own.
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/FieldRule.h"
+#include "core/RecordAccess.h"
+#include "core/RecordTable.h"
+
+namespace vantor {
+
+class CHighSpeedVideoData {
+  public:
+    enum CameraField : size_t { kCameraNumber, kScaleFactor, kViewDescription, kCommentary };
+
+    CHighSpeedVideoData() = default;
+    virtual ~CHighSpeedVideoData() = default;
+
+    std::string m_testReferenceNumber;
+    RecordTable m_cameras{4};
+
+    int CameraCount() const { return m_cameras.Count(); }
+    bool HasCameraRecords() const { return m_cameras.Count() > 0; }
+    // No cameras; the test reference number belongs to the TEST record and is
+    // cleared with it.
+    void ResetCameras() { m_cameras.Clear(); }
+
+    // The cameras by position, fields numbered as the camera rules number
+    // them; the test reference number is not kept per camera.
+    std::unique_ptr<RecordAccess> CameraAccess();
+    // The test reference number as the one record of the camera rules.
+    std::unique_ptr<RecordAccess> VideoTestAccess();
+
+    // The ".hs5" file; not written (false) without a camera record.
+    bool WriteHs5(const std::string& path) const;
+    // Reads the cameras of an ".hs5" file, numbering them from 1. An open
+    // failure is reported only when asked to.
+    bool ReadHs5(const std::string& path, bool reportOpenFailure);
+    // The ".hsr" report; not written (false) without a camera record.
+    bool WriteHsr(const std::string& path) const;
+
+    // Camera n as its ".hs5" line holds it: number, test reference number,
+    // scale factor, view description, commentary.
+    std::vector<std::string> CameraRecord(int n) const;
+    // Checks every camera with the camera field rules (section "HSVD"), and
+    // that no value holds a '|', which its ".hs5" line cannot carry.
+    void CheckCameras(CodeLookup* codes, std::vector<FieldIssue>& out) const;
+    // What the high-speed video page demands before a side file is written.
+    bool CamerasValid() const;
+};
+
+}  // namespace vantor
