@@ -9,8 +9,6 @@ namespace vantor {
 
 namespace {
 
-constexpr std::string_view kIllegalCameras = "Illegal data found. No file output.";
-
 std::string CurveLabel(size_t column) {
     return std::string(kBioInstrumentationRules.fields[column + 1].reportLabel);
 }
@@ -58,13 +56,9 @@ bool BioTestFile::Save(const std::string& path) {
         ShowPlain(CBioData::kNoOccupantSave);
         return false;
     }
-    if (!data_.WriteQx5(path)) return false;
-    if (!data_.HasCameraRecords()) return true;
-    if (!data_.CamerasValid()) {
-        ShowPlain(kIllegalCameras);
-        return false;
-    }
-    return data_.WriteHs5(SideFileName(path, ".hs5"));
+    const std::string target = WithExtension(path, "qx5");
+    if (!data_.WriteQx5(target)) return false;
+    return data_.SaveSideFile(target, false, kIllegalDataMessage);
 }
 
 bool BioTestFile::SaveReport(const std::string& path) {
@@ -72,13 +66,9 @@ bool BioTestFile::SaveReport(const std::string& path) {
         ShowPlain(CBioData::kNoOccupantReport);
         return false;
     }
-    if (!data_.WriteReport(path)) return false;
-    if (!data_.HasCameraRecords()) return true;
-    if (!data_.CamerasValid()) {
-        ShowPlain(kIllegalCameras);
-        return false;
-    }
-    return data_.WriteHsr(SideFileName(path, ".hsr"));
+    const std::string target = WithExtension(path, "qxr");
+    if (!data_.WriteReport(target)) return false;
+    return data_.SaveSideFile(target, true, kIllegalDataMessage);
 }
 
 void BioTestFile::Check(CodeLookup* codes, std::vector<FieldIssue>& out) {

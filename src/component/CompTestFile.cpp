@@ -35,23 +35,15 @@ bool CompTestFile::Save(const std::string& path) {
         ShowPlain(refusal, "Warning");
         return false;
     }
-    if (!m_data.WriteQx5(path)) return false;
-    return WriteCameraFile(path, false);
+    const std::string target = WithExtension(path, "qx5");
+    if (!m_data.WriteQx5(target)) return false;
+    return m_data.SaveSideFile(target, false, kIllegalDataMessage);
 }
 
 bool CompTestFile::SaveReport(const std::string& path) {
-    if (!m_data.WriteReport(path)) return false;
-    return WriteCameraFile(path, true);
-}
-
-bool CompTestFile::WriteCameraFile(const std::string& path, bool report) const {
-    if (!m_data.HasCameraRecords()) return true;
-    if (!m_data.CamerasValid()) {
-        ShowPlain("Illegal data found. No file output.");
-        return false;
-    }
-    return report ? m_data.WriteHsr(SideFileName(path, ".hsr"))
-                  : m_data.WriteHs5(SideFileName(path, ".hs5"));
+    const std::string target = WithExtension(path, "qxr");
+    if (!m_data.WriteReport(target)) return false;
+    return m_data.SaveSideFile(target, true, kIllegalDataMessage);
 }
 
 void CompTestFile::Check(CodeLookup* codes, std::vector<FieldIssue>& out) {

@@ -23,9 +23,6 @@ class CompTestFile : public TestFileType, public CurveCheckedTest {
     void ResetTest() override { m_data.Reset(); }
 
   private:
-    // The ".hs5" or ".hsr" file beside a written test file or report.
-    bool WriteCameraFile(const std::string& path, bool report) const;
-
     CCompData m_data;
 };
 

@@ -53,7 +53,8 @@ void TableRecords::FillDefaults(int record) {
             table_.At(record, static_cast<size_t>(column)) =
                 std::string(rules_.fields[f].defaultValue);
     }
-    if (numberColumn_ >= 0) table_.At(record, static_cast<size_t>(numberColumn_)) = IntToText(record);
+    if (numberColumn_ >= 0)
+        table_.At(record, static_cast<size_t>(numberColumn_)) = IntToText(record);
 }
 
 void TableRecords::Delete(int record) {

@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPrinter>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -44,8 +45,9 @@ EditorCommand DatabaseCommand(EditorType type) {
 
 }  // namespace
 
-CEditorSheet::CEditorSheet(EditorHost* host, EditorType type, TestFileType& file, QWidget* parent)
-    : QWidget(parent, Qt::Window), host_(host), type_(type), file_(file) {
+CEditorSheet::CEditorSheet(EditorHost* host, EditorType type, std::unique_ptr<TestFileType> file,
+                           QWidget* parent)
+    : QWidget(parent, Qt::Window), host_(host), type_(type), file_(std::move(file)) {
     setWindowTitle(Text(EditorTitle(type)));
     setWindowIcon(ProgramIcon());
     menuBar_ = new QMenuBar(this);
@@ -218,15 +220,15 @@ void CEditorSheet::RefreshCreatedPages() {
 }
 
 bool CEditorSheet::IsFirstClear() const {
-    return file_.IsFirstClear();
+    return file_->IsFirstClear();
 }
 
 bool CEditorSheet::WasCleared() const {
-    return file_.WasCleared();
+    return file_->WasCleared();
 }
 
 bool CEditorSheet::Clear() {
-    if (!file_.Clear()) return false;
+    if (!file_->Clear()) return false;
     for (CDataPage* page : pages_)
         page->ResetControls();
     return true;
@@ -235,11 +237,22 @@ bool CEditorSheet::Clear() {
 void CEditorSheet::OnLoadTest() {
     auto path = FileDialogs().OpenFile(this, "Open Test", LoadFilters());
     if (!path) return;
+    if (!OffersExtension(ToLower(ExtensionOf(*path)))) return;  // not a test file: nothing happens
     // An import adds to the entries: what the page in front holds counts.
     PushCurrentPage();
-    file_.Load(*path);
-    if (file_.LoadDeclined()) return;
+    file_->Load(*path);
+    if (file_->LoadDeclined()) return;
     ShowLoadedTest();
+}
+
+bool CEditorSheet::OffersExtension(const std::string& ext) const {
+    // The filters name the kinds the type loads: "QX5 Tests (*.qx5)" ...
+    static const QRegularExpression kPattern(R"(\(\*\.([^)*]+)\))");
+    for (const QString& filter : LoadFilters()) {
+        QRegularExpressionMatch match = kPattern.match(filter);
+        if (match.hasMatch() && match.captured(1).toLower().toStdString() == ext) return true;
+    }
+    return false;
 }
 
 void CEditorSheet::ShowLoadedTest() {
@@ -271,7 +284,7 @@ void CEditorSheet::OnSaveTest() {
     auto path = FileDialogs().SaveFile(this, "Export File", {"QX5 File (*.qx5)"});
     if (!path) return;
     BeforeWrite();
-    file_.Save(*path);
+    file_->Save(*path);
 }
 
 void CEditorSheet::OnSaveReport() {
@@ -279,7 +292,7 @@ void CEditorSheet::OnSaveReport() {
     auto path = FileDialogs().SaveFile(this, "Export Report", {"QX5 Report (*.qxr)"});
     if (!path) return;
     BeforeWrite();
-    file_.SaveReport(*path);
+    file_->SaveReport(*path);
 }
 
 void CEditorSheet::OnPrint() {

@@ -6,9 +6,11 @@
 // derives from it, adds its pages and fills in its data object's part.
 #include <QWidget>
 #include <map>
+#include <memory>
 #include <string>
 #include <vector>
 
+#include "core/TestFileType.h"
 #include "editor/EditorMenu.h"
 #include "editor/EditorRegistry.h"
 
@@ -20,7 +22,6 @@ class QTabWidget;
 namespace vantor {
 
 class CDataPage;
-class TestFileType;
 
 class CEditorSheet : public QWidget {
     Q_OBJECT
@@ -28,7 +29,8 @@ class CEditorSheet : public QWidget {
   public:
     // `file` is the type's file handling (the one vantor-cli uses): it owns
     // the data object the pages show, loads, saves and reports.
-    CEditorSheet(EditorHost* host, EditorType type, TestFileType& file, QWidget* parent = nullptr);
+    CEditorSheet(EditorHost* host, EditorType type, std::unique_ptr<TestFileType> file,
+                 QWidget* parent = nullptr);
     ~CEditorSheet() override;
 
     EditorType Type() const { return type_; }
@@ -65,7 +67,7 @@ class CEditorSheet : public QWidget {
     void OnSwitchTo(EditorType type);
     void OnHelpContents();
 
-    TestFileType& File() const { return file_; }
+    TestFileType& File() const { return *file_; }
 
   protected:
     void AddPage(CDataPage* page);
@@ -79,7 +81,8 @@ class CEditorSheet : public QWidget {
     // files alone).
     virtual void RunOther(EditorCommand) {}
 
-    // The "Open Test" filter list of the type.
+    // The "Open Test" filter list of the type; Load Test ignores a file of
+    // any other extension.
     virtual QStringList LoadFilters() const = 0;
     // After a load or an import: every page back to its first record, the
     // pages already shown refilled.
@@ -104,13 +107,14 @@ class CEditorSheet : public QWidget {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    bool OffersExtension(const std::string& ext) const;
     void BuildMenus();
     void Dispatch(EditorCommand command);
     void OnTabChanged(int index);
 
     EditorHost* host_;
     EditorType type_;
-    TestFileType& file_;
+    std::unique_ptr<TestFileType> file_;
     QMenuBar* menuBar_;
     QTabWidget* tabs_;
     std::vector<CDataPage*> pages_;

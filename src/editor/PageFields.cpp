@@ -10,8 +10,8 @@
 
 #include "codes/CodeValidator.h"
 #include "codes/ui/CSearch.h"
-#include "widgets/CNEdit.h"
 #include "core/TextUtil.h"
+#include "widgets/CNEdit.h"
 #include "widgets/QtMessages.h"
 
 namespace vantor {

@@ -10,10 +10,10 @@
 #include <QTimer>
 
 #include "codes/CodesDatabase.h"
-#include "launcher/CHelpDlg.h"
-#include "launcher/CVantorV5App.h"
 #include "core/Messages.h"
 #include "core/ProductVersion.h"
+#include "launcher/CHelpDlg.h"
+#include "launcher/CVantorV5App.h"
 #include "widgets/ProgramIcon.h"
 #include "widgets/QtMessages.h"
 

@@ -358,9 +358,11 @@ namespace {
 
 class SWGTestRecord : public MemberRecord {
   public:
-    explicit SWGTestRecord(CSWGData& data) : MemberRecord(SWGTestRules(), Members(data)), data_(data) {}
+    explicit SWGTestRecord(CSWGData& data)
+        : MemberRecord(SWGTestRules(), Members(data)), data_(data) {}
     std::string Get(int record, size_t field) const override {
-        if (field == CSWGData::kTotalCurves) return record == 1 ? IntToText(data_.m_curveCount) : "";
+        if (field == CSWGData::kTotalCurves)
+            return record == 1 ? IntToText(data_.m_curveCount) : "";
         return MemberRecord::Get(record, field);
     }
 

@@ -22,26 +22,16 @@ bool SWGTestFile::LoadFile(const std::string& path) {
     return false;
 }
 
-bool SWGTestFile::SaveSideFile(const std::string& testPath, bool report) {
-    if (!data_.HasCameraRecords()) return true;
-    if (!data_.CamerasValid()) {
-        ShowPlain("Illegal data found. No file output.");
-        return false;
-    }
-    return report ? data_.WriteHsr(SideFileName(testPath, ".hsr"))
-                  : data_.WriteHs5(SideFileName(testPath, ".hs5"));
-}
-
 bool SWGTestFile::Save(const std::string& path) {
     const std::string target = WithExtension(path, "qx5");
     if (!data_.WriteQx5(target)) return false;
-    return SaveSideFile(target, false);
+    return data_.SaveSideFile(target, false, kIllegalDataMessage);
 }
 
 bool SWGTestFile::SaveReport(const std::string& path) {
     const std::string target = WithExtension(path, "qxr");
     if (!data_.WriteReport(target)) return false;
-    return SaveSideFile(target, true);
+    return data_.SaveSideFile(target, true, kIllegalDataMessage);
 }
 
 void SWGTestFile::Check(CodeLookup* codes, std::vector<FieldIssue>& out) {

@@ -20,10 +20,6 @@ class SWGTestFile : public TestFileType {
     void ResetTest() override { data_.Reset(); }
 
   private:
-    // Writes a side file of the test file when there are cameras and they
-    // pass the camera rules.
-    bool SaveSideFile(const std::string& testPath, bool report);
-
     CSWGData data_;
 };
 

@@ -16,7 +16,6 @@
 
 #include "core/RecordTable.h"
 #include "curves/CurveCheckState.h"
-#include "video/CHighSpeedVideoData.h"
 #include "vehicle/CIntrusionData.h"
 #include "vehicle/CVehGR1.h"
 #include "vehicle/CVehGR2.h"
@@ -24,6 +23,7 @@
 #include "vehicle/CVehGR4.h"
 #include "vehicle/CVehGR5.h"
 #include "vehicle/VehFields.h"
+#include "video/CHighSpeedVideoData.h"
 
 namespace vantor {
 

@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "core/Messages.h"
+#include "core/TextFile.h"
 #include "core/TextUtil.h"
 #include "vehicle/VehTestRules.h"
 
@@ -13,22 +14,10 @@ namespace {
 
 // A side file left beside the target by an earlier test would be loaded with
 // this test next time; a test without such records must not leave one.
-bool RemoveStaleSideFile(const std::string& path) {
-    namespace fs = std::filesystem;
-    std::error_code ec;
-    const fs::file_status status = fs::symlink_status(path, ec);
-    if (!fs::exists(status) || fs::is_directory(status)) return true;
-    if (fs::remove(path, ec) || !ec) return true;
-    ShowPlain("Can't remove file " + path +
-                  " of an earlier test, error = " + std::to_string(ec.value()) + "\n",
-              "Error");
-    return false;
-}
-
 }  // namespace
 
 VehTestFile::Outcome VehTestFile::ReplaceWith(const std::string& path,
-                                                bool (CVehData::*read)(const std::string&)) {
+                                              bool (CVehData::*read)(const std::string&)) {
     // A file that cannot be read must not cost the user the test on screen.
     CVehData previous = m_data;
     if (!Clear()) return Outcome::Kept;
@@ -63,14 +52,8 @@ bool VehTestFile::Save(const std::string& path) {
     m_data.UpdateVehicleCount();
     if (!m_data.WriteQx5(qx5)) return false;
     bool ok = true;
-    if (!m_data.HasCameraRecords()) ok = RemoveStaleSideFile(SideFileName(qx5, ".hs5"));
-    if (!m_data.m_intrusion.HasRecords()) ok = RemoveStaleSideFile(SideFileName(qx5, ".ip5")) && ok;
-
-    if (!m_data.CamerasValid()) {
-        ShowPlain(kNoVideoFileMessage);
-        return false;
-    }
-    if (m_data.HasCameraRecords()) ok = m_data.WriteHs5(SideFileName(qx5, ".hs5")) && ok;
+    if (!m_data.m_intrusion.HasRecords()) ok = RemoveStaleSideFile(SideFileName(qx5, ".ip5"));
+    if (!m_data.SaveSideFile(qx5, false, kNoVideoFileMessage)) return false;
     std::vector<FieldIssue> intrusionIssues;
     CheckIntrusion(m_data.m_intrusion, m_data.VehicleCount, nullptr, intrusionIssues);
     if (!intrusionIssues.empty()) {
@@ -85,13 +68,7 @@ bool VehTestFile::Save(const std::string& path) {
 bool VehTestFile::SaveReport(const std::string& path) {
     const std::string qxr = WithExtension(path, "qxr");
     if (!m_data.WriteReport(qxr)) return false;
-    bool ok = true;
-    if (!m_data.CamerasValid()) {
-        ShowPlain(kNoVideoFileMessage);
-        ok = false;
-    } else if (m_data.HasCameraRecords()) {
-        ok = m_data.WriteHsr(SideFileName(qxr, ".hsr"));
-    }
+    const bool ok = m_data.SaveSideFile(qxr, true, kNoVideoFileMessage);
     return m_data.m_intrusion.WriteIpr(SideFileName(qxr, ".ipr")) && ok;
 }
 

@@ -1,5 +1,6 @@
 #include "video/CHighSpeedVideoData.h"
 
+#include "core/Messages.h"
 #include "core/Qx5Format.h"
 #include "core/TextFile.h"
 #include "core/TextUtil.h"
@@ -96,6 +97,17 @@ bool CHighSpeedVideoData::CamerasValid() const {
     std::vector<FieldIssue> issues;
     CheckCameras(nullptr, issues);
     return issues.empty();
+}
+
+bool CHighSpeedVideoData::SaveSideFile(const std::string& testPath, bool report,
+                                       std::string_view failed) const {
+    if (!HasCameraRecords()) return report || RemoveStaleSideFile(SideFileName(testPath, ".hs5"));
+    if (!CamerasValid()) {
+        ShowPlain(failed);
+        return false;
+    }
+    return report ? WriteHsr(SideFileName(testPath, ".hsr"))
+                  : WriteHs5(SideFileName(testPath, ".hs5"));
 }
 
 namespace {

@@ -5,6 +5,7 @@
 // the TEST record's own.
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/FieldRule.h"
@@ -12,6 +13,9 @@
 #include "core/RecordTable.h"
 
 namespace vantor {
+
+// Why a side file of cameras (or a side file at all) was not written.
+inline constexpr std::string_view kIllegalDataMessage = "Illegal data found. No file output.";
 
 class CHighSpeedVideoData {
   public:
@@ -42,6 +46,13 @@ class CHighSpeedVideoData {
     bool ReadHs5(const std::string& path, bool reportOpenFailure);
     // The ".hsr" report; not written (false) without a camera record.
     bool WriteHsr(const std::string& path) const;
+
+    // The side file of a written test file (".hs5") or report (".hsr"):
+    // written when there are cameras and they pass the camera rules, else
+    // `failed` is shown and nothing is written (false). A test without
+    // cameras removes an old ".hs5" of the target's name, which would bring
+    // deleted cameras back at the next load.
+    bool SaveSideFile(const std::string& testPath, bool report, std::string_view failed) const;
 
     // Camera n as its ".hs5" line holds it: number, test reference number,
     // scale factor, view description, commentary.

@@ -10,8 +10,8 @@
 #include <QVBoxLayout>
 
 #include "core/KorvaNumber.h"
-#include "widgets/CNEdit.h"
 #include "core/TextUtil.h"
+#include "widgets/CNEdit.h"
 
 namespace vantor {
 

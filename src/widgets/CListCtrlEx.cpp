@@ -5,8 +5,8 @@
 #include <ctime>
 #include <optional>
 
-#include "widgets/CHeaderCtrlEx.h"
 #include "core/TextUtil.h"
+#include "widgets/CHeaderCtrlEx.h"
 
 namespace vantor {
 

@@ -33,8 +33,9 @@ int FakeEditor::alive = 0;
 
 void UseFakeEditors(CChooseDB& launcher) {
     for (int i = 0; i < kEditorTypeCount; ++i)
-        launcher.SetEditorFactory(static_cast<EditorType>(i),
-                                  [](EditorHost* h, int curve) { return new FakeEditor(h, curve); });
+        launcher.SetEditorFactory(static_cast<EditorType>(i), [](EditorHost* h, int curve) {
+            return new FakeEditor(h, curve);
+        });
 }
 
 FakeEditor* EditorOf(const CChooseDB& launcher, EditorType type) {

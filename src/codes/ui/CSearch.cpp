@@ -11,9 +11,9 @@
 #include <numeric>
 
 #include "codes/CodeStatements.h"
-#include "widgets/CListCtrlEx.h"
 #include "core/Messages.h"
 #include "core/TextUtil.h"
+#include "widgets/CListCtrlEx.h"
 #include "widgets/QtMessages.h"
 
 namespace vantor {

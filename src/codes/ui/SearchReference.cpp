@@ -6,8 +6,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "widgets/CListCtrlEx.h"
 #include "core/TextUtil.h"
+#include "widgets/CListCtrlEx.h"
 #include "widgets/QtMessages.h"
 
 namespace vantor {

@@ -14,15 +14,15 @@
 #include <memory>
 
 #include "codes/ui/CSearch.h"
-#include "widgets/CListCtrlEx.h"
-#include "widgets/CNEdit.h"
-#include "launcher/CChooseDB.h"
-#include "widgets/FileDialogs.h"
 #include "editor/PageFields.h"
+#include "launcher/CChooseDB.h"
 #include "support/ui/UiTestSupport.h"
 #include "swg/ui/CSWGInstPage.h"
 #include "swg/ui/CSWGTestPage.h"
 #include "video/ui/CHsvdPage.h"
+#include "widgets/CListCtrlEx.h"
+#include "widgets/CNEdit.h"
+#include "widgets/FileDialogs.h"
 
 using namespace vantor;
 using test::ReadBytes;

@@ -13,14 +13,14 @@
 
 #include "codes/CodesDatabase.h"
 #include "codes/ui/CSearch.h"
-#include "widgets/CNEdit.h"
-#include "launcher/CChooseDB.h"
 #include "editor/CDataPage.h"
+#include "launcher/CChooseDB.h"
 #include "launcher/CHelpDlg.h"
-#include "widgets/FileDialogs.h"
 #include "support/ui/Screenshots.h"
 #include "support/ui/UiTestSupport.h"
 #include "swg/ui/CSWGPropertySheet.h"
+#include "widgets/CNEdit.h"
+#include "widgets/FileDialogs.h"
 
 using namespace vantor;
 

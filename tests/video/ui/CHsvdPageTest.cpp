@@ -5,9 +5,9 @@
 #include <QPushButton>
 #include <QtTest>
 
-#include "widgets/CNEdit.h"
 #include "support/ui/UiTestSupport.h"
 #include "video/CHighSpeedVideoData.h"
+#include "widgets/CNEdit.h"
 
 using namespace vantor;
 
