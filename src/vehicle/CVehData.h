@@ -10,7 +10,6 @@
 // high-speed video data's), the TEST curve total (the number of
 // INSTRUMENTATION records) and the numbers that are positions (the vehicle
 // slot, the curve number).
-#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -43,11 +42,6 @@ class CVehData : public CHighSpeedVideoData {
     CVehGR5 m_gr5;
 
     CIntrusionData m_intrusion;
-
-    // Screen flags: set until the General Test Info page has been shown, and
-    // set when the test configuration changed there since Vehicle Info warned.
-    std::uint8_t m_firstActivation = 1;
-    std::uint8_t m_configChanged = 0;
 
     // Vehicles the test configuration calls for (1 or 2): the QX5 writer
     // writes this many VEHICLE lines.
