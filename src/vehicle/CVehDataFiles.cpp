@@ -8,6 +8,7 @@
 
 #include "core/Messages.h"
 #include "core/Qx5Format.h"
+#include "core/RecordLineRule.h"
 #include "core/TextFile.h"
 #include "core/TextUtil.h"
 #include "vehicle/CVehData.h"
@@ -213,16 +214,43 @@ bool CVehData::ReadQx4(const std::string& path) {
     return true;
 }
 
-std::string CVehData::RecordText(VehSection section, int record) const {
+std::vector<std::string> CVehData::WrittenFields(VehSection section, int record) const {
     const size_t count = VehRules(section).fields.size();
     std::vector<std::string> fields;
     fields.reserve(count);
     for (size_t f = 0; f < count; ++f)
         fields.push_back(TrimWhite(Get(section, record, f)));
-    return JoinRecord(fields) + "\n";
+    return fields;
+}
+
+int CVehData::WrittenRecords(VehSection section) const {
+    switch (section) {
+        case VehSection::Test:
+            return HasTestData() ? 1 : 0;
+        case VehSection::Vehicle:
+            return HasVehicleData() ? std::clamp(VehicleCount, 1, kMaxVehicles) : 0;
+        case VehSection::Barrier:
+            return WritesBarrier() ? 1 : 0;
+        case VehSection::Occupant:
+            return OccupantCount();
+        case VehSection::Restraint:
+            return RestraintCount();
+        case VehSection::Instrumentation:
+        default:
+            return TotalNumberOfCurves();
+    }
+}
+
+void CVehData::CheckRecordLines(std::vector<FieldIssue>& out) const {
+    for (VehSection s : kVehSections)
+        for (int n = 1; n <= WrittenRecords(s); ++n)
+            CheckRecordLine(VehRules(s), n, WrittenFields(s, n), out);
 }
 
 bool CVehData::WriteQx5(const std::string& path) {
+    std::vector<FieldIssue> unwritable;
+    CheckRecordLines(unwritable);
+    if (RefuseRecordLines(unwritable)) return false;
     // What a save stores into the test, not only into the file; a save that
     // fails leaves the test as it was.
     const std::string typedDate = Test(kTestDate);
@@ -245,18 +273,13 @@ bool CVehData::WriteQx5(const std::string& path) {
     std::string out =
         Qx5Header(std::string(kVehicleSource) +
                   std::string(m_curveCheck.HasResults() ? kCurveCheckDone : kNoCurveCheck));
-    auto section = [&](VehSection s, bool present, int records) {
-        if (!present) return;
+    for (VehSection s : kVehSections) {
+        const int records = WrittenRecords(s);
+        if (records == 0) continue;
         out += MarkerLine(VehRules(s).section) + "\n";
         for (int n = 1; n <= records; ++n)
-            out += RecordText(s, n);
-    };
-    section(VehSection::Test, HasTestData(), 1);
-    section(VehSection::Vehicle, writesVehicles, vehicles);
-    section(VehSection::Barrier, WritesBarrier(), 1);
-    section(VehSection::Occupant, OccupantCount() > 0, OccupantCount());
-    section(VehSection::Restraint, RestraintCount() > 0, RestraintCount());
-    section(VehSection::Instrumentation, TotalNumberOfCurves() > 0, TotalNumberOfCurves());
+            out += JoinRecord(WrittenFields(s, n)) + "\n";
+    }
     out += std::string(kEndLine) + "\n";
     if (SaveTextFile(path, out)) return true;
     SetTest(kTestDate, typedDate);
