@@ -28,34 +28,27 @@ struct TableLayout {
     RecordTable CCompData::*table;
     int numberPos;      // written as the record number and kept in no column; -1: none
     int reportOmitPos;  // also left out of the report; -1: none
-    int qx5Pipes;
-    int qx4Pipes;
     int qx4MissingPos;  // a field QX4 records do not carry; -1: none
     bool clearWhenAbsent;
 
     size_t ColumnOf(int pos) const {
         return static_cast<size_t>(numberPos >= 0 && pos > numberPos ? pos - 1 : pos);
     }
-    // QX4 records lead with a field of their own.
+    int Qx5Pipes() const { return static_cast<int>(rules().size()) - 1; }
+    // QX4 records lead with a field of their own and may lack one.
+    int Qx4Pipes() const { return Qx5Pipes() + (qx4MissingPos >= 0 ? 0 : 1); }
     int Qx4Field(int pos) const {
         if (pos == qx4MissingPos) return -1;
         return qx4MissingPos >= 0 && pos > qx4MissingPos ? pos : pos + 1;
     }
 };
 
-const TableLayout kComponents{
-    "COMPONENT", CompComponentRules, &CCompData::m_components, -1, 0, 10, 11, -1, true};
+const TableLayout kComponents{"COMPONENT", CompComponentRules, &CCompData::m_components, -1, 0, -1,
+                              true};
 const TableLayout kConfigurations{
-    "CONFIGURATION", CompConfigurationRules, &CCompData::m_configurations, -1, 0, 12, 13, -1, true};
-const TableLayout kInstrumentation{"INSTRUMENTATION",
-                                   CompInstrumentationRules,
-                                   &CCompData::m_instrumentation,
-                                   3,
-                                   -1,
-                                   20,
-                                   20,
-                                   7,
-                                   false};
+    "CONFIGURATION", CompConfigurationRules, &CCompData::m_configurations, -1, 0, -1, true};
+const TableLayout kInstrumentation{
+    "INSTRUMENTATION", CompInstrumentationRules, &CCompData::m_instrumentation, 3, -1, 7, false};
 
 // TEST positions in the object; the total number of curves is an integer.
 std::string CCompData::*const kTestMembers[] = {
@@ -290,10 +283,15 @@ std::string VersionMessage(std::string_view version) {
 
 bool ReadTest(const TextLines& file, int version, CCompData& d) {
     Section s = FindSection(file, "TEST");
+    const int qx5Pipes = static_cast<int>(CompTestRules().size()) - 1;
+    // A QX4 TEST line leads with a field of its own; one of its two layouts
+    // also carries a field before the ambient temperature that no table has.
+    const int qx4Pipes = qx5Pipes + 1;
+    const int qx4LongPipes = qx4Pipes + 1;
     for (const TextLine& record : s.records) {
         const int pipes = CountPipes(record.text);
         if (version == 5) {
-            if (CheckPipeCount(5, pipes, record.number, "TEST", {10})) return false;
+            if (CheckPipeCount(5, pipes, record.number, "TEST", {qx5Pipes})) return false;
             std::string v = Field(record, 0);
             if (v.empty() || std::toupper(static_cast<unsigned char>(v[0])) != 'C') {
                 ShowPlain(VersionMessage(v), "Error");
@@ -305,10 +303,10 @@ bool ReadTest(const TextLines& file, int version, CCompData& d) {
         }
         // QX4 records carry an extra field before the ambient temperature in
         // one of their two layouts; a record of neither is left out.
-        if (CheckPipeCount(4, pipes, record.number, "TEST", {11, 12})) continue;
+        if (CheckPipeCount(4, pipes, record.number, "TEST", {qx4Pipes, qx4LongPipes})) continue;
         for (int pos = 0; pos <= 7; ++pos)
             SetTestField(d, pos, Field(record, pos + 1));
-        const int tail = pipes == 11 ? 9 : 10;
+        const int tail = pipes == qx4Pipes ? 9 : 10;
         for (int pos = 8; pos <= 10; ++pos)
             SetTestField(d, pos, Field(record, tail + pos - 8));
     }
@@ -321,9 +319,11 @@ void ReadVehicles(const TextLines& file, int version, CCompData& d) {
     for (const TextLine& record : s.records) {
         const int pipes = CountPipes(record.text);
         if (version == 5)
-            CheckPipeCount(5, pipes, record.number, "VEHICLE", {8, 15});
-        else
-            CheckPipeCount(4, pipes, record.number, "VEHICLE", {9});
+            CheckPipeCount(
+                5, pipes, record.number, "VEHICLE",
+                {kPlainVehicleFields - 1, static_cast<int>(CompVehicleRules().size()) - 1});
+        else  // one leading field more; QX4 has no rollover vehicles
+            CheckPipeCount(4, pipes, record.number, "VEHICLE", {kPlainVehicleFields});
         // The number read is the vehicle count; the fields always go to
         // slot 1. Numbers beyond the slots held are kept within them.
         d.m_vehicleCount =
@@ -363,7 +363,7 @@ void ReadTable(const TextLines& file, const TableLayout& t, int version, CCompDa
     // it never runs past the records actually stored.
     table.Clear();
     const int fields = static_cast<int>(t.rules().size());
-    const int pipes = version == 5 ? t.qx5Pipes : t.qx4Pipes;
+    const int pipes = version == 5 ? t.Qx5Pipes() : t.Qx4Pipes();
     for (const TextLine& record : s.records) {
         CheckPipeCount(version, CountPipes(record.text), record.number, t.section, {pipes});
         const int r = table.Add();

@@ -80,7 +80,9 @@ bool CIntrusionData::ReadIp5(const std::string& path, bool reportOpenFailure) {
     m_points.Clear();
     for (const TextLine& record : *records) {
         const std::string& line = record.text;
-        CheckPipeCount(5, CountPipes(line), 0, "INTRUSION", {9});
+        // Every field but the record number, then the test reference number.
+        CheckPipeCount(5, CountPipes(line), 0, "INTRUSION",
+                       {static_cast<int>(IntrusionRules().fields.size()) - 1});
         int n = m_points.Add();
         m_points.At(n, kRecordNumber) = std::to_string(n);
         for (size_t c = kVehicleNumber; c < kFieldCount; ++c)

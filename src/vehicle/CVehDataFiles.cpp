@@ -27,10 +27,12 @@ bool Blank(std::string_view text) {
     return TrimWhite(text).empty();
 }
 
+// VEHICLE lines of one field less than the table are read without a word:
+// files of earlier program versions were written so.
+constexpr int kVehicleShortLinePipes = kVehFieldCount - 2;
+
 struct SectionLayout {
-    int qx5Pipes;
-    int qx5OtherPipes;  // a second count accepted silently, or -1
-    int qx4Pipes;
+    int qx5OtherPipes;          // a second count accepted silently, or -1
     size_t notInQx4;            // the field a QX4 line lacks, or kNone
     std::string_view qx4Value;  // what that field becomes on a QX4 read
     bool numbersLines;          // whether pipe messages name the line
@@ -38,12 +40,13 @@ struct SectionLayout {
 };
 
 const SectionLayout& Layout(VehSection section) {
-    static const SectionLayout test{19, -1, 20, kNone, "", true, ""};
-    static const SectionLayout vehicle{80, 79, 80, kVehCurbWeight, "", true, "VEHICLE NUMBER "};
-    static const SectionLayout barrier{4, -1, 5, kNone, "", false, ""};
-    static const SectionLayout occupant{43, -1, 44, kNone, "", true, "Occupant Number "};
-    static const SectionLayout restraint{6, -1, 7, kNone, "", true, ""};
-    static const SectionLayout instruments{19, -1, 19, kInstXUnits, "SEC", true, "CURVE NUMBER "};
+    static const SectionLayout test{-1, kNone, "", true, ""};
+    static const SectionLayout vehicle{kVehicleShortLinePipes, kVehCurbWeight, "", true,
+                                       "VEHICLE NUMBER "};
+    static const SectionLayout barrier{-1, kNone, "", false, ""};
+    static const SectionLayout occupant{-1, kNone, "", true, "Occupant Number "};
+    static const SectionLayout restraint{-1, kNone, "", true, ""};
+    static const SectionLayout instruments{-1, kInstXUnits, "SEC", true, "CURVE NUMBER "};
     switch (section) {
         case VehSection::Test:
             return test;
@@ -159,7 +162,8 @@ bool CVehData::ReadSection(const TextLines& file, VehSection section, int versio
         }
         const int pipes = CountPipes(line.text);
         const int lineNumber = layout.numbersLines ? n : 0;
-        const int expected = version == 4 ? layout.qx4Pipes : layout.qx5Pipes;
+        // A QX4 line has its own leading field and may lack one of the table's.
+        const int expected = static_cast<int>(FileFields(section, version).size()) - 1;
         if (version == 5 && layout.qx5OtherPipes >= 0)
             CheckPipeCount(version, pipes, lineNumber, rules.section,
                            {expected, layout.qx5OtherPipes});

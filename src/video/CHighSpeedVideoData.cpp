@@ -62,7 +62,8 @@ bool CHighSpeedVideoData::ReadHs5(const std::string& path, bool reportOpenFailur
     m_cameras.Clear();
     for (const TextLine& record : *records) {
         const std::string& line = record.text;
-        CheckPipeCount(5, CountPipes(line), 0, "HSVD", {4});
+        CheckPipeCount(5, CountPipes(line), 0, "HSVD",
+                       {static_cast<int>(CameraRules().fields.size()) - 1});
         int n = m_cameras.Add();
         m_cameras.At(n, kCameraNumber) = std::to_string(n);
         m_testReferenceNumber = GetPipeField(line, 1, 2);
