@@ -3,6 +3,7 @@
 #include "biomech/BioFieldRules.h"
 #include "biomech/BioSensorChain.h"
 #include "core/Messages.h"
+#include "core/RecordLineRule.h"
 #include "core/TextUtil.h"
 
 namespace vantor {
@@ -80,11 +81,8 @@ void BioTestFile::Check(CodeLookup* codes, std::vector<FieldIssue>& out) {
         for (int n = 1; n <= data_.RecordCount(record); ++n) {
             std::vector<std::string> fields = data_.Fields(record, n);
             CheckRecord(rules, n, fields, codes, out);
-            for (size_t pos = 0; pos < fields.size(); ++pos)
-                if (fields[pos].find('|') != std::string::npos)
-                    out.push_back({std::string(rules.section), n,
-                                   std::string(rules.fields[pos].reportLabel), fields[pos],
-                                   "holds '|', which a record line cannot carry"});
+            if (data_.HasData(record))
+                CheckRecordLine(rules, n, data_.WrittenFields(record, n), out);
         }
     }
 

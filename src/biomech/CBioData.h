@@ -264,9 +264,14 @@ class CBioData : public CHighSpeedVideoData {
     bool ImportGRY(const std::string& path);
     bool ImportGRZ(const std::string& path);
 
-    // The QX5 text as WriteQx5 writes it (LF line ends), or empty with the
-    // reason in `problem` when a value cannot be carried by a record line.
-    std::string Qx5Text(std::string* problem = nullptr) const;
+    // The fields of one record as its QX5 line carries them.
+    std::vector<std::string> WrittenFields(BioRecord record, int number) const;
+    // Every value of the records WriteQx5 writes that a record line cannot
+    // carry; WriteQx5 refuses such a test.
+    void CheckRecordLines(std::vector<FieldIssue>& out) const;
+    // The QX5 text as WriteQx5 writes it (LF line ends), or empty, with the
+    // values in `unwritable`, when a value cannot be carried by a record line.
+    std::string Qx5Text(std::vector<FieldIssue>* unwritable = nullptr) const;
     std::string ReportText() const;
 
   private:

@@ -7,6 +7,7 @@
 #include "component/CCompGR5.h"
 #include "component/CCompGR9.h"
 #include "component/CompFieldRules.h"
+#include "core/RecordLineRule.h"
 #include "core/TextUtil.h"
 
 namespace vantor {
@@ -15,16 +16,18 @@ namespace {
 constexpr std::string_view kNoComponents = "This test has no configuration or component records.";
 constexpr double kKilogramsPerPound = 0.45359237;
 
-// The field rules, and the one thing no rule says: a value cannot hold the
-// field separator, since the record would fall apart when read back.
+// The field rules, and the one thing no rule says: the values as the record
+// line carries them (without line breaks, text fields trimmed) must not break
+// the line when it is read back.
 void CheckValues(const RecordRules& rules, int record, const std::vector<std::string>& values,
                  CodeLookup* codes, std::vector<FieldIssue>& out) {
     CheckRecord(rules, record, values, codes, out);
-    for (size_t i = 0; i < values.size() && i < rules.fields.size(); ++i)
-        if (values[i].find('|') != std::string::npos)
-            out.push_back({std::string(rules.section), record,
-                           std::string(rules.fields[i].reportLabel), values[i],
-                           "holds '|', which a record line cannot carry"});
+    std::vector<std::string> written = values;
+    for (size_t i = 0; i < written.size(); ++i) {
+        RemoveLineBreaks(written[i]);
+        if (i + 1 < rules.fields.size()) written[i] = TrimWhite(written[i]);
+    }
+    CheckRecordLine(rules, record, written, out);
 }
 }  // namespace
 

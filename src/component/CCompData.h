@@ -133,8 +133,8 @@ class CCompData : public CHighSpeedVideoData {
     bool HasInstrumentationRecords() const { return m_instrumentation.Count() > 0; }
 
     // Files. Open failures show "Can't open file %s, error = %u\n". A value
-    // holding '|' cannot be carried by a record line: WriteQx5 then names it
-    // and writes nothing.
+    // that a record line cannot carry ('|', marker text): WriteQx5 then names
+    // it and writes nothing.
     bool WriteQx5(const std::string& path) const;
     bool WriteReport(const std::string& path) const;
     // Fails when the TEST record has a wrong pipe count or is not a component
@@ -149,7 +149,7 @@ class CCompData : public CHighSpeedVideoData {
     // The text of a save refusal, or empty when the test may be saved.
     std::string SaveRefusal() const;
     // Every field of every record against the field rules; also names values
-    // holding '|'.
+    // that a record line cannot carry.
     void Check(CodeLookup* codes, std::vector<FieldIssue>& out) const;
 
     // Rollover rules of the component page. With the test type "ROV", the

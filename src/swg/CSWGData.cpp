@@ -5,6 +5,7 @@
 
 #include "core/Messages.h"
 #include "core/Qx5Format.h"
+#include "core/RecordLineRule.h"
 #include "core/TextFile.h"
 #include "core/TextUtil.h"
 #include "swg/CSWGGR1.h"
@@ -176,28 +177,15 @@ std::vector<std::string> CSWGData::InstrumentRecord(int r) const {
 }
 
 void CSWGData::CheckRecordLines(std::vector<FieldIssue>& out) const {
-    auto check = [&out](const RecordRules& rules, int record,
-                        const std::vector<std::string>& values) {
-        for (size_t f = 0; f < values.size(); ++f)
-            if (values[f].find('|') != std::string::npos)
-                out.push_back({std::string(rules.section), record,
-                               std::string(rules.fields[f].reportLabel), values[f],
-                               "holds '|', which a record line cannot carry"});
-    };
-    if (!IsTestEmpty()) check(SWGTestRules(), 1, TestRecord());
+    if (!IsTestEmpty()) CheckRecordLine(SWGTestRules(), 1, TestRecord(), out);
     for (int r = 1; r <= m_curveCount; ++r)
-        check(SWGInstrumentationRules(), r, InstrumentRecord(r));
+        CheckRecordLine(SWGInstrumentationRules(), r, InstrumentRecord(r), out);
 }
 
 bool CSWGData::WriteQx5(const std::string& path) {
-    // A '|' inside a value (a group file column, a typed text) would shift
-    // every later field of its record when the file is read back.
     std::vector<FieldIssue> unwritable;
     CheckRecordLines(unwritable);
-    if (!unwritable.empty()) {
-        ShowPlain(FormatFieldIssue(unwritable.front()) + ".\nNo file output.", "Error");
-        return false;
-    }
+    if (RefuseRecordLines(unwritable)) return false;
     std::string out = Qx5Header();
     if (!IsTestEmpty()) {
         if (m_version.empty()) m_version = SWGTestRules().fields[kVersion].defaultValue;

@@ -104,8 +104,8 @@ class CSWGData : public CHighSpeedVideoData {
     // Whether the last QX5 or QX4 read reported a faulty section.
     bool LastReadHadFaults() const { return lastReadFaults_; }
 
-    // Every field the QX5 file would carry whose value holds a '|': the
-    // record line would split it in two. WriteQx5 refuses such a test.
+    // Every field the QX5 file would carry whose value a record line cannot
+    // carry ('|', a line break, marker text). WriteQx5 refuses such a test.
     void CheckRecordLines(std::vector<FieldIssue>& out) const;
 
     // The TEST record's fields in file order, the total as a decimal.

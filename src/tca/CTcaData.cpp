@@ -6,6 +6,7 @@
 
 #include "core/Messages.h"
 #include "core/Qx5Format.h"
+#include "core/RecordLineRule.h"
 #include "core/TextUtil.h"
 #include "tca/TcaHeader.h"
 
@@ -16,8 +17,9 @@ namespace {
 constexpr std::string_view kVehicleOutOfRange =
     "Vehicle number out of range:\ncheck drop-list of the combo box, please.";
 
-// A file line cannot carry a line break or a pipe: a multi-line commentary
-// becomes one line, and a typed pipe a blank, so the record keeps its fields.
+// A file line cannot carry a line break: a multi-line commentary becomes one
+// line. Whatever else a line cannot carry ('|', marker text) is refused by
+// Write rather than changed behind the user's back.
 std::string FileField(std::string_view value) {
     std::string out;
     out.reserve(value.size());
@@ -27,7 +29,7 @@ std::string FileField(std::string_view value) {
         if (isBreak) {
             if (!inBreak) out += ' ';
         } else {
-            out += c == '|' ? ' ' : c;
+            out += c;
         }
         inBreak = isBreak;
     }
@@ -170,7 +172,21 @@ std::string CTcaData::FileText() const {
     return out;
 }
 
+void CTcaData::CheckRecordLines(std::vector<FieldIssue>& out) const {
+    for (const auto& layout : TcaSections()) {
+        if (!IsWritten(layout.id)) continue;
+        const int records = layout.single ? 1 : Section(layout.id).Count();
+        for (int n = 1; n <= records; ++n)
+            for (size_t f = 0; f < layout.written; ++f)
+                CheckRecordLineValue(layout.name, n, layout.fields[f].reportLabel,
+                                     WrittenValue(layout.id, n, f), out);
+    }
+}
+
 bool CTcaData::Write(const std::string& name) {
+    std::vector<FieldIssue> unwritable;
+    CheckRecordLines(unwritable);
+    if (RefuseRecordLines(unwritable)) return false;
     // Channels are numbered by position and the curves counted, as the
     // pages show them after a save.
     m_instrumentation.Renumber(kInstChannel);
@@ -325,6 +341,7 @@ void CTcaData::Check(CodeLookup* codes, std::vector<FieldIssue>& out) const {
                 issue(kInstVehicleNumber, "out of range: not a vehicle number of the VEHICLE list");
         }
     }
+    CheckRecordLines(out);
 }
 
 }  // namespace vantor

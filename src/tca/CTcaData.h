@@ -177,7 +177,11 @@ class CTcaData {
     std::string SectionText(TcaSectionId id) const;
     // The whole file with '\n' line ends and no line end after the END line.
     std::string FileText() const;
-    // Renumbers the channels, counts the curves, and writes the file.
+    // Every value the file would carry that a record line cannot ('|',
+    // marker text); line breaks become blanks as the file is written.
+    void CheckRecordLines(std::vector<FieldIssue>& out) const;
+    // Renumbers the channels, counts the curves, and writes the file; refuses
+    // (writing nothing, changing nothing) a value a record line cannot carry.
     bool Write(const std::string& name);
     // Reads a test file; errors are left in m_errors. A file that cannot be
     // opened, or holds no section of this test type, leaves the test unchanged.
@@ -194,7 +198,8 @@ class CTcaData {
     bool CheckInstrumentationVehicle(int record) const;
 
     // Whole-test validation with the field rules, the choices, the sub-type
-    // codes of the test configuration and the vehicle-number rule.
+    // codes of the test configuration, the vehicle-number rule and the
+    // values a record line cannot carry.
     void Check(CodeLookup* codes, std::vector<FieldIssue>& out) const;
 
   private:

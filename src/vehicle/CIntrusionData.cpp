@@ -1,8 +1,10 @@
 #include "vehicle/CIntrusionData.h"
 
 #include "core/Qx5Format.h"
+#include "core/RecordLineRule.h"
 #include "core/TextFile.h"
 #include "core/TextUtil.h"
+#include "vehicle/VehFieldRules.h"
 
 namespace vantor {
 
@@ -39,8 +41,22 @@ void CIntrusionData::Reset() {
     m_points.At(0, kVehicleNumber) = "1";
 }
 
+void CIntrusionData::CheckRecordLines(std::vector<FieldIssue>& out) const {
+    const RecordRules rules = IntrusionRules();
+    if (HasRecords())
+        CheckRecordLineValue(rules.section, 1, IntrusionReferenceRule().reportLabel,
+                             m_testReferenceNumber, out);
+    for (int n = 1; n <= Count(); ++n)
+        for (size_t c = kVehicleNumber; c < kFieldCount; ++c)
+            CheckRecordLineValue(rules.section, n, rules.fields[c].reportLabel, m_points.At(n, c),
+                                 out);
+}
+
 bool CIntrusionData::WriteIp5(const std::string& path) const {
     if (!HasRecords()) return false;
+    std::vector<FieldIssue> unwritable;
+    CheckRecordLines(unwritable);
+    if (RefuseRecordLines(unwritable)) return false;
     std::string out = IntrusionHead();
     for (int n = 1; n <= Count(); ++n) {
         const std::string& vehicle = m_points.At(n, kVehicleNumber);
@@ -64,7 +80,9 @@ bool CIntrusionData::ReadIp5(const std::string& path, bool reportOpenFailure) {
     m_points.Clear();
     for (const TextLine& record : *records) {
         const std::string& line = record.text;
-        CheckPipeCount(5, CountPipes(line), 0, "INTRUSION", {9});
+        // Every field but the record number, then the test reference number.
+        CheckPipeCount(5, CountPipes(line), 0, "INTRUSION",
+                       {static_cast<int>(IntrusionRules().fields.size()) - 1});
         int n = m_points.Add();
         m_points.At(n, kRecordNumber) = std::to_string(n);
         for (size_t c = kVehicleNumber; c < kFieldCount; ++c)

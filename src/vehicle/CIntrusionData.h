@@ -3,7 +3,9 @@
 // with its coordinates before and after the crash, kept in the ".ip5" side
 // file with its ".ipr" report. The records carry the test reference number.
 #include <string>
+#include <vector>
 
+#include "core/FieldRule.h"
 #include "core/RecordTable.h"
 
 namespace vantor {
@@ -34,7 +36,11 @@ class CIntrusionData {
     bool HasRecords() const { return m_points.Count() > 0; }
     void Reset();
 
-    // The ".ip5" file; not written (false) without a record.
+    // Every value that an ".ip5" line cannot carry ('|', a line break, marker
+    // text); the test reference number, on every line, counts as record 1's.
+    void CheckRecordLines(std::vector<FieldIssue>& out) const;
+    // The ".ip5" file; not written (false) without a record, nor when a value
+    // cannot be carried by its line.
     bool WriteIp5(const std::string& path) const;
     // Reads the records of an ".ip5" file, numbering them from 1; the last
     // line's test reference number wins. An open failure is reported only

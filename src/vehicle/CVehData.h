@@ -102,6 +102,9 @@ class CVehData : public CHighSpeedVideoData {
     bool ReadQx4(const std::string& path);
     // Imports one QX3 group file (1 to 5) into the current data.
     bool ImportQx3(const std::string& path, int group);
+    // Every value WriteQx5 would write that a record line cannot carry ('|',
+    // a line break, marker text); WriteQx5 refuses such a test.
+    void CheckRecordLines(std::vector<FieldIssue>& out) const;
     // Reads the intrusion file; an empty test reference number takes the
     // intrusion file's.
     bool ReadIntrusion(const std::string& path, bool reportOpenFailure);
@@ -109,7 +112,10 @@ class CVehData : public CHighSpeedVideoData {
   private:
     bool ReadSection(const TextLines& file, VehSection section, int version);
     void StoreLine(VehSection section, int record, const std::string& line, int version);
-    std::string RecordText(VehSection section, int record) const;
+    // A record's fields as its QX5 line carries them, and how many records
+    // of the section WriteQx5 writes (0: no section).
+    std::vector<std::string> WrittenFields(VehSection section, int record) const;
+    int WrittenRecords(VehSection section) const;
     int ReportRecordCount(VehSection section) const;
     const CVehGroupLayout& GroupLayout(int group) const;
 

@@ -2,6 +2,7 @@
 
 #include "core/Messages.h"
 #include "core/Qx5Format.h"
+#include "core/RecordLineRule.h"
 #include "core/TextFile.h"
 #include "core/TextUtil.h"
 #include "video/HsvdFieldRules.h"
@@ -17,6 +18,11 @@ std::string OneLine(std::string text) {
     return text;
 }
 
+// Camera rules in ".hs5" order: number, test reference, scale, view, commentary.
+constexpr size_t kRuleTestReference = 1;
+constexpr size_t kRuleViewDescription = 3;
+constexpr size_t kRuleCommentary = 4;
+
 std::string Hs5Head() {
     std::string out(kHsvSource);
     out += DateLine() + "\n";
@@ -25,18 +31,26 @@ std::string Hs5Head() {
 }
 }  // namespace
 
+std::vector<std::string> CHighSpeedVideoData::CameraLine(int n) const {
+    std::vector<std::string> values = CameraRecord(n);
+    values[kRuleViewDescription] = OneLine(values[kRuleViewDescription]);
+    values[kRuleCommentary] = OneLine(values[kRuleCommentary]);
+    return values;
+}
+
+void CHighSpeedVideoData::CheckCameraLines(std::vector<FieldIssue>& out) const {
+    for (int n = 1; n <= CameraCount(); ++n)
+        CheckRecordLine(CameraRules(), n, CameraLine(n), out);
+}
+
 bool CHighSpeedVideoData::WriteHs5(const std::string& path) const {
     if (!HasCameraRecords()) return false;
+    std::vector<FieldIssue> unwritable;
+    CheckCameraLines(unwritable);
+    if (RefuseRecordLines(unwritable)) return false;
     std::string out = Hs5Head();
-    for (int n = 1; n <= CameraCount(); ++n) {
-        RecordLine line;
-        line.Field(m_cameras.At(n, kCameraNumber))
-            .Field(m_testReferenceNumber)
-            .Field(m_cameras.At(n, kScaleFactor))
-            .Field(OneLine(m_cameras.At(n, kViewDescription)));
-        out += line.Last(OneLine(m_cameras.At(n, kCommentary)));
-        out += '\n';
-    }
+    for (int n = 1; n <= CameraCount(); ++n)
+        out += JoinRecord(CameraLine(n)) + "\n";
     out += std::string(kEndLine) + "\n";
     return SaveTextFile(path, out);
 }
@@ -49,7 +63,8 @@ bool CHighSpeedVideoData::ReadHs5(const std::string& path, bool reportOpenFailur
     m_cameras.Clear();
     for (const TextLine& record : *records) {
         const std::string& line = record.text;
-        CheckPipeCount(5, CountPipes(line), 0, "HSVD", {4});
+        CheckPipeCount(5, CountPipes(line), 0, "HSVD",
+                       {static_cast<int>(CameraRules().fields.size()) - 1});
         int n = m_cameras.Add();
         m_cameras.At(n, kCameraNumber) = std::to_string(n);
         m_testReferenceNumber = GetPipeField(line, 1, 2);
@@ -80,22 +95,15 @@ std::vector<std::string> CHighSpeedVideoData::CameraRecord(int n) const {
 }
 
 void CHighSpeedVideoData::CheckCameras(CodeLookup* codes, std::vector<FieldIssue>& out) const {
-    const RecordRules& rules = CameraRules();
-    for (int n = 1; n <= CameraCount(); ++n) {
-        std::vector<std::string> values = CameraRecord(n);
-        CheckRecord(rules, n, values, codes, out);
-        // A '|' would split its field in two in the ".hs5" line.
-        for (size_t f = 0; f < values.size(); ++f)
-            if (values[f].find('|') != std::string::npos)
-                out.push_back({std::string(rules.section), n,
-                               std::string(rules.fields[f].reportLabel), values[f],
-                               "holds '|', which a record line cannot carry"});
-    }
+    for (int n = 1; n <= CameraCount(); ++n)
+        CheckRecord(CameraRules(), n, CameraRecord(n), codes, out);
+    CheckCameraLines(out);
 }
 
 bool CHighSpeedVideoData::CamerasValid() const {
     std::vector<FieldIssue> issues;
-    CheckCameras(nullptr, issues);
+    for (int n = 1; n <= CameraCount(); ++n)
+        CheckRecord(CameraRules(), n, CameraRecord(n), nullptr, issues);
     return issues.empty();
 }
 

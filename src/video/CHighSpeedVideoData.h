@@ -57,10 +57,17 @@ class CHighSpeedVideoData {
     // Camera n as its ".hs5" line holds it: number, test reference number,
     // scale factor, view description, commentary.
     std::vector<std::string> CameraRecord(int n) const;
+    // Camera n as WriteHs5 writes it: line breaks taken out of the view
+    // description and the commentary.
+    std::vector<std::string> CameraLine(int n) const;
+    // Every camera value that its ".hs5" line cannot carry ('|', a line
+    // break, marker text); WriteHs5 refuses such cameras.
+    void CheckCameraLines(std::vector<FieldIssue>& out) const;
     // Checks every camera with the camera field rules (section "HSVD"), and
-    // that no value holds a '|', which its ".hs5" line cannot carry.
+    // that its ".hs5" line can carry every value.
     void CheckCameras(CodeLookup* codes, std::vector<FieldIssue>& out) const;
-    // What the high-speed video page demands before a side file is written.
+    // What the high-speed video page demands before a side file is written:
+    // the field rules (WriteHs5 itself refuses what a line cannot carry).
     bool CamerasValid() const;
 };
 

@@ -8,6 +8,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "core/RecordLineRule.h"
 #include "core/TextUtil.h"
 #include "widgets/QtMessages.h"
 
@@ -25,7 +26,7 @@ namespace {
 // A QX5 record has no escaping: a '|' would split the value into two fields
 // and a line break would end the record. Neither can be typed or pasted.
 bool IsRefused(QChar c) {
-    return c == '|' || c == '\n' || c == '\r';
+    return c.unicode() < 0x80 && BreaksRecordLine(static_cast<char>(c.unicode()));
 }
 
 class FieldInputValidator : public QValidator {
@@ -175,7 +176,7 @@ void CNEdit::SetHint(std::string_view hint) {
 void CNEdit::SetText(std::string_view raw) {
     std::string text(raw);
     for (char& c : text)
-        if (c == '|' || c == '\r' || c == '\n') c = ' ';
+        if (BreaksRecordLine(c)) c = ' ';
     text = TrimmedBlanks(numericDisplay_ ? FormatNumber(TrimmedBlanks(text)) : text);
 
     text_ = text;

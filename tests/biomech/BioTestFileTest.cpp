@@ -191,7 +191,8 @@ TEST(BioCheckTest, RulesBeyondTheFieldLimits) {
         lines.push_back(FormatFieldIssue(i));
     EXPECT_EQ(lines,
               (std::vector<std::string>{
-                  "TEST record 1: Title: \"a|b\": holds '|', which a record line cannot carry",
+                  "TEST record 1: Title: \"a|b\": cannot be written in a record line (it holds a "
+                  "'|')",
                   "BIO OCCUPANT record 1: Occupant Age: \"120\": out of range (0 - 99)",
                   "BIO OCCUPANT record 1: Bone Mineral Content: \"0\": must be greater "
                   "than 0",

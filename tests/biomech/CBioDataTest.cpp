@@ -135,18 +135,19 @@ TEST_F(BioFileTest, ValueHoldingAPipeIsRefusedInsteadOfBreakingTheRecord) {
     EXPECT_FALSE(std::filesystem::exists(path));
     ASSERT_EQ(messages.All().size(), 1u);
     EXPECT_EQ(messages.All()[0].text,
-              "The value \"lap|shoulder\" of \"Restraint Comments:\" in the RESTRAINT section, "
-              "record 1, holds a '|', which a record line cannot carry.\nNo file output.");
+              "The value \"lap|shoulder\" of \"Restraint Comments:\" in record 1 of the "
+              "RESTRAINT section cannot be written in a record line (it holds a '|').\n"
+              "No file output.");
 }
 
-TEST_F(BioFileTest, FirstValuesLookingLikeCommentsOrMarkersReadBack) {
+TEST_F(BioFileTest, FirstValuesLookingLikeCommentsReadBack) {
     struct Case {
         BioRecord record;
         int position;
         const char* value;
     } cases[] = {
         {BioRecord::DummyOccupant, CBioData::kDumLocation, "#1"},
-        {BioRecord::Anthropometry, 0, "----- 5"},
+        {BioRecord::Anthropometry, 0, "#5"},
         {BioRecord::ChestBandGauge, CBioData::kGaugeChestBand, "# 2"},
     };
     for (const auto& c : cases) {

@@ -191,20 +191,22 @@ TEST_F(CompFilesTest, ValueWritingRules) {
 TEST_F(CompFilesTest, ValuesHoldingThePipeAreRefused) {
     // A '|' inside a value splits its record: the file would not read back
     // (a TEST record of the wrong pipe count fails the whole read).
-    const std::string tail = " holds a '|', which a record line cannot carry.\nNo file output.";
+    const std::string tail =
+        " cannot be written in a record line (it holds a '|').\nNo file output.";
     struct Case {
         void (*set)(CCompData&);
         std::string message;  // empty: the file is written and reads back
     } cases[] = {
         {[](CCompData& d) { d.m_testTitle = "Seat|pull"; },
-         "The value \"Seat|pull\" of \"Test Title:\" in the TEST section" + tail},
+         "The value \"Seat|pull\" of \"Test Title:\" in record 1 of the TEST section" + tail},
         {[](CCompData& d) { d.m_components.At(1, D::kComponentComments) = "|"; },
-         "The value \"|\" of \"Component Comments:\" in the COMPONENT section, record 1," + tail},
+         "The value \"|\" of \"Component Comments:\" in record 1 of the COMPONENT section" + tail},
         {[](CCompData& d) {
              d.m_testType = "ROV";
              d.m_rollover.frontTireSize = "P235|70";
          },
-         "The value \"P235|70\" of \"FRONT TIRE  SIZE\" in the ROLLOVER section" + tail},
+         "The value \"P235|70\" of \"FRONT TIRE  SIZE\" in record 1 of the ROLLOVER section" +
+             tail},
         // A rollover test writes its own literal in place of the occupant type.
         {[](CCompData& d) {
              d.m_testType = "ROV";

@@ -66,8 +66,8 @@ TEST(CompRulesTest, CheckFindsInvalidFields) {
               "VEHICLE record 1: Engine: \"XX\": code not found in KORVADB_ENGINE for VEHDB");
     EXPECT_EQ(issues[3], "VEHICLE record 1: Engine Displacement: \"25\": out of range (0 - 19.9)");
     EXPECT_EQ(issues[4],
-              "ROLLOVER record 1: FRONT TIRE TYPE \"P|LT\": holds '|', which a record line cannot "
-              "carry");
+              "ROLLOVER record 1: FRONT TIRE TYPE \"P|LT\": cannot be written in a record line "
+              "(it holds a '|')");
 }
 
 TEST(CompRulesTest, RolloverComponentComesAndGoes) {

@@ -192,16 +192,17 @@ TEST(SWGDataTest, ValuesHoldingAPipeAreNotWritten) {
         std::string message;  // empty: written
     } cases[] = {
         {"test title", [](CSWGData& d) { d.m_title = "RACK|3"; },
-         "TEST record 1: Test Title: \"RACK|3\": holds '|', which a record line cannot carry.\n"
-         "No file output."},
+         "The value \"RACK|3\" of \"Test Title:\" in record 1 of the TEST section cannot be "
+         "written in a record line (it holds a '|').\nNo file output."},
         {"comments of a later record",
          [](CSWGData& d) {
              d.m_curveCount = 2;
              d.m_instruments.SetCount(2);
              d.m_instruments.At(2, CSWGData::kInstrumentComments) = "A|B|C";
          },
-         "INSTRUMENTATION record 2: Instrument Comments: \"A|B|C\": holds '|', which a record "
-         "line cannot carry.\nNo file output."},
+         "The value \"A|B|C\" of \"Instrument Comments:\" in record 2 of the "
+         "INSTRUMENTATION section cannot be written in a record line (it holds a '|').\nNo file "
+         "output."},
         {"date of a test without TEST section", [](CSWGData& d) { d.m_testDate = "1|2"; }, ""},
         {"record beyond the curve count",
          [](CSWGData& d) { d.m_instruments.At(1, CSWGData::kSignalSource) = "|"; }, ""},

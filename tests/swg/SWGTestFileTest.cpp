@@ -117,13 +117,13 @@ TEST(SWGTestFileTest, CheckReportsEveryInvalidField) {
                          "INSTRUMENTATION record 2: Number of First Point: \"1\": out of range "
                          "(-10000 - 0)",
                          "INSTRUMENTATION record 2: Time Increment: \"1.5\": not an integer",
-                         "TEST record 1: Test Comments: \"OK|NOT\": holds '|', which a record "
-                         "line cannot carry",
+                         "TEST record 1: Test Comments: \"OK|NOT\": cannot be written in a record "
+                         "line (it holds a '|')",
                          "HSVD record 1: Camera Number: \"100\": out of range (1 - 99)",
                          "HSVD record 1: Test Reference: \"REFERENCE-NUMBER-17\": length out of "
                          "range (0 - 16)",
-                         "HSVD record 1: View Description: \"LEFT|RIGHT\": holds '|', which a "
-                         "record line cannot carry",
+                         "HSVD record 1: View Description: \"LEFT|RIGHT\": cannot be written in a "
+                         "record line (it holds a '|')",
                      }));
     EXPECT_EQ(CurveCheckOf(t), nullptr);
 }

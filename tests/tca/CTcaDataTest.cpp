@@ -124,7 +124,6 @@ TEST_F(CTcaDataTest, WrittenFieldsAreTrimmedAndKeepTheirLine) {
         const char* written;
     } cases[] = {
         {"  two words  ", "two words"},
-        {"a|b", "a b"},
         {"first line\r\nsecond line\n", "first line second line"},
         {"tab\tkept", "tab\tkept"},
     };
@@ -248,7 +247,7 @@ TEST_F(CTcaDataTest, LongLinesAreReadWhole) {
     ASSERT_TRUE(data.Read(DataFile("tca/full.qx5")));
     const std::string commentary(5000, 'c');
     data.LowerBeam(CTcaData::kLbCommentary) = commentary;
-    data.m_instrumentation.At(2, CTcaData::kInstCommentary) = std::string(1100, 'i') + "|end";
+    data.m_instrumentation.At(2, CTcaData::kInstCommentary) = std::string(1100, 'i') + " end";
     Written(data);
     CTcaData back;
     ASSERT_TRUE(back.Read(dir.Path("out.qx5")));

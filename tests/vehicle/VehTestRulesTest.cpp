@@ -143,7 +143,7 @@ TEST(VehTestRulesTest, CheckRefusesValuesAFileLineCannotCarry) {
     int point = d.m_intrusion.m_points.Add();
     d.m_intrusion.m_points.At(point, CIntrusionData::kPointLocation) = "Toe|pan";
     d.m_intrusion.m_testReferenceNumber = "R|1";
-    const std::string reason = "\": holds '|', which a record line cannot carry";
+    const std::string reason = "\": cannot be written in a record line (it holds a '|')";
     EXPECT_EQ(Issues(d), (std::vector<std::string>{
                              "TEST record 1: Test Title: \"front|side" + reason,
                              "VEHICLE record 1: Vehicle Comments: \"a|b" + reason,
