@@ -118,11 +118,6 @@ bool CHighSpeedVideoData::SaveSideFile(const std::string& testPath, bool report,
                   : WriteHs5(SideFileName(testPath, ".hs5"));
 }
 
-namespace {
-// Camera rules in ".hs5" order: number, test reference, scale, view, commentary.
-constexpr size_t kRuleTestReference = 1;
-}  // namespace
-
 std::unique_ptr<RecordAccess> CHighSpeedVideoData::CameraAccess() {
     constexpr int kNotKept = TableRecords::kNotKept;
     return std::make_unique<TableRecords>(
