@@ -96,7 +96,7 @@ std::string CCompData::SaveRefusal() const {
 }
 
 void CCompData::Check(CodeLookup* codes, std::vector<FieldIssue>& out) const {
-    CheckValues({"TEST", CompTestRules()}, 1, TestValues(), codes, out);
+    CheckValues(CompTestRecordRules(), 1, TestValues(), codes, out);
 
     const size_t vehicleFields = IsRollover() ? kRolloverVehicleFields : kPlainVehicleFields;
     const RecordRules vehicleRules{"VEHICLE", CompVehicleRules().first(vehicleFields)};
@@ -126,12 +126,11 @@ void CCompData::Check(CodeLookup* codes, std::vector<FieldIssue>& out) const {
     for (int r = 1; r <= m_components.Count(); ++r)
         CheckValues({"COMPONENT", componentRules}, r, m_components.Record(r), codes, out);
     for (int r = 1; r <= m_configurations.Count(); ++r)
-        CheckValues({"CONFIGURATION", CompConfigurationRules()}, r, m_configurations.Record(r),
-                    codes, out);
+        CheckValues(CompConfigurationRecordRules(), r, m_configurations.Record(r), codes, out);
     for (int r = 1; r <= m_instrumentation.Count(); ++r) {
         std::vector<std::string> values = m_instrumentation.Record(r);
         values.insert(values.begin() + kSensorType, IntToText(r));
-        CheckValues({"INSTRUMENTATION", CompInstrumentationRules()}, r, values, codes, out);
+        CheckValues(CompInstrumentationRecordRules(), r, values, codes, out);
     }
 
     CheckCameras(codes, out);
