@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <iterator>
 
 #include "component/CCompGR1.h"
 #include "component/CCompGR5.h"
@@ -26,6 +27,16 @@ void CheckValues(const RecordRules& rules, int record, const std::vector<std::st
                            std::string(rules.fields[i].reportLabel), values[i],
                            "holds '|', which a record line cannot carry"});
 }
+
+// TEST positions in the object; the total number of curves is an integer.
+std::string CCompData::*const kTestMembers[] = {
+    &CCompData::m_versionNumber,       &CCompData::m_testTitle,
+    &CCompData::m_testObjectives,      &CCompData::m_testDate,
+    &CCompData::m_testPerformer,       &CCompData::m_contractNumber,
+    &CCompData::m_testReferenceNumber, &CCompData::m_testType,
+    &CCompData::m_ambientTemperature,  nullptr,
+    &CCompData::m_testComments,
+};
 }  // namespace
 
 CCompData::CCompData() {
@@ -77,6 +88,11 @@ bool CCompData::HasVehicleData() const {
     for (int i = 1; i <= std::min(m_vehicleCount, kVehicleSlots - 1); ++i)
         if (VehicleSlotHasData(i)) return true;
     return false;
+}
+
+std::string* CCompData::TestText(size_t pos) {
+    if (pos >= std::size(kTestMembers) || !kTestMembers[pos]) return nullptr;
+    return &(this->*kTestMembers[pos]);
 }
 
 std::vector<std::string> CCompData::TestValues() const {

@@ -88,6 +88,8 @@ class CCompData : public CHighSpeedVideoData {
     };
 
     static constexpr int kVehicleSlots = 3;
+    // The TEST field that holds the total number of curves.
+    static constexpr size_t kTestTotalCurves = 9;
     static constexpr std::string_view kRolloverType = "ROV";
 
     CCompData();
@@ -165,6 +167,9 @@ class CCompData : public CHighSpeedVideoData {
 
     // The TEST record's fields in file order, as text.
     std::vector<std::string> TestValues() const;
+    // The member holding TEST field `pos`; null for the total number of
+    // curves (a number) and beyond the record.
+    std::string* TestText(size_t pos);
 };
 
 }  // namespace vantor
