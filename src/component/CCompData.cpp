@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <iterator>
 
 #include "component/CCompGR1.h"
 #include "component/CCompGR5.h"
@@ -29,6 +30,16 @@ void CheckValues(const RecordRules& rules, int record, const std::vector<std::st
     }
     CheckRecordLine(rules, record, written, out);
 }
+
+// TEST positions in the object; the total number of curves is an integer.
+std::string CCompData::*const kTestMembers[] = {
+    &CCompData::m_versionNumber,       &CCompData::m_testTitle,
+    &CCompData::m_testObjectives,      &CCompData::m_testDate,
+    &CCompData::m_testPerformer,       &CCompData::m_contractNumber,
+    &CCompData::m_testReferenceNumber, &CCompData::m_testType,
+    &CCompData::m_ambientTemperature,  nullptr,
+    &CCompData::m_testComments,
+};
 }  // namespace
 
 CCompData::CCompData() {
@@ -82,6 +93,11 @@ bool CCompData::HasVehicleData() const {
     return false;
 }
 
+std::string* CCompData::TestText(size_t pos) {
+    if (pos >= std::size(kTestMembers) || !kTestMembers[pos]) return nullptr;
+    return &(this->*kTestMembers[pos]);
+}
+
 std::vector<std::string> CCompData::TestValues() const {
     return {m_versionNumber,       m_testTitle,
             m_testObjectives,      m_testDate,
@@ -99,7 +115,7 @@ std::string CCompData::SaveRefusal() const {
 }
 
 void CCompData::Check(CodeLookup* codes, std::vector<FieldIssue>& out) const {
-    CheckValues({"TEST", CompTestRules()}, 1, TestValues(), codes, out);
+    CheckValues(CompTestRecordRules(), 1, TestValues(), codes, out);
 
     const size_t vehicleFields = IsRollover() ? kRolloverVehicleFields : kPlainVehicleFields;
     const RecordRules vehicleRules{"VEHICLE", CompVehicleRules().first(vehicleFields)};
@@ -129,12 +145,11 @@ void CCompData::Check(CodeLookup* codes, std::vector<FieldIssue>& out) const {
     for (int r = 1; r <= m_components.Count(); ++r)
         CheckValues({"COMPONENT", componentRules}, r, m_components.Record(r), codes, out);
     for (int r = 1; r <= m_configurations.Count(); ++r)
-        CheckValues({"CONFIGURATION", CompConfigurationRules()}, r, m_configurations.Record(r),
-                    codes, out);
+        CheckValues(CompConfigurationRecordRules(), r, m_configurations.Record(r), codes, out);
     for (int r = 1; r <= m_instrumentation.Count(); ++r) {
         std::vector<std::string> values = m_instrumentation.Record(r);
         values.insert(values.begin() + kSensorType, IntToText(r));
-        CheckValues({"INSTRUMENTATION", CompInstrumentationRules()}, r, values, codes, out);
+        CheckValues(CompInstrumentationRecordRules(), r, values, codes, out);
     }
 
     CheckCameras(codes, out);

@@ -3,11 +3,13 @@
 // vehicle block of a rollover test), the component, configuration and
 // instrumentation records, the cameras (the base), and the curve-check
 // results. It owns the test's QX5, QX4, report and QX3 file code.
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "component/RolloverVehicle.h"
 #include "core/FieldRule.h"
+#include "core/RecordAccess.h"
 #include "core/RecordTable.h"
 #include "curves/CurveCheckState.h"
 #include "video/CHighSpeedVideoData.h"
@@ -88,6 +90,8 @@ class CCompData : public CHighSpeedVideoData {
     };
 
     static constexpr int kVehicleSlots = 3;
+    // The TEST field that holds the total number of curves.
+    static constexpr size_t kTestTotalCurves = 9;
     static constexpr std::string_view kRolloverType = "ROV";
 
     CCompData();
@@ -165,6 +169,18 @@ class CCompData : public CHighSpeedVideoData {
 
     // The TEST record's fields in file order, as text.
     std::vector<std::string> TestValues() const;
+    // The member holding TEST field `pos`; null for the total number of
+    // curves (a number) and beyond the record.
+    std::string* TestText(size_t pos);
+
+    // The record kinds as the pages show them, fields addressed by their
+    // place in the kinds' field-rule tables. TEST and VEHICLE are single
+    // records; the others are numbered as the file numbers them.
+    std::unique_ptr<RecordAccess> TestAccess();
+    std::unique_ptr<RecordAccess> VehicleAccess();
+    std::unique_ptr<RecordAccess> ComponentAccess();
+    std::unique_ptr<RecordAccess> ConfigurationAccess();
+    std::unique_ptr<RecordAccess> InstrumentationAccess();
 };
 
 }  // namespace vantor

@@ -50,23 +50,14 @@ const TableLayout kConfigurations{
 const TableLayout kInstrumentation{
     "INSTRUMENTATION", CompInstrumentationRules, &CCompData::m_instrumentation, 3, -1, 7, false};
 
-// TEST positions in the object; the total number of curves is an integer.
-std::string CCompData::*const kTestMembers[] = {
-    &CCompData::m_versionNumber,       &CCompData::m_testTitle,
-    &CCompData::m_testObjectives,      &CCompData::m_testDate,
-    &CCompData::m_testPerformer,       &CCompData::m_contractNumber,
-    &CCompData::m_testReferenceNumber, &CCompData::m_testType,
-    &CCompData::m_ambientTemperature,  nullptr,
-    &CCompData::m_testComments,
-};
-constexpr int kTotalCurvesPos = 9;
+constexpr int kTotalCurvesPos = CCompData::kTestTotalCurves;
 constexpr int kTestDatePos = 3;
 
 void SetTestField(CCompData& d, int pos, std::string value) {
     if (pos == kTotalCurvesPos)
         d.m_totalCurves = TextToInt(value);
     else
-        d.*kTestMembers[pos] = std::move(value);
+        *d.TestText(static_cast<size_t>(pos)) = std::move(value);
 }
 
 std::string OneLine(std::string_view text) {
