@@ -86,7 +86,7 @@ void BioTestFile::Check(CodeLookup* codes, std::vector<FieldIssue>& out) {
         }
     }
 
-    const std::string& bmc = data_.m_bioOccupant[CBioData::kOccBoneMineralContent];
+    const std::string& bmc = data_.bioOccupant_[CBioData::kOccBoneMineralContent];
     if (IsRealNumber(bmc) && TextToReal(bmc) <= 0)
         out.push_back(
             {"BIO OCCUPANT", 1,
@@ -94,9 +94,9 @@ void BioTestFile::Check(CodeLookup* codes, std::vector<FieldIssue>& out) {
              bmc, "must be greater than 0"});
 
     if (codes) {
-        for (int n = 1; n <= data_.m_instrumentation.Count(); ++n)
+        for (int n = 1; n <= data_.instrumentation_.Count(); ++n)
             for (const SensorChainCheck& c : SensorChainChecks(data_, n)) {
-                const std::string& value = data_.m_instrumentation.At(n, c.column);
+                const std::string& value = data_.instrumentation_.At(n, c.column);
                 if (!codes->IsKnownByQuery(c.statement, TrimWhite(value)))
                     out.push_back({"INSTRUMENTATION", n, CurveLabel(c.column), value,
                                    "not listed by " + c.statement});
@@ -109,14 +109,14 @@ void BioTestFile::Check(CodeLookup* codes, std::vector<FieldIssue>& out) {
         ShowPlain(CBioData::kNoOccupantSave);
         out.push_back({"TEST", 1,
                        std::string(kBioTestRules.fields[CBioData::kOccupantType].reportLabel),
-                       data_.m_occupantType,
+                       data_.occupantType_,
                        "no occupant record would be saved: neither the dummy nor the "
                        "biological occupant record holds data for this occupant type"});
     }
 }
 
 CurveCheckedTest::CurvePoints BioTestFile::InstrumentationPoints() const {
-    const RecordTable& t = data_.m_instrumentation;
+    const RecordTable& t = data_.instrumentation_;
     return {t.Column(CBioData::kInstFirstPoint), t.Column(CBioData::kInstLastPoint),
             t.Column(CBioData::kInstTimeIncrement)};
 }

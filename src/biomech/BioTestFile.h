@@ -17,7 +17,7 @@ class BioTestFile : public TestFileType, public CurveCheckedTest {
     bool SaveReport(const std::string& path) override;
     void Check(CodeLookup* codes, std::vector<FieldIssue>& out) override;
 
-    CurveCheckState* CurveState() override { return &data_.m_curveCheck; }
+    CurveCheckState* CurveState() override { return &data_.curveCheck_; }
     CurvePoints InstrumentationPoints() const override;
 
   protected:

@@ -231,16 +231,16 @@ void ReadQx4Occupant(CBioData& data, const TextLines& file, const Layout& layout
         auto fields = TakeFields(data, layout, 4, 1, line.text);
         for (size_t pos = 0; pos < fields.size(); ++pos)
             data.SetField(layout.record, 1, static_cast<int>(pos), std::move(fields[pos]));
-        data.m_occupantType =
+        data.occupantType_ =
             GetPipeField(line.text, kQx4OccupantTypeField, kQx4OccupantTypeField + 1);
         if (layout.record != BioRecord::BioOccupant) continue;
-        data.m_rib.SetCount(4);
+        data.rib_.SetCount(4);
         for (int rib = 1; rib <= 4; ++rib) {
             for (size_t c = 0; c < CBioData::kRibColumns; ++c) {
                 int source = kQx4OccupantRibs +
                              (rib - 1) * static_cast<int>(CBioData::kRibColumns) +
                              static_cast<int>(c);
-                data.m_rib.At(rib, c) = GetPipeField(line.text, source, source + 1);
+                data.rib_.At(rib, c) = GetPipeField(line.text, source, source + 1);
             }
         }
     }
@@ -251,8 +251,8 @@ void ReadQx4Occupant(CBioData& data, const TextLines& file, const Layout& layout
 bool CBioData::ReadQx5(const std::string& path) {
     TextLines file;
     if (!file.Load(path)) return false;
-    m_curveCheck.testPath = path;
-    m_curveCheck.ClearResults();
+    curveCheck_.testPath = path;
+    curveCheck_.ClearResults();
     if (!ReadTest(*this, file, 5)) return false;
     ReadRepeated(*this, file, kRibLayout, 5);
     ReadRepeated(*this, file, kRestraintLayout, 5);

@@ -58,8 +58,8 @@ std::string CBioData::Qx5Text(std::vector<FieldIssue>* unwritable) const {
     }
     std::string source(kSourceLine);
     source += " in Biomechanics Test ";
-    source += m_curveCheck.HasResults() ? "- Curve error checking completed"
-                                        : "- No curve error checking";
+    source +=
+        curveCheck_.HasResults() ? "- Curve error checking completed" : "- No curve error checking";
     std::string out = Qx5Header(source);
     for (BioRecord record : kFileOrder) {
         if (!HasData(record)) continue;

@@ -33,12 +33,12 @@ void CheckValues(const RecordRules& rules, int record, const std::vector<std::st
 
 // TEST positions in the object; the total number of curves is an integer.
 std::string CCompData::*const kTestMembers[] = {
-    &CCompData::m_versionNumber,       &CCompData::m_testTitle,
-    &CCompData::m_testObjectives,      &CCompData::m_testDate,
-    &CCompData::m_testPerformer,       &CCompData::m_contractNumber,
-    &CCompData::m_testReferenceNumber, &CCompData::m_testType,
-    &CCompData::m_ambientTemperature,  nullptr,
-    &CCompData::m_testComments,
+    &CCompData::versionNumber_,       &CCompData::testTitle_,
+    &CCompData::testObjectives_,      &CCompData::testDate_,
+    &CCompData::testPerformer_,       &CCompData::contractNumber_,
+    &CCompData::testReferenceNumber_, &CCompData::testType_,
+    &CCompData::ambientTemperature_,  nullptr,
+    &CCompData::testComments_,
 };
 }  // namespace
 
@@ -47,48 +47,48 @@ CCompData::CCompData() {
 }
 
 void CCompData::Reset() {
-    m_versionNumber = "C5";
-    m_testTitle.clear();
-    m_testObjectives.clear();
-    m_testDate.clear();
-    m_testPerformer.clear();
-    m_contractNumber.clear();
-    m_testReferenceNumber.clear();
-    m_testType.clear();
-    m_ambientTemperature.clear();
-    m_totalCurves = 0;
-    m_testComments.clear();
-    m_previousTestType = m_testType;
+    versionNumber_ = "C5";
+    testTitle_.clear();
+    testObjectives_.clear();
+    testDate_.clear();
+    testPerformer_.clear();
+    contractNumber_.clear();
+    testReferenceNumber_.clear();
+    testType_.clear();
+    ambientTemperature_.clear();
+    totalCurves_ = 0;
+    testComments_.clear();
+    previousTestType_ = testType_;
 
-    m_rollover = RolloverVehicle{};
+    rollover_ = RolloverVehicle{};
 
-    m_vehicleCount = 0;
-    for (RecordTable* table : {&m_vehicles, &m_components, &m_configurations, &m_instrumentation}) {
+    vehicleCount_ = 0;
+    for (RecordTable* table : {&vehicles_, &components_, &configurations_, &instrumentation_}) {
         table->Clear();
         for (size_t c = 0; c < table->Columns(); ++c)
             table->Column(c)[0].clear();
     }
-    m_vehicles.SetCount(kVehicleSlots - 1);
-    m_instrumentation.Column(kXUnits)[0] = "SEC";
+    vehicles_.SetCount(kVehicleSlots - 1);
+    instrumentation_.Column(kXUnits)[0] = "SEC";
 
     ResetCameras();
-    m_curveCheck.ClearResults();
+    curveCheck_.ClearResults();
 }
 
 bool CCompData::TestHasData() const {
-    return m_versionNumber != "C5" || m_totalCurves != 0 || !m_testTitle.empty() ||
-           !m_testObjectives.empty() || !m_testDate.empty() || !m_testPerformer.empty() ||
-           !m_contractNumber.empty() || !m_testReferenceNumber.empty() || !m_testType.empty() ||
-           !m_ambientTemperature.empty() || !m_testComments.empty();
+    return versionNumber_ != "C5" || totalCurves_ != 0 || !testTitle_.empty() ||
+           !testObjectives_.empty() || !testDate_.empty() || !testPerformer_.empty() ||
+           !contractNumber_.empty() || !testReferenceNumber_.empty() || !testType_.empty() ||
+           !ambientTemperature_.empty() || !testComments_.empty();
 }
 
 bool CCompData::VehicleSlotHasData(int slot) const {
-    return !m_vehicles.At(slot, kMake).empty() || !m_vehicles.At(slot, kModel).empty() ||
-           !m_vehicles.At(slot, kModelYear).empty();
+    return !vehicles_.At(slot, kMake).empty() || !vehicles_.At(slot, kModel).empty() ||
+           !vehicles_.At(slot, kModelYear).empty();
 }
 
 bool CCompData::HasVehicleData() const {
-    for (int i = 1; i <= std::min(m_vehicleCount, kVehicleSlots - 1); ++i)
+    for (int i = 1; i <= std::min(vehicleCount_, kVehicleSlots - 1); ++i)
         if (VehicleSlotHasData(i)) return true;
     return false;
 }
@@ -99,12 +99,12 @@ std::string* CCompData::TestText(size_t pos) {
 }
 
 std::vector<std::string> CCompData::TestValues() const {
-    return {m_versionNumber,       m_testTitle,
-            m_testObjectives,      m_testDate,
-            m_testPerformer,       m_contractNumber,
-            m_testReferenceNumber, m_testType,
-            m_ambientTemperature,  IntToText(m_totalCurves),
-            m_testComments};
+    return {versionNumber_,       testTitle_,
+            testObjectives_,      testDate_,
+            testPerformer_,       contractNumber_,
+            testReferenceNumber_, testType_,
+            ambientTemperature_,  IntToText(totalCurves_),
+            testComments_};
 }
 
 std::string CCompData::SaveRefusal() const {
@@ -119,14 +119,14 @@ void CCompData::Check(CodeLookup* codes, std::vector<FieldIssue>& out) const {
 
     const size_t vehicleFields = IsRollover() ? kRolloverVehicleFields : kPlainVehicleFields;
     const RecordRules vehicleRules{"VEHICLE", CompVehicleRules().first(vehicleFields)};
-    for (int i = 1; i <= std::min(m_vehicleCount, kVehicleSlots - 1); ++i) {
+    for (int i = 1; i <= std::min(vehicleCount_, kVehicleSlots - 1); ++i) {
         if (!VehicleSlotHasData(i)) continue;
         std::vector<std::string> values{IntToText(i)};
         for (size_t c = 0; c < kVehicleColumns; ++c)
-            values.push_back(m_vehicles.At(i, c));
+            values.push_back(vehicles_.At(i, c));
         if (IsRollover())
             for (const auto& f : VehicleExtensionFields())
-                values.push_back(RolloverValueText(m_rollover, f));
+                values.push_back(RolloverValueText(rollover_, f));
         CheckValues(vehicleRules, i, values, codes, out);
     }
     if (IsRollover()) {
@@ -134,7 +134,7 @@ void CCompData::Check(CodeLookup* codes, std::vector<FieldIssue>& out) const {
         std::vector<std::string> values;
         for (const auto& f : RolloverFields()) {
             rolloverRules.push_back(f.rule);
-            values.push_back(RolloverValueText(m_rollover, f));
+            values.push_back(RolloverValueText(rollover_, f));
         }
         CheckValues({"ROLLOVER", rolloverRules}, 1, values, codes, out);
     }
@@ -142,12 +142,12 @@ void CCompData::Check(CodeLookup* codes, std::vector<FieldIssue>& out) const {
     // Without a test vehicle a component can only be tested on its own.
     std::vector<FieldRule> componentRules(CompComponentRules().begin(), CompComponentRules().end());
     if (!IsRollover() && !VehicleSlotHasData(1)) componentRules[kCompVehicleNumber].max = 0;
-    for (int r = 1; r <= m_components.Count(); ++r)
-        CheckValues({"COMPONENT", componentRules}, r, m_components.Record(r), codes, out);
-    for (int r = 1; r <= m_configurations.Count(); ++r)
-        CheckValues(CompConfigurationRecordRules(), r, m_configurations.Record(r), codes, out);
-    for (int r = 1; r <= m_instrumentation.Count(); ++r) {
-        std::vector<std::string> values = m_instrumentation.Record(r);
+    for (int r = 1; r <= components_.Count(); ++r)
+        CheckValues({"COMPONENT", componentRules}, r, components_.Record(r), codes, out);
+    for (int r = 1; r <= configurations_.Count(); ++r)
+        CheckValues(CompConfigurationRecordRules(), r, configurations_.Record(r), codes, out);
+    for (int r = 1; r <= instrumentation_.Count(); ++r) {
+        std::vector<std::string> values = instrumentation_.Record(r);
         values.insert(values.begin() + kSensorType, IntToText(r));
         CheckValues(CompInstrumentationRecordRules(), r, values, codes, out);
     }
@@ -159,34 +159,34 @@ void CCompData::Check(CodeLookup* codes, std::vector<FieldIssue>& out) const {
 
 int CCompData::ApplyRolloverComponent(int current, bool retainLast) {
     if (!IsRollover()) return current;
-    if (current < 1 || current > m_components.Count() ||
-        m_components.At(current, kComponentTested) != "ROVV") {
-        int last = m_components.Count();
-        current = m_components.Add();
-        if (retainLast && last > 0) m_components.CopyRecord(last, current);
-        m_components.At(current, kComponentTested) = "ROVV";
-        m_components.At(current, kComponentType) = "VE";
-        m_components.At(current, kOccupantType) = "WD";
+    if (current < 1 || current > components_.Count() ||
+        components_.At(current, kComponentTested) != "ROVV") {
+        int last = components_.Count();
+        current = components_.Add();
+        if (retainLast && last > 0) components_.CopyRecord(last, current);
+        components_.At(current, kComponentTested) = "ROVV";
+        components_.At(current, kComponentType) = "VE";
+        components_.At(current, kOccupantType) = "WD";
     }
     char weight[64];
-    std::snprintf(weight, sizeof weight, "%.2f", kKilogramsPerPound * m_rollover.totalWeight);
-    m_components.At(current, kComponentWeight) = weight;
-    m_components.At(current, kCompVehicleNumber) = "1";
-    m_previousTestType = m_testType;
+    std::snprintf(weight, sizeof weight, "%.2f", kKilogramsPerPound * rollover_.totalWeight);
+    components_.At(current, kComponentWeight) = weight;
+    components_.At(current, kCompVehicleNumber) = "1";
+    previousTestType_ = testType_;
     return current;
 }
 
 bool CCompData::IsLeavingRollover() const {
-    return m_previousTestType == kRolloverType && !IsRollover();
+    return previousTestType_ == kRolloverType && !IsRollover();
 }
 
 int CCompData::LeaveRollover(int current) {
-    if (current >= 1 && current <= m_components.Count()) {
-        m_components.Delete(current);
+    if (current >= 1 && current <= components_.Count()) {
+        components_.Delete(current);
         --current;
-        if (current == 0 && m_components.Count() > 0) current = 1;
+        if (current == 0 && components_.Count() > 0) current = 1;
     }
-    m_previousTestType = m_testType;
+    previousTestType_ = testType_;
     return current;
 }
 

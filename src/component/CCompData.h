@@ -96,45 +96,45 @@ class CCompData : public CHighSpeedVideoData {
 
     CCompData();
 
-    // TEST (the test reference number is the base's m_testReferenceNumber).
-    std::string m_versionNumber;
-    std::string m_testTitle;
-    std::string m_testObjectives;
-    std::string m_testDate;
-    std::string m_testPerformer;
-    std::string m_contractNumber;
-    std::string m_testType;
-    std::string m_ambientTemperature;
-    int m_totalCurves = 0;
-    std::string m_testComments;
+    // TEST (the test reference number is the base's testReferenceNumber_).
+    std::string versionNumber_;
+    std::string testTitle_;
+    std::string testObjectives_;
+    std::string testDate_;
+    std::string testPerformer_;
+    std::string contractNumber_;
+    std::string testType_;
+    std::string ambientTemperature_;
+    int totalCurves_ = 0;
+    std::string testComments_;
 
     // The test type when the object was made, or when the test last became a
     // rollover test; the screens compare against it to notice a change.
-    std::string m_previousTestType;
+    std::string previousTestType_;
 
-    RolloverVehicle m_rollover;
+    RolloverVehicle rollover_;
 
-    int m_vehicleCount = 0;                   // 0 or the test vehicle number read
-    RecordTable m_vehicles{kVehicleColumns};  // slots 0 to 2, whatever the count
-    RecordTable m_components{kComponentColumns};
-    RecordTable m_configurations{kConfigurationColumns};
-    RecordTable m_instrumentation{kInstrumentationColumns};
+    int vehicleCount_ = 0;                   // 0 or the test vehicle number read
+    RecordTable vehicles_{kVehicleColumns};  // slots 0 to 2, whatever the count
+    RecordTable components_{kComponentColumns};
+    RecordTable configurations_{kConfigurationColumns};
+    RecordTable instrumentation_{kInstrumentationColumns};
 
-    CurveCheckState m_curveCheck;
+    CurveCheckState curveCheck_;
 
     // Back to a new test: version "C5", no records, X units "SEC", the
     // rollover block zero, no cameras, no curve-check results.
     void Reset();
 
-    bool IsRollover() const { return m_testType == kRolloverType; }
+    bool IsRollover() const { return testType_ == kRolloverType; }
     bool TestHasData() const;
     // A vehicle record 1..count with a make, model or model year.
     bool HasVehicleData() const;
     // Slot `slot` (0 to 2) names a vehicle: a make, model or model year.
     bool VehicleSlotHasData(int slot) const;
-    bool HasComponentRecords() const { return m_components.Count() > 0; }
-    bool HasConfigurationRecords() const { return m_configurations.Count() > 0; }
-    bool HasInstrumentationRecords() const { return m_instrumentation.Count() > 0; }
+    bool HasComponentRecords() const { return components_.Count() > 0; }
+    bool HasConfigurationRecords() const { return configurations_.Count() > 0; }
+    bool HasInstrumentationRecords() const { return instrumentation_.Count() > 0; }
 
     // Files. Open failures show "Can't open file %s, error = %u\n". A value
     // that a record line cannot carry ('|', marker text): WriteQx5 then names

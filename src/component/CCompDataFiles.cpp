@@ -43,19 +43,19 @@ struct TableLayout {
     }
 };
 
-const TableLayout kComponents{"COMPONENT", CompComponentRules, &CCompData::m_components, -1, 0, -1,
+const TableLayout kComponents{"COMPONENT", CompComponentRules, &CCompData::components_, -1, 0, -1,
                               true};
 const TableLayout kConfigurations{
-    "CONFIGURATION", CompConfigurationRules, &CCompData::m_configurations, -1, 0, -1, true};
+    "CONFIGURATION", CompConfigurationRules, &CCompData::configurations_, -1, 0, -1, true};
 const TableLayout kInstrumentation{
-    "INSTRUMENTATION", CompInstrumentationRules, &CCompData::m_instrumentation, 3, -1, 7, false};
+    "INSTRUMENTATION", CompInstrumentationRules, &CCompData::instrumentation_, 3, -1, 7, false};
 
 constexpr int kTotalCurvesPos = CCompData::kTestTotalCurves;
 constexpr int kTestDatePos = 3;
 
 void SetTestField(CCompData& d, int pos, std::string value) {
     if (pos == kTotalCurvesPos)
-        d.m_totalCurves = TextToInt(value);
+        d.totalCurves_ = TextToInt(value);
     else
         *d.TestText(static_cast<size_t>(pos)) = std::move(value);
 }
@@ -156,7 +156,7 @@ std::string Marker(std::string_view section) {
 }
 
 int VehicleSlotsInUse(const CCompData& d) {
-    return std::clamp(d.m_vehicleCount, 0, CCompData::kVehicleSlots - 1);
+    return std::clamp(d.vehicleCount_, 0, CCompData::kVehicleSlots - 1);
 }
 
 void WriteTest(const CCompData& d, std::string& out, std::vector<FieldIssue>& unwritable) {
@@ -181,8 +181,8 @@ void WriteVehicles(const CCompData& d, std::string& out, std::vector<FieldIssue>
         FieldLine line("VEHICLE", i, LabelsOf(CompVehicleRules()), unwritable);
         line.Integer(i);
         for (size_t c = 0; c + 1 < CCompData::kVehicleColumns; ++c)
-            line.Text(d.m_vehicles.At(i, c));
-        const std::string& comments = d.m_vehicles.At(i, CCompData::kVehicleComments);
+            line.Text(d.vehicles_.At(i, c));
+        const std::string& comments = d.vehicles_.At(i, CCompData::kVehicleComments);
         if (!d.IsRollover()) {
             out += line.LastText(comments);
             continue;
@@ -190,7 +190,7 @@ void WriteVehicles(const CCompData& d, std::string& out, std::vector<FieldIssue>
         line.Text(comments);
         auto extension = VehicleExtensionFields();
         for (size_t k = 0; k < extension.size(); ++k)
-            WriteTyped(line, d.m_rollover, extension[k], k + 1 == extension.size(), out);
+            WriteTyped(line, d.rollover_, extension[k], k + 1 == extension.size(), out);
     }
 }
 
@@ -200,7 +200,7 @@ void WriteRollover(const CCompData& d, std::string& out, std::vector<FieldIssue>
     FieldLine line(
         "ROLLOVER", 0, [fields](size_t pos) { return fields[pos].rule.reportLabel; }, unwritable);
     for (size_t pos = 0; pos < fields.size(); ++pos)
-        WriteTyped(line, d.m_rollover, fields[pos], pos + 1 == fields.size(), out);
+        WriteTyped(line, d.rollover_, fields[pos], pos + 1 == fields.size(), out);
 }
 
 // A rollover test's component is the vehicle itself: never modified, and
@@ -317,16 +317,16 @@ void ReadVehicles(const TextLines& file, int version, CCompData& d) {
             CheckPipeCount(4, pipes, record.number, "VEHICLE", {kPlainVehicleFields});
         // The number read is the vehicle count; the fields always go to
         // slot 1. Numbers beyond the slots held are kept within them.
-        d.m_vehicleCount =
+        d.vehicleCount_ =
             std::clamp(TextToInt(Field(record, first)), 0, CCompData::kVehicleSlots - 1);
         for (size_t c = 0; c < CCompData::kVehicleColumns; ++c)
-            d.m_vehicles.At(1, c) = Field(record, first + 1 + static_cast<int>(c));
-        std::string& year = d.m_vehicles.At(1, CCompData::kModelYear);
+            d.vehicles_.At(1, c) = Field(record, first + 1 + static_cast<int>(c));
+        std::string& year = d.vehicles_.At(1, CCompData::kModelYear);
         if (year.size() == 2) year = (year < "70" ? "20" : "19") + year;
         if (version == 5 && pipes == kRolloverVehicleFields - 1) {
             auto extension = VehicleExtensionFields();
             for (size_t k = 0; k < extension.size(); ++k)
-                SetRolloverValue(d.m_rollover, extension[k],
+                SetRolloverValue(d.rollover_, extension[k],
                                  Field(record, kPlainVehicleFields + static_cast<int>(k)));
         }
     }
@@ -339,7 +339,7 @@ void ReadRollover(const TextLines& file, CCompData& d) {
         CheckPipeCount(5, CountPipes(record.text), record.number, "ROLLOVER",
                        {static_cast<int>(fields.size()) - 1});
         for (size_t pos = 0; pos < fields.size(); ++pos)
-            SetRolloverValue(d.m_rollover, fields[pos], Field(record, static_cast<int>(pos)));
+            SetRolloverValue(d.rollover_, fields[pos], Field(record, static_cast<int>(pos)));
     }
 }
 
@@ -404,7 +404,7 @@ void ReportVehicles(const CCompData& d, std::string& out) {
     std::vector<int> shown;
     for (int i = 1; i <= VehicleSlotsInUse(d); ++i)
         for (size_t c = 0; c < CCompData::kVehicleColumns; ++c)
-            if (!d.m_vehicles.At(i, c).empty()) {
+            if (!d.vehicles_.At(i, c).empty()) {
                 shown.push_back(i);
                 break;
             }
@@ -412,17 +412,17 @@ void ReportVehicles(const CCompData& d, std::string& out) {
     for (int i : shown) {
         if (shown.size() > 1) out += "Record " + std::to_string(i) + ":\n";
         for (size_t c = 0; c < CCompData::kVehicleColumns; ++c)
-            ReportLine(out, rules[c + 1].reportLabel, d.m_vehicles.At(i, c));
+            ReportLine(out, rules[c + 1].reportLabel, d.vehicles_.At(i, c));
         if (d.IsRollover())
             for (const auto& f : VehicleExtensionFields())
-                ReportLine(out, f.rule.reportLabel, RolloverValueText(d.m_rollover, f));
+                ReportLine(out, f.rule.reportLabel, RolloverValueText(d.rollover_, f));
     }
 }
 
 void ReportRollover(const CCompData& d, std::string& out) {
     out += Marker("ROLLOVER");
     for (const auto& f : RolloverFields())
-        ReportLine(out, f.rule.reportLabel, RolloverValueText(d.m_rollover, f));
+        ReportLine(out, f.rule.reportLabel, RolloverValueText(d.rollover_, f));
 }
 
 }  // namespace
@@ -430,8 +430,8 @@ void ReportRollover(const CCompData& d, std::string& out) {
 bool CCompData::WriteQx5(const std::string& path) const {
     std::string source(kSourceLine);
     source += " in Component Test ";
-    source += m_curveCheck.HasResults() ? "- Curve error checking completed"
-                                        : "- No curve error checking";
+    source +=
+        curveCheck_.HasResults() ? "- Curve error checking completed" : "- No curve error checking";
     std::string out = Qx5Header(source);
     std::vector<FieldIssue> unwritable;
     if (TestHasData()) WriteTest(*this, out, unwritable);
@@ -472,7 +472,7 @@ bool CCompData::ReadQx5(const std::string& path, bool reportOpenFailure) {
     ReadTable(file, kInstrumentation, 5, *this);
     // The curves are counted by the records held, whatever the TEST record
     // says, so that the count never runs past them.
-    m_totalCurves = m_instrumentation.Count();
+    totalCurves_ = instrumentation_.Count();
     return true;
 }
 
@@ -484,7 +484,7 @@ bool CCompData::ReadQx4(const std::string& path) {
     ReadTable(file, kComponents, 4, *this);
     ReadTable(file, kConfigurations, 4, *this);
     ReadTable(file, kInstrumentation, 4, *this);
-    m_totalCurves = m_instrumentation.Count();
+    totalCurves_ = instrumentation_.Count();
     return true;
 }
 

@@ -18,7 +18,7 @@ class CompTestRecord : public MemberRecord {
         : MemberRecord(CompTestRecordRules(), Members(data)), data_(data) {}
     std::string Get(int record, size_t field) const override {
         if (field == D::kTestTotalCurves)
-            return record == 1 ? IntToText(data_.m_instrumentation.Count()) : "";
+            return record == 1 ? IntToText(data_.instrumentation_.Count()) : "";
         return MemberRecord::Get(record, field);
     }
 
@@ -47,20 +47,20 @@ class CompVehicleRecord : public RecordAccess {
     int Count() const override { return 1; }
     std::string Get(int record, size_t field) const override {
         if (record != 1) return {};
-        if (field == kNumber) return IntToText(data_.m_vehicleCount);
-        if (field < kPlainVehicleFields) return data_.m_vehicles.At(kSlot, field - 1);
+        if (field == kNumber) return IntToText(data_.vehicleCount_);
+        if (field < kPlainVehicleFields) return data_.vehicles_.At(kSlot, field - 1);
         const RolloverField* typed = Extension(field);
-        return typed ? RolloverValueText(data_.m_rollover, *typed) : std::string();
+        return typed ? RolloverValueText(data_.rollover_, *typed) : std::string();
     }
     void Set(int record, size_t field, std::string_view value) override {
         if (record != 1) return;
         if (field == kNumber) {
             // Kept within the slots, as the readers keep a number read.
-            data_.m_vehicleCount = std::clamp(TextToInt(value), 0, D::kVehicleSlots - 1);
+            data_.vehicleCount_ = std::clamp(TextToInt(value), 0, D::kVehicleSlots - 1);
         } else if (field < kPlainVehicleFields) {
-            data_.m_vehicles.At(kSlot, field - 1) = std::string(value);
+            data_.vehicles_.At(kSlot, field - 1) = std::string(value);
         } else if (const RolloverField* typed = Extension(field)) {
-            SetRolloverValue(data_.m_rollover, *typed, value);
+            SetRolloverValue(data_.rollover_, *typed, value);
         }
     }
     int Add() override { return 1; }
@@ -86,16 +86,16 @@ class CompVehicleRecord : public RecordAccess {
 class CompInstrumentationRecords : public TableRecords {
   public:
     explicit CompInstrumentationRecords(D& data)
-        : TableRecords(data.m_instrumentation, CompInstrumentationRecordRules(), Columns()),
+        : TableRecords(data.instrumentation_, CompInstrumentationRecordRules(), Columns()),
           data_(data) {}
     int Add() override {
         const int record = TableRecords::Add();
-        data_.m_totalCurves = Count();
+        data_.totalCurves_ = Count();
         return record;
     }
     void Delete(int record) override {
         TableRecords::Delete(record);
-        data_.m_totalCurves = Count();
+        data_.totalCurves_ = Count();
     }
 
   private:
@@ -126,12 +126,12 @@ std::unique_ptr<RecordAccess> CCompData::VehicleAccess() {
 // place; those numbers are keys typed by the user, so deleting a record
 // renumbers none of them.
 std::unique_ptr<RecordAccess> CCompData::ComponentAccess() {
-    return std::make_unique<TableRecords>(m_components, CompComponentRecordRules(),
+    return std::make_unique<TableRecords>(components_, CompComponentRecordRules(),
                                           TableRecords::Shifted(CompComponentRecordRules(), 0));
 }
 
 std::unique_ptr<RecordAccess> CCompData::ConfigurationAccess() {
-    return std::make_unique<TableRecords>(m_configurations, CompConfigurationRecordRules(),
+    return std::make_unique<TableRecords>(configurations_, CompConfigurationRecordRules(),
                                           TableRecords::Shifted(CompConfigurationRecordRules(), 0));
 }
 

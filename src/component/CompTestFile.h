@@ -13,17 +13,17 @@ class CompTestFile : public TestFileType, public CurveCheckedTest {
     bool Save(const std::string& path) override;
     bool SaveReport(const std::string& path) override;
     void Check(CodeLookup* codes, std::vector<FieldIssue>& out) override;
-    CurveCheckState* CurveState() override { return &m_data.m_curveCheck; }
+    CurveCheckState* CurveState() override { return &data_.curveCheck_; }
     CurvePoints InstrumentationPoints() const override;
 
-    CCompData& Data() { return m_data; }
+    CCompData& Data() { return data_; }
 
   protected:
     bool LoadFile(const std::string& path) override;
-    void ResetTest() override { m_data.Reset(); }
+    void ResetTest() override { data_.Reset(); }
 
   private:
-    CCompData m_data;
+    CCompData data_;
 };
 
 std::unique_ptr<TestFileType> MakeComponentTestType();

@@ -37,7 +37,7 @@ class CSWGData : public CHighSpeedVideoData {
         kTestFieldCount
     };
     // INSTRUMENTATION fields after the curve number, in file order: the
-    // columns of m_instruments.
+    // columns of instruments_.
     enum InstrumentField : size_t {
         kSignalSource,
         kLevel,
@@ -63,27 +63,27 @@ class CSWGData : public CHighSpeedVideoData {
 
     CSWGData();
 
-    std::string m_version;
-    std::string m_serialNumber;
-    std::string m_title;
-    std::string m_objectives;
-    std::string m_testDate;
-    std::string m_certificationDate;
-    std::string m_testPerformer;
-    std::string m_contractNumber;
-    // (the test reference number is the base's m_testReferenceNumber)
-    std::string m_testType;
-    std::string m_ambientTemperature;
-    std::string m_recorderType;
-    std::string m_dataLinkType;
-    int m_totalCurves = 0;
-    std::string m_testComments;
+    std::string version_;
+    std::string serialNumber_;
+    std::string title_;
+    std::string objectives_;
+    std::string testDate_;
+    std::string certificationDate_;
+    std::string testPerformer_;
+    std::string contractNumber_;
+    // (the test reference number is the base's testReferenceNumber_)
+    std::string testType_;
+    std::string ambientTemperature_;
+    std::string recorderType_;
+    std::string dataLinkType_;
+    int totalCurves_ = 0;
+    std::string testComments_;
 
     // The number of INSTRUMENTATION records the writers put out: the curve
     // number of the last record. It may differ from the records held after a
     // group 5 file with gaps; records not held are written empty.
-    int m_curveCount = 0;
-    RecordTable m_instruments{kInstrumentFieldCount};
+    int curveCount_ = 0;
+    RecordTable instruments_{kInstrumentFieldCount};
 
     // Back to a new test: empty TEST texts, version "S5", counts 0, record 1
     // with its defaults, no cameras.

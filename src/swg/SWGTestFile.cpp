@@ -36,7 +36,7 @@ bool SWGTestFile::SaveReport(const std::string& path) {
 
 void SWGTestFile::Check(CodeLookup* codes, std::vector<FieldIssue>& out) {
     CheckRecord(SWGTestRules(), 1, data_.TestRecord(), codes, out);
-    for (int r = 1; r <= data_.m_curveCount; ++r)
+    for (int r = 1; r <= data_.curveCount_; ++r)
         CheckRecord(SWGInstrumentationRules(), r, data_.InstrumentRecord(r), codes, out);
     data_.CheckRecordLines(out);
     data_.CheckCameras(codes, out);

@@ -12,8 +12,8 @@ bool TcaTestFile::LoadFile(const std::string& path) {
                   "Error");
         return false;
     }
-    bool ok = m_data.Read(path);
-    m_data.ShowReadErrors();
+    bool ok = data_.Read(path);
+    data_.ShowReadErrors();
     return ok;
 }
 

@@ -11,22 +11,22 @@ namespace vantor {
 
 class TcaTestFile : public TestFileType {
   public:
-    bool Save(const std::string& path) override { return m_data.Write(path); }
+    bool Save(const std::string& path) override { return data_.Write(path); }
     // Refused with a message: a crash-avoidance test has no report file.
     bool SaveReport(const std::string& path) override;
     void Check(CodeLookup* codes, std::vector<FieldIssue>& out) override {
-        m_data.Check(codes, out);
+        data_.Check(codes, out);
     }
 
-    CTcaData& Data() { return m_data; }
+    CTcaData& Data() { return data_; }
 
   protected:
     // Reads a ".qx5" file and shows its read errors.
     bool LoadFile(const std::string& path) override;
-    void ResetTest() override { m_data.Clear(); }
+    void ResetTest() override { data_.Clear(); }
 
   private:
-    CTcaData m_data;
+    CTcaData data_;
 };
 
 }  // namespace vantor

@@ -28,12 +28,12 @@ class CIntrusionData {
 
     CIntrusionData();
 
-    std::string m_scratch;  // used by the page, never written
-    std::string m_testReferenceNumber;
-    RecordTable m_points{kFieldCount};
+    std::string scratch_;  // used by the page, never written
+    std::string testReferenceNumber_;
+    RecordTable points_{kFieldCount};
 
-    int Count() const { return m_points.Count(); }
-    bool HasRecords() const { return m_points.Count() > 0; }
+    int Count() const { return points_.Count(); }
+    bool HasRecords() const { return points_.Count() > 0; }
     void Reset();
 
     // Every value that an ".ip5" line cannot carry ('|', a line break, marker

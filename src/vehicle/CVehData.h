@@ -35,13 +35,13 @@ class CVehData : public CHighSpeedVideoData {
     CVehData();
 
     // Layouts of the QX3 group files.
-    CVehGR1 m_gr1;
-    CVehGR2 m_gr2;
-    CVehGR3 m_gr3;
-    CVehGR4 m_gr4;
-    CVehGR5 m_gr5;
+    CVehGR1 gr1_;
+    CVehGR2 gr2_;
+    CVehGR3 gr3_;
+    CVehGR4 gr4_;
+    CVehGR5 gr5_;
 
-    CIntrusionData m_intrusion;
+    CIntrusionData intrusion_;
 
     // Vehicles the test configuration calls for (1 or 2): the QX5 writer
     // writes this many VEHICLE lines.
@@ -50,8 +50,8 @@ class CVehData : public CHighSpeedVideoData {
     // many vehicle blocks.
     int VehicleRecordCount = 1;
 
-    CurveCheckState m_curveCheck;
-    std::string m_scratch;
+    CurveCheckState curveCheck_;
+    std::string scratch_;
 
     // --- Records ---------------------------------------------------------
     std::string Get(VehSection section, int record, size_t field) const;
@@ -67,9 +67,9 @@ class CVehData : public CHighSpeedVideoData {
     RecordTable& Table(VehSection section);
     const RecordTable& Table(VehSection section) const;
 
-    int TotalNumberOfCurves() const { return m_instruments.Count(); }
-    int OccupantCount() const { return m_occupants.Count(); }
-    int RestraintCount() const { return m_restraints.Count(); }
+    int TotalNumberOfCurves() const { return instruments_.Count(); }
+    int OccupantCount() const { return occupants_.Count(); }
+    int RestraintCount() const { return restraints_.Count(); }
 
     // Appends a record as the screens create one: empty, with the vehicle
     // number "1" on a one-vehicle test and "SEC" as X units for a curve.
@@ -119,12 +119,12 @@ class CVehData : public CHighSpeedVideoData {
     int ReportRecordCount(VehSection section) const;
     const CVehGroupLayout& GroupLayout(int group) const;
 
-    RecordTable m_test{kTestFieldCount};
-    RecordTable m_vehicles{kVehFieldCount};
-    RecordTable m_barrier{kBarFieldCount};
-    RecordTable m_occupants{kOccFieldCount};
-    RecordTable m_restraints{kRstFieldCount};
-    RecordTable m_instruments{kInstFieldCount};
+    RecordTable test_{kTestFieldCount};
+    RecordTable vehicles_{kVehFieldCount};
+    RecordTable barrier_{kBarFieldCount};
+    RecordTable occupants_{kOccFieldCount};
+    RecordTable restraints_{kRstFieldCount};
+    RecordTable instruments_{kInstFieldCount};
 };
 
 }  // namespace vantor

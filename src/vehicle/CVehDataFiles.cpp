@@ -258,25 +258,25 @@ bool CVehData::WriteQx5(const std::string& path) {
     // What a save stores into the test, not only into the file; a save that
     // fails leaves the test as it was.
     const std::string typedDate = Test(kTestDate);
-    const RecordTable typedVehicles = m_vehicles;
-    const RecordTable typedInstruments = m_instruments;
+    const RecordTable typedVehicles = vehicles_;
+    const RecordTable typedInstruments = instruments_;
     SetTest(kTestDate, ToUpper(Test(kTestDate)));
     for (int n = 1; n <= TotalNumberOfCurves(); ++n)
-        m_instruments.At(n, kInstCalibrationDate) =
-            ToUpper(m_instruments.At(n, kInstCalibrationDate));
+        instruments_.At(n, kInstCalibrationDate) =
+            ToUpper(instruments_.At(n, kInstCalibrationDate));
     const int vehicles = std::clamp(VehicleCount, 1, kMaxVehicles);
     const bool writesVehicles = HasVehicleData();
     if (writesVehicles) {
         const RecordRules rules = VehRules(VehSection::Vehicle);
         for (int slot = 1; slot <= vehicles; ++slot)
             for (size_t f = 0; f < rules.fields.size(); ++f)
-                if (!rules.fields[f].defaultValue.empty() && Blank(m_vehicles.At(slot, f)))
-                    m_vehicles.At(slot, f) = rules.fields[f].defaultValue;
+                if (!rules.fields[f].defaultValue.empty() && Blank(vehicles_.At(slot, f)))
+                    vehicles_.At(slot, f) = rules.fields[f].defaultValue;
     }
 
     std::string out =
         Qx5Header(std::string(kVehicleSource) +
-                  std::string(m_curveCheck.HasResults() ? kCurveCheckDone : kNoCurveCheck));
+                  std::string(curveCheck_.HasResults() ? kCurveCheckDone : kNoCurveCheck));
     for (VehSection s : kVehSections) {
         const int records = WrittenRecords(s);
         if (records == 0) continue;
@@ -287,8 +287,8 @@ bool CVehData::WriteQx5(const std::string& path) {
     out += std::string(kEndLine) + "\n";
     if (SaveTextFile(path, out)) return true;
     SetTest(kTestDate, typedDate);
-    m_vehicles = typedVehicles;
-    m_instruments = typedInstruments;
+    vehicles_ = typedVehicles;
+    instruments_ = typedInstruments;
     return false;
 }
 

@@ -19,10 +19,10 @@ namespace {
 VehTestFile::Outcome VehTestFile::ReplaceWith(const std::string& path,
                                               bool (CVehData::*read)(const std::string&)) {
     // A file that cannot be read must not cost the user the test on screen.
-    CVehData previous = m_data;
+    CVehData previous = data_;
     if (!Clear()) return Outcome::Kept;
-    if (!(m_data.*read)(path)) {
-        m_data = std::move(previous);
+    if (!(data_.*read)(path)) {
+        data_ = std::move(previous);
         return Outcome::Failed;
     }
     return Outcome::Loaded;
@@ -33,15 +33,15 @@ bool VehTestFile::LoadFile(const std::string& path) {
     if (ext == "qx5") {
         const Outcome outcome = ReplaceWith(path, &CVehData::ReadQx5);
         if (outcome != Outcome::Loaded) return outcome == Outcome::Kept;
-        m_data.m_curveCheck.testPath = path;
-        m_data.m_curveCheck.ClearResults();
-        m_data.ReadHs5(SideFileName(path, ".hs5"), false);
-        m_data.ReadIntrusion(SideFileName(path, ".ip5"), false);
+        data_.curveCheck_.testPath = path;
+        data_.curveCheck_.ClearResults();
+        data_.ReadHs5(SideFileName(path, ".hs5"), false);
+        data_.ReadIntrusion(SideFileName(path, ".ip5"), false);
         return true;
     }
     if (ext == "qx4") return ReplaceWith(path, &CVehData::ReadQx4) != Outcome::Failed;
     if (ext.size() == 3 && ext.starts_with("gr") && ext[2] >= '1' && ext[2] <= '5')
-        return m_data.ImportQx3(path, ext[2] - '0');
+        return data_.ImportQx3(path, ext[2] - '0');
     ShowPlain(path + " is not a vehicle test file (.qx5, .qx4, .gr1 to .gr5); nothing was loaded.",
               "Error");
     return false;
@@ -49,35 +49,35 @@ bool VehTestFile::LoadFile(const std::string& path) {
 
 bool VehTestFile::Save(const std::string& path) {
     const std::string qx5 = WithExtension(path, "qx5");
-    m_data.UpdateVehicleCount();
-    if (!m_data.WriteQx5(qx5)) return false;
+    data_.UpdateVehicleCount();
+    if (!data_.WriteQx5(qx5)) return false;
     bool ok = true;
-    if (!m_data.m_intrusion.HasRecords()) ok = RemoveStaleSideFile(SideFileName(qx5, ".ip5"));
-    if (!m_data.SaveSideFile(qx5, false, kNoVideoFileMessage)) return false;
+    if (!data_.intrusion_.HasRecords()) ok = RemoveStaleSideFile(SideFileName(qx5, ".ip5"));
+    if (!data_.SaveSideFile(qx5, false, kNoVideoFileMessage)) return false;
     std::vector<FieldIssue> intrusionIssues;
-    CheckIntrusion(m_data.m_intrusion, m_data.VehicleCount, nullptr, intrusionIssues);
+    CheckIntrusion(data_.intrusion_, data_.VehicleCount, nullptr, intrusionIssues);
     if (!intrusionIssues.empty()) {
         ShowPlain(kNoIntrusionFileMessage);
         return false;
     }
-    if (m_data.m_intrusion.HasRecords())
-        ok = m_data.m_intrusion.WriteIp5(SideFileName(qx5, ".ip5")) && ok;
+    if (data_.intrusion_.HasRecords())
+        ok = data_.intrusion_.WriteIp5(SideFileName(qx5, ".ip5")) && ok;
     return ok;
 }
 
 bool VehTestFile::SaveReport(const std::string& path) {
     const std::string qxr = WithExtension(path, "qxr");
-    if (!m_data.WriteReport(qxr)) return false;
-    const bool ok = m_data.SaveSideFile(qxr, true, kNoVideoFileMessage);
-    return m_data.m_intrusion.WriteIpr(SideFileName(qxr, ".ipr")) && ok;
+    if (!data_.WriteReport(qxr)) return false;
+    const bool ok = data_.SaveSideFile(qxr, true, kNoVideoFileMessage);
+    return data_.intrusion_.WriteIpr(SideFileName(qxr, ".ipr")) && ok;
 }
 
 void VehTestFile::Check(CodeLookup* codes, std::vector<FieldIssue>& out) {
-    CheckVehTest(m_data, codes, out);
+    CheckVehTest(data_, codes, out);
 }
 
 CurveCheckedTest::CurvePoints VehTestFile::InstrumentationPoints() const {
-    const RecordTable& curves = m_data.Table(VehSection::Instrumentation);
+    const RecordTable& curves = data_.Table(VehSection::Instrumentation);
     return {curves.Column(kInstFirstPoint), curves.Column(kInstLastPoint),
             curves.Column(kInstTimeIncrement)};
 }

@@ -25,11 +25,11 @@ class VehTestFile : public TestFileType, public CurveCheckedTest {
     bool SaveReport(const std::string& path) override;
     void Check(CodeLookup* codes, std::vector<FieldIssue>& out) override;
 
-    CurveCheckState* CurveState() override { return &m_data.m_curveCheck; }
+    CurveCheckState* CurveState() override { return &data_.curveCheck_; }
     CurvePoints InstrumentationPoints() const override;
 
-    CVehData& Data() { return m_data; }
-    const CVehData& Data() const { return m_data; }
+    CVehData& Data() { return data_; }
+    const CVehData& Data() const { return data_; }
 
   protected:
     // ".qx5" clears the test, reads it and its ".hs5" and ".ip5" side files;
@@ -37,7 +37,7 @@ class VehTestFile : public TestFileType, public CurveCheckedTest {
     // A QX5 or QX4 file that cannot be read leaves the previous test as it was;
     // declining the clear loads nothing.
     bool LoadFile(const std::string& path) override;
-    void ResetTest() override { m_data.Reset(); }
+    void ResetTest() override { data_.Reset(); }
 
   private:
     // Loaded, declined at the clear question, or not readable (the previous
@@ -45,7 +45,7 @@ class VehTestFile : public TestFileType, public CurveCheckedTest {
     enum class Outcome { Loaded, Kept, Failed };
     Outcome ReplaceWith(const std::string& path, bool (CVehData::*read)(const std::string&));
 
-    CVehData m_data;
+    CVehData data_;
 };
 
 }  // namespace vantor

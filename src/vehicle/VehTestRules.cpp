@@ -256,20 +256,20 @@ void CheckVehTest(const CVehData& data, CodeLookup* codes, std::vector<FieldIssu
 
     data.CheckRecordLines(out);
     data.CheckCameras(codes, out);
-    CheckIntrusion(data.m_intrusion, vehicles, codes, out);
-    data.m_intrusion.CheckRecordLines(out);
+    CheckIntrusion(data.intrusion_, vehicles, codes, out);
+    data.intrusion_.CheckRecordLines(out);
 }
 
 void CheckIntrusion(const CIntrusionData& intrusion, int vehicleCount, CodeLookup* codes,
                     std::vector<FieldIssue>& out) {
     if (!intrusion.HasRecords()) return;
     SectionCheck({"INTRUSION", {&IntrusionReferenceRule(), 1}}, out)
-        .Record(1, {intrusion.m_testReferenceNumber}, codes);
+        .Record(1, {intrusion.testReferenceNumber_}, codes);
     SectionCheck point(IntrusionRules(), out);
     point.Rule(CIntrusionData::kVehicleNumber) =
         VehicleNumberRule(point.Rule(CIntrusionData::kVehicleNumber), vehicleCount);
     for (int n = 1; n <= intrusion.Count(); ++n)
-        point.Record(n, intrusion.m_points.Record(n), codes);
+        point.Record(n, intrusion.points_.Record(n), codes);
 }
 
 }  // namespace vantor

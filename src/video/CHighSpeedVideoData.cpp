@@ -60,17 +60,17 @@ bool CHighSpeedVideoData::ReadHs5(const std::string& path, bool reportOpenFailur
     if (!file.Load(path, reportOpenFailure)) return false;
     auto records = file.SideFileRecords(kHsvMarker);
     if (!records) return true;
-    m_cameras.Clear();
+    cameras_.Clear();
     for (const TextLine& record : *records) {
         const std::string& line = record.text;
         CheckPipeCount(5, CountPipes(line), 0, "HSVD",
                        {static_cast<int>(CameraRules().fields.size()) - 1});
-        int n = m_cameras.Add();
-        m_cameras.At(n, kCameraNumber) = std::to_string(n);
-        m_testReferenceNumber = GetPipeField(line, 1, 2);
-        m_cameras.At(n, kScaleFactor) = GetPipeField(line, 2, 3);
-        m_cameras.At(n, kViewDescription) = GetPipeField(line, 3, 4);
-        m_cameras.At(n, kCommentary) = GetPipeField(line, 4, 5);
+        int n = cameras_.Add();
+        cameras_.At(n, kCameraNumber) = std::to_string(n);
+        testReferenceNumber_ = GetPipeField(line, 1, 2);
+        cameras_.At(n, kScaleFactor) = GetPipeField(line, 2, 3);
+        cameras_.At(n, kViewDescription) = GetPipeField(line, 3, 4);
+        cameras_.At(n, kCommentary) = GetPipeField(line, 4, 5);
     }
     return true;
 }
@@ -79,19 +79,19 @@ bool CHighSpeedVideoData::WriteHsr(const std::string& path) const {
     if (!HasCameraRecords()) return false;
     std::string out = Hs5Head();
     for (int n = 1; n <= CameraCount(); ++n) {
-        out += "----- CAMERA " + m_cameras.At(n, kCameraNumber) + " -----\n";
-        out += "Test Reference:\t" + m_testReferenceNumber + "\n";
-        out += "Video Frame Scale Factor:\t" + m_cameras.At(n, kScaleFactor) + "\n";
-        out += "View Description:\t" + OneLine(m_cameras.At(n, kViewDescription)) + "\n";
-        out += "Camera Commentary:\t" + OneLine(m_cameras.At(n, kCommentary)) + "\n";
+        out += "----- CAMERA " + cameras_.At(n, kCameraNumber) + " -----\n";
+        out += "Test Reference:\t" + testReferenceNumber_ + "\n";
+        out += "Video Frame Scale Factor:\t" + cameras_.At(n, kScaleFactor) + "\n";
+        out += "View Description:\t" + OneLine(cameras_.At(n, kViewDescription)) + "\n";
+        out += "Camera Commentary:\t" + OneLine(cameras_.At(n, kCommentary)) + "\n";
     }
     out += std::string(kEndLine) + "\n";
     return SaveTextFile(path, out);
 }
 
 std::vector<std::string> CHighSpeedVideoData::CameraRecord(int n) const {
-    return {m_cameras.At(n, kCameraNumber), m_testReferenceNumber, m_cameras.At(n, kScaleFactor),
-            m_cameras.At(n, kViewDescription), m_cameras.At(n, kCommentary)};
+    return {cameras_.At(n, kCameraNumber), testReferenceNumber_, cameras_.At(n, kScaleFactor),
+            cameras_.At(n, kViewDescription), cameras_.At(n, kCommentary)};
 }
 
 void CHighSpeedVideoData::CheckCameras(CodeLookup* codes, std::vector<FieldIssue>& out) const {
@@ -121,14 +121,14 @@ bool CHighSpeedVideoData::SaveSideFile(const std::string& testPath, bool report,
 std::unique_ptr<RecordAccess> CHighSpeedVideoData::CameraAccess() {
     constexpr int kNotKept = TableRecords::kNotKept;
     return std::make_unique<TableRecords>(
-        m_cameras, CameraRules(),
+        cameras_, CameraRules(),
         std::vector<int>{kCameraNumber, kNotKept, kScaleFactor, kViewDescription, kCommentary},
         kCameraNumber);
 }
 
 std::unique_ptr<RecordAccess> CHighSpeedVideoData::VideoTestAccess() {
     std::vector<std::string*> members(CameraRules().fields.size(), nullptr);
-    members[kRuleTestReference] = &m_testReferenceNumber;
+    members[kRuleTestReference] = &testReferenceNumber_;
     return std::make_unique<MemberRecord>(CameraRules(), std::move(members));
 }
 

@@ -24,14 +24,14 @@ class CHighSpeedVideoData {
     CHighSpeedVideoData() = default;
     virtual ~CHighSpeedVideoData() = default;
 
-    std::string m_testReferenceNumber;
-    RecordTable m_cameras{4};
+    std::string testReferenceNumber_;
+    RecordTable cameras_{4};
 
-    int CameraCount() const { return m_cameras.Count(); }
-    bool HasCameraRecords() const { return m_cameras.Count() > 0; }
+    int CameraCount() const { return cameras_.Count(); }
+    bool HasCameraRecords() const { return cameras_.Count() > 0; }
     // No cameras; the test reference number belongs to the TEST record and is
     // cleared with it.
-    void ResetCameras() { m_cameras.Clear(); }
+    void ResetCameras() { cameras_.Clear(); }
 
     // The cameras by position, fields numbered as the camera rules number
     // them; the test reference number is not kept per camera.

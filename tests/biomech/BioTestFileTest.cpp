@@ -138,7 +138,7 @@ TEST(BioCheckTest, SensorChainStatementsNameTheirFields) {
     BioTestFile t;
     CBioData& d = t.Data();
     int n = d.AddInstrumentation();
-    auto& curves = d.m_instrumentation;
+    auto& curves = d.instrumentation_;
     curves.At(n, CBioData::kInstSensorAttachment) = " S'P ";
     curves.At(n, CBioData::kInstYUnits) = "G'S";
     curves.At(n, CBioData::kInstSensorType) = "AC";
@@ -177,13 +177,13 @@ TEST(BioCheckTest, SensorChainStatementsNameTheirFields) {
 TEST(BioCheckTest, RulesBeyondTheFieldLimits) {
     BioTestFile t;
     CBioData& d = t.Data();
-    d.m_occupantType = "CD";
-    d.m_bioOccupant[CBioData::kOccBoneMineralContent] = "0";
-    d.m_bioOccupant[CBioData::kOccAge] = "120";
-    d.m_title = "a|b";
-    int cam = d.m_cameras.Add();
-    d.m_cameras.At(cam, CHighSpeedVideoData::kCameraNumber) = "1";
-    d.m_cameras.At(cam, CHighSpeedVideoData::kScaleFactor) = "20000";
+    d.occupantType_ = "CD";
+    d.bioOccupant_[CBioData::kOccBoneMineralContent] = "0";
+    d.bioOccupant_[CBioData::kOccAge] = "120";
+    d.title_ = "a|b";
+    int cam = d.cameras_.Add();
+    d.cameras_.At(cam, CHighSpeedVideoData::kCameraNumber) = "1";
+    d.cameras_.At(cam, CHighSpeedVideoData::kScaleFactor) = "20000";
     std::vector<FieldIssue> issues;
     t.Check(nullptr, issues);
     std::vector<std::string> lines;
@@ -202,7 +202,7 @@ TEST(BioCheckTest, RulesBeyondTheFieldLimits) {
     // The QX5 file is written; the cameras that fail their check are not.
     test::TempDir dir;
     test::MessageRecorder messages;
-    d.m_title = "ok";
+    d.title_ = "ok";
     EXPECT_FALSE(t.Save(dir.Path("a.qx5")));
     EXPECT_TRUE(std::filesystem::exists(dir.Path("a.qx5")));
     EXPECT_FALSE(std::filesystem::exists(dir.Path("a.hs5")));

@@ -27,10 +27,10 @@ struct Target {
 };
 
 void AddCamera(CHighSpeedVideoData& d, const std::string& view) {
-    int n = d.m_cameras.Add();
-    d.m_cameras.At(n, CHighSpeedVideoData::kCameraNumber) = "1";
-    d.m_cameras.At(n, CHighSpeedVideoData::kScaleFactor) = "0.5";
-    d.m_cameras.At(n, CHighSpeedVideoData::kViewDescription) = view;
+    int n = d.cameras_.Add();
+    d.cameras_.At(n, CHighSpeedVideoData::kCameraNumber) = "1";
+    d.cameras_.At(n, CHighSpeedVideoData::kScaleFactor) = "0.5";
+    d.cameras_.At(n, CHighSpeedVideoData::kViewDescription) = view;
 }
 
 std::unique_ptr<VehTestFile> Vehicle() {
@@ -50,9 +50,9 @@ const Target kTargets[] = {
     {"component",
      [](const std::string& v) {
          auto t = std::make_unique<CompTestFile>();
-         int r = t->Data().m_components.Add();
-         t->Data().m_components.At(r, D::kComponentTested) = "SEAT";
-         t->Data().m_testTitle = v;
+         int r = t->Data().components_.Add();
+         t->Data().components_.At(r, D::kComponentTested) = "SEAT";
+         t->Data().testTitle_ = v;
          return t;
      },
      "t.qx5", "TEST", "Test Title:", true},
@@ -60,16 +60,16 @@ const Target kTargets[] = {
      [](const std::string& v) {
          auto t = std::make_unique<BioTestFile>();
          CBioData& d = t->Data();
-         d.m_occupantType = "H3";
-         d.m_dummy[0] = "LF";
-         d.m_restraint.At(d.m_restraint.Add(), CBioData::kRstComments) = v;
+         d.occupantType_ = "H3";
+         d.dummy_[0] = "LF";
+         d.restraint_.At(d.restraint_.Add(), CBioData::kRstComments) = v;
          return t;
      },
      "t.qx5", "RESTRAINT", "Restraint Comments:", true},
     {"swg",
      [](const std::string& v) {
          auto t = std::make_unique<SWGTestFile>();
-         t->Data().m_title = v;
+         t->Data().title_ = v;
          return t;
      },
      "t.qx5", "TEST", "Test Title:", false},
@@ -90,10 +90,10 @@ const Target kTargets[] = {
     {"intrusion",
      [](const std::string& v) {
          auto t = Vehicle();
-         CIntrusionData& d = t->Data().m_intrusion;
-         int n = d.m_points.Add();
-         d.m_points.At(n, CIntrusionData::kVehicleNumber) = "1";
-         d.m_points.At(n, CIntrusionData::kPointLocation) = v;
+         CIntrusionData& d = t->Data().intrusion_;
+         int n = d.points_.Add();
+         d.points_.At(n, CIntrusionData::kVehicleNumber) = "1";
+         d.points_.At(n, CIntrusionData::kPointLocation) = v;
          return t;
      },
      "t.ip5", "INTRUSION", "Intrusion point location:", false},

@@ -48,7 +48,7 @@ TEST(RecordAccessTest, CamerasKeepTheirNumbersByPlace) {
         c.edit(*cameras);
         EXPECT_EQ(Column(*cameras, kNumber), c.numbers) << c.name;
         EXPECT_EQ(Column(*cameras, kView), c.views) << c.name;
-        EXPECT_EQ(video.m_cameras.At(1, CHighSpeedVideoData::kCameraNumber), "1") << c.name;
+        EXPECT_EQ(video.cameras_.At(1, CHighSpeedVideoData::kCameraNumber), "1") << c.name;
     }
 }
 
@@ -60,7 +60,7 @@ TEST(RecordAccessTest, TheTestReferenceIsOneValueForEveryCamera) {
     cameras->Set(1, kReference, "per camera");  // not kept per camera
     EXPECT_EQ(cameras->Get(1, kReference), "");
     test->Set(1, kReference, "T-1");
-    EXPECT_EQ(video.m_testReferenceNumber, "T-1");
+    EXPECT_EQ(video.testReferenceNumber_, "T-1");
     EXPECT_EQ(test->Count(), 1);
     EXPECT_EQ(test->Get(2, kReference), "") << "a single record has no record 2";
     EXPECT_EQ(test->Get(1, kScale), "") << "fields kept per camera are not the test's";
@@ -81,23 +81,23 @@ TEST(RecordAccessTest, SwgCurvesFollowTheCurveCount) {
     EXPECT_EQ(test->Get(1, D::kTotalCurves), "1");
 
     // A group file with gaps: curve 3 counted, only records 1 and 2 held.
-    data.m_curveCount = 3;
-    data.m_instruments.SetCount(2);
+    data.curveCount_ = 3;
+    data.instruments_.SetCount(2);
     EXPECT_EQ(curves->Count(), 3);
     EXPECT_EQ(curves->Get(3, kLevel), "") << "a curve not held reads as empty";
     curves->Set(3, kLevel, "2");
-    EXPECT_EQ(data.m_instruments.Count(), 3) << "typing into it makes it held";
+    EXPECT_EQ(data.instruments_.Count(), 3) << "typing into it makes it held";
     EXPECT_EQ(curves->Get(3, kLevel), "2");
 
     curves->Delete(2);
     EXPECT_EQ(curves->Count(), 2);
-    EXPECT_EQ(data.m_totalCurves, 2) << "the TEST total follows the curves";
+    EXPECT_EQ(data.totalCurves_, 2) << "the TEST total follows the curves";
     EXPECT_EQ(curves->Get(2, kLevel), "2");
 
     test->Set(1, D::kTotalCurves, "9");  // computed, never typed
     EXPECT_EQ(test->Get(1, D::kTotalCurves), "2");
     test->Set(1, D::kTitle, "Title");
-    EXPECT_EQ(data.m_title, "Title");
+    EXPECT_EQ(data.title_, "Title");
 }
 
 }  // namespace

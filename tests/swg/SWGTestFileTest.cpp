@@ -24,24 +24,24 @@ TEST(SWGTestFileTest, LoadsByExtensionAsTheEditorDoes) {
 
     ASSERT_TRUE(t.Load(dir.Path("a.qx5")));
     EXPECT_EQ(d.CameraCount(), 1);
-    EXPECT_EQ(d.m_testReferenceNumber, "CAMREF") << "the side file's reference comes last";
+    EXPECT_EQ(d.testReferenceNumber_, "CAMREF") << "the side file's reference comes last";
     EXPECT_TRUE(messages.All().empty()) << "the first clear does not ask";
 
     ASSERT_TRUE(t.Load(test::DataFile("swg/test.gr5")));  // adds, does not clear
     EXPECT_EQ(d.CameraCount(), 1);
-    EXPECT_EQ(d.m_title, "SWG CALIBRATION OF RACK 3");
-    EXPECT_EQ(d.m_curveCount, 3);
+    EXPECT_EQ(d.title_, "SWG CALIBRATION OF RACK 3");
+    EXPECT_EQ(d.curveCount_, 3);
 
     messages.ScriptAnswers({false});
     ASSERT_TRUE(t.Load(test::DataFile("swg/full.qx4")));
-    EXPECT_EQ(d.m_curveCount, 3) << "declining the clear keeps the entries";
+    EXPECT_EQ(d.curveCount_, 3) << "declining the clear keeps the entries";
     messages.Clear();
     ASSERT_TRUE(t.Load(test::DataFile("swg/full.qx4")));
     EXPECT_EQ(
         messages.All(),
         (std::vector<RecordedMessage>{{MessageKind::Question, "", "Really clear all entries?"}}));
     EXPECT_EQ(d.CameraCount(), 0);
-    EXPECT_EQ(d.m_curveCount, 2);
+    EXPECT_EQ(d.curveCount_, 2);
 
     messages.Clear();
     EXPECT_FALSE(t.Load(dir.Path("a.txt")));
@@ -54,16 +54,16 @@ TEST(SWGTestFileTest, SavesSideFilesOnlyForValidCameras) {
     SWGTestFile t;
     ASSERT_TRUE(t.Load(test::DataFile("swg/full.qx5")));
     CSWGData& d = t.Data();
-    int n = d.m_cameras.Add();
-    d.m_cameras.At(n, CHighSpeedVideoData::kCameraNumber) = "1";
-    d.m_cameras.At(n, CHighSpeedVideoData::kScaleFactor) = "0.5";
+    int n = d.cameras_.Add();
+    d.cameras_.At(n, CHighSpeedVideoData::kCameraNumber) = "1";
+    d.cameras_.At(n, CHighSpeedVideoData::kScaleFactor) = "0.5";
 
     ASSERT_TRUE(t.Save(dir.Path("out")));
     ASSERT_TRUE(t.SaveReport(dir.Path("out")));
     for (const char* name : {"out.qx5", "out.hs5", "out.qxr", "out.hsr"})
         EXPECT_TRUE(std::filesystem::exists(dir.Path(name))) << name;
 
-    d.m_cameras.At(n, CHighSpeedVideoData::kScaleFactor) = "10000.5";
+    d.cameras_.At(n, CHighSpeedVideoData::kScaleFactor) = "10000.5";
     EXPECT_FALSE(t.Save(dir.Path("bad.qx5")));
     EXPECT_FALSE(t.SaveReport(dir.Path("bad.qxr")));
     EXPECT_TRUE(std::filesystem::exists(dir.Path("bad.qx5")));
@@ -83,22 +83,22 @@ TEST(SWGTestFileTest, CheckReportsEveryInvalidField) {
     test::MessageRecorder messages;
     SWGTestFile t;
     CSWGData& d = t.Data();
-    d.m_testType = "TS";      // TSTTYP: known
-    d.m_recorderType = "XX";  // RECTYP: unknown
-    d.m_ambientTemperature = "-100";
-    d.m_testDate = "31-APR-2009";
-    d.m_certificationDate = "7/jan/09";
-    d.m_instruments.SetCount(2);
-    d.m_curveCount = 3;  // record 3 is not held: written and checked as empty
-    d.m_instruments.At(2, CSWGData::kLevel) = "4";
-    d.m_instruments.At(2, CSWGData::kFirstPoint) = "1";
-    d.m_instruments.At(2, CSWGData::kTimeIncrement) = "1.5";
-    d.m_instruments.At(2, CSWGData::kXUnits) = "UN";
-    d.m_testReferenceNumber = "REFERENCE-NUMBER-17";
-    d.m_testComments = "OK|NOT";
-    int n = d.m_cameras.Add();
-    d.m_cameras.At(n, CHighSpeedVideoData::kCameraNumber) = "100";
-    d.m_cameras.At(n, CHighSpeedVideoData::kViewDescription) = "LEFT|RIGHT";
+    d.testType_ = "TS";      // TSTTYP: known
+    d.recorderType_ = "XX";  // RECTYP: unknown
+    d.ambientTemperature_ = "-100";
+    d.testDate_ = "31-APR-2009";
+    d.certificationDate_ = "7/jan/09";
+    d.instruments_.SetCount(2);
+    d.curveCount_ = 3;  // record 3 is not held: written and checked as empty
+    d.instruments_.At(2, CSWGData::kLevel) = "4";
+    d.instruments_.At(2, CSWGData::kFirstPoint) = "1";
+    d.instruments_.At(2, CSWGData::kTimeIncrement) = "1.5";
+    d.instruments_.At(2, CSWGData::kXUnits) = "UN";
+    d.testReferenceNumber_ = "REFERENCE-NUMBER-17";
+    d.testComments_ = "OK|NOT";
+    int n = d.cameras_.Add();
+    d.cameras_.At(n, CHighSpeedVideoData::kCameraNumber) = "100";
+    d.cameras_.At(n, CHighSpeedVideoData::kViewDescription) = "LEFT|RIGHT";
 
     KnownCodes codes;
     std::vector<FieldIssue> issues;

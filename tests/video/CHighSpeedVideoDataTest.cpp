@@ -11,18 +11,18 @@ namespace {
 
 void AddCamera(CHighSpeedVideoData& d, const char* number, const char* scale, const char* view,
                const char* comment) {
-    int n = d.m_cameras.Add();
-    d.m_cameras.At(n, CHighSpeedVideoData::kCameraNumber) = number;
-    d.m_cameras.At(n, CHighSpeedVideoData::kScaleFactor) = scale;
-    d.m_cameras.At(n, CHighSpeedVideoData::kViewDescription) = view;
-    d.m_cameras.At(n, CHighSpeedVideoData::kCommentary) = comment;
+    int n = d.cameras_.Add();
+    d.cameras_.At(n, CHighSpeedVideoData::kCameraNumber) = number;
+    d.cameras_.At(n, CHighSpeedVideoData::kScaleFactor) = scale;
+    d.cameras_.At(n, CHighSpeedVideoData::kViewDescription) = view;
+    d.cameras_.At(n, CHighSpeedVideoData::kCommentary) = comment;
 }
 
 TEST(HighSpeedVideoTest, WritesHs5AndHsrBytes) {
     ::setenv("SOURCE_DATE_EPOCH", "1236384000", 1);
     test::TempDir dir;
     CHighSpeedVideoData d;
-    d.m_testReferenceNumber = "T123";
+    d.testReferenceNumber_ = "T123";
     AddCamera(d, "1", "1.5", "left\r\nside", "");
     AddCamera(d, "2", "", "top", "fast\ncam");
     ASSERT_TRUE(d.WriteHs5(dir.Path("a.hs5")));
@@ -52,7 +52,7 @@ TEST(HighSpeedVideoTest, WritesHs5AndHsrBytes) {
 TEST(HighSpeedVideoTest, NoCamerasWritesNoFiles) {
     test::TempDir dir;
     CHighSpeedVideoData d;
-    d.m_testReferenceNumber = "T1";
+    d.testReferenceNumber_ = "T1";
     EXPECT_FALSE(d.WriteHs5(dir.Path("a.hs5")));
     EXPECT_FALSE(d.WriteHsr(dir.Path("a.hsr")));
     EXPECT_FALSE(std::filesystem::exists(dir.Path("a.hs5")));
@@ -75,10 +75,10 @@ TEST(HighSpeedVideoTest, ReadsRenumberedCamerasAndLastReferenceWins) {
     CHighSpeedVideoData d;
     ASSERT_TRUE(d.ReadHs5(dir.Path("a.hs5"), true));
     ASSERT_EQ(d.CameraCount(), 3);
-    EXPECT_EQ(d.m_cameras.Record(1), (std::vector<std::string>{"1", "2.0", "front", "c1"}));
-    EXPECT_EQ(d.m_cameras.Record(2), (std::vector<std::string>{"2", "", "", ""}));
-    EXPECT_EQ(d.m_cameras.Record(3), (std::vector<std::string>{"3", "1", "2", ""}));
-    EXPECT_EQ(d.m_testReferenceNumber, "REF3");
+    EXPECT_EQ(d.cameras_.Record(1), (std::vector<std::string>{"1", "2.0", "front", "c1"}));
+    EXPECT_EQ(d.cameras_.Record(2), (std::vector<std::string>{"2", "", "", ""}));
+    EXPECT_EQ(d.cameras_.Record(3), (std::vector<std::string>{"3", "1", "2", ""}));
+    EXPECT_EQ(d.testReferenceNumber_, "REF3");
     ASSERT_EQ(messages.All().size(), 1u) << "the short line is reported and read anyway";
     EXPECT_EQ(messages.All()[0].text,
               "This QX5 file has 3 | characters  of the HSVD section, should have 4");
@@ -115,7 +115,7 @@ TEST(HighSpeedVideoTest, CameraValuesHoldingAPipeFailTheCheck) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.issueLabel ? c.issueLabel : "valid");
         CHighSpeedVideoData d;
-        d.m_testReferenceNumber = c.reference;
+        d.testReferenceNumber_ = c.reference;
         AddCamera(d, "1", "0.5", c.view, c.comment);
         std::vector<FieldIssue> issues;
         d.CheckCameras(nullptr, issues);
@@ -132,13 +132,13 @@ TEST(HighSpeedVideoTest, CameraValuesHoldingAPipeFailTheCheck) {
 TEST(HighSpeedVideoTest, WriteThenReadRoundTrips) {
     test::TempDir dir;
     CHighSpeedVideoData d;
-    d.m_testReferenceNumber = "R";
+    d.testReferenceNumber_ = "R";
     AddCamera(d, "1", "0.25", "view", "comment");
     ASSERT_TRUE(d.WriteHs5(dir.Path("r.hs5")));
     CHighSpeedVideoData back;
     ASSERT_TRUE(back.ReadHs5(dir.Path("r.hs5"), true));
-    EXPECT_EQ(back.m_cameras.Record(1), d.m_cameras.Record(1));
-    EXPECT_EQ(back.m_testReferenceNumber, "R");
+    EXPECT_EQ(back.cameras_.Record(1), d.cameras_.Record(1));
+    EXPECT_EQ(back.testReferenceNumber_, "R");
 }
 
 }  // namespace

@@ -68,9 +68,9 @@ class CHsvdPageTest : public QObject {
         nav->List()->setCurrentRow(1);
         nav->DeleteButton()->click();
         QVERIFY(page->PushToData());
-        QCOMPARE(data->m_testReferenceNumber, std::string("REF-1"));
+        QCOMPARE(data->testReferenceNumber_, std::string("REF-1"));
         QCOMPARE(data->CameraCount(), 2);
-        QCOMPARE(data->m_cameras.Record(2), (std::vector<std::string>{"2", "", "top", ""}));
+        QCOMPARE(data->cameras_.Record(2), (std::vector<std::string>{"2", "", "top", ""}));
     }
 
     void checkStopsAtTheFirstBadCamera_data() {
@@ -84,9 +84,9 @@ class CHsvdPageTest : public QObject {
         QFETCH(int, bad);
         QFETCH(QString, scale);
         for (int n = 1; n <= 3; ++n) {
-            data->m_cameras.Add();
-            data->m_cameras.At(n, V::kCameraNumber) = std::to_string(n);
-            data->m_cameras.At(n, V::kScaleFactor) = n == bad ? scale.toStdString() : "1";
+            data->cameras_.Add();
+            data->cameras_.At(n, V::kCameraNumber) = std::to_string(n);
+            data->cameras_.At(n, V::kScaleFactor) = n == bad ? scale.toStdString() : "1";
         }
         page->ShowFirstCamera();
         QCOMPARE(page->ValidateAllCameras(), bad == 0);
