@@ -1,5 +1,6 @@
 #include "editor/CRecordPage.h"
 
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
 
@@ -10,9 +11,13 @@ namespace vantor {
 
 CRecordPage::CRecordPage(const QString& title, QWidget* parent) : CDataPage(parent), title_(title) {
     auto* columns = new QHBoxLayout(this);
-    form_ = new QVBoxLayout;
-    form_->addStretch(1);
-    columns->addLayout(form_, 1);
+    auto* left = new QVBoxLayout;
+    left->addLayout(form_ = new QGridLayout);
+    // The rows stay at the top.
+    left->addStretch(1);
+    form_->setColumnStretch(1, 1);
+    form_->setVerticalSpacing(4);
+    columns->addLayout(left, 1);
 }
 
 CRecordPage::~CRecordPage() = default;
@@ -25,8 +30,8 @@ CRecordPage::Part& CRecordPage::AddPart(std::unique_ptr<RecordAccess> records,
     part->repeated = repeated;
     for (const PageFields::Row& row : rows)
         part->shown.push_back(row.field);
-    // Before the stretch that keeps the rows at the top.
-    form_->insertLayout(form_->count() - 1, part->fields->Build(rows));
+    // One grid for every record kind, so their fields line up.
+    part->fields->Build(rows, form_);
 
     Part* p = part.get();
     connect(p->fields, &PageFields::FieldChanged, this, &CDataPage::ValidityChanged);

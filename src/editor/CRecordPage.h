@@ -13,7 +13,7 @@
 #include "editor/PageFields.h"
 #include "editor/RecordNavigator.h"
 
-class QVBoxLayout;
+class QGridLayout;
 
 namespace vantor {
 
@@ -83,7 +83,7 @@ class CRecordPage : public CDataPage, private RecordNavigator::Client {
     QString title_;
     std::vector<std::unique_ptr<Part>> parts_;
     RecordNavigator* navigator_ = nullptr;
-    QVBoxLayout* form_;
+    QGridLayout* form_ = nullptr;
 };
 
 }  // namespace vantor

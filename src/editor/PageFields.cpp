@@ -41,11 +41,15 @@ bool IsShort(const FieldRule& rule) {
 PageFields::PageFields(QWidget* page, const RecordRules& rules)
     : QObject(page), page_(page), rules_(rules) {}
 
-QGridLayout* PageFields::Build(std::span<const Row> rows) {
-    auto* grid = new QGridLayout;
-    grid->setColumnStretch(1, 1);
-    grid->setVerticalSpacing(4);
-    int line = 0;
+QGridLayout* PageFields::Build(std::span<const Row> rows, QGridLayout* into) {
+    QGridLayout* grid = into;
+    if (!grid) {
+        grid = new QGridLayout;
+        grid->setColumnStretch(1, 1);
+        grid->setVerticalSpacing(4);
+    }
+    // An empty grid still reports one row.
+    int line = grid->count() == 0 ? 0 : grid->rowCount();
     for (const Row& row : rows) {
         if (row.field >= rules_.fields.size()) continue;
         const FieldRule& rule = rules_.fields[row.field];

@@ -36,10 +36,11 @@ class PageFields : public QObject {
 
     PageFields(QWidget* page, const RecordRules& rules);
 
-    // Adds the rows to a grid of three columns: label, field (with its button
-    // or picker beside it), nothing else. Returns the grid for the page to
-    // place; the widgets belong to the page.
-    QGridLayout* Build(std::span<const Row> rows);
+    // Adds the rows to a grid of two columns: label, field (with its button
+    // or picker beside it). Rows go below those `into` holds already, so the
+    // fields of several record kinds line up; without it a new grid. Returns
+    // the grid for the page to place; the widgets belong to the page.
+    QGridLayout* Build(std::span<const Row> rows, QGridLayout* into = nullptr);
 
     const RecordRules& Rules() const { return rules_; }
     const FieldRule& Rule(size_t field) const { return rules_.fields[field]; }
