@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "core/TestFileType.h"
+#include "curves/CurveCheckedTest.h"
 #include "curves/CurveChecker.h"
 
 using namespace vantor;
@@ -140,8 +140,8 @@ long long PlainScan(const std::vector<std::string>& files, std::vector<char>& bu
 }
 
 // INSTRUMENTATION values that agree with the generated curves.
-TestFileType::CurvePoints AgreeingPoints(int curves, int points) {
-    TestFileType::CurvePoints p;
+CurveCheckedTest::CurvePoints AgreeingPoints(int curves, int points) {
+    CurveCheckedTest::CurvePoints p;
     p.firstPoints.assign(curves + 1, "");
     p.lastPoints.assign(curves + 1, "");
     p.timeIncrements.assign(curves + 1, "");
@@ -158,7 +158,7 @@ struct CheckResult {
     int disagreeing = 0;
 };
 
-CheckResult RunCheck(const std::string& testPath, const TestFileType::CurvePoints& points) {
+CheckResult RunCheck(const std::string& testPath, const CurveCheckedTest::CurvePoints& points) {
     CurveChecker checker(testPath);
     CheckResult r;
     r.records = checker.Run();

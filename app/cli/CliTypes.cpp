@@ -1,21 +1,21 @@
 #include "CliTypes.h"
 
-#include "biomech/BioTestFileType.h"
-#include "component/CompTestFileType.h"
-#include "swg/CSWGTestFile.h"
-#include "tca/CTcaFileType.h"
-#include "vehicle/CVehTestFile.h"
+#include "biomech/BioTestFile.h"
+#include "component/CompTestFile.h"
+#include "swg/SWGTestFile.h"
+#include "tca/TcaTestFile.h"
+#include "vehicle/VehTestFile.h"
 
 // Each test type registers here with one line.
 
 namespace vantor::cli {
 
 std::unique_ptr<TestFileType> MakeTestType(std::string_view name) {
-    if (name == "swg") return std::make_unique<CSWGTestFile>();
-    if (name == "tca") return std::make_unique<CTcaFileType>();
+    if (name == "swg") return std::make_unique<SWGTestFile>();
+    if (name == "tca") return std::make_unique<TcaTestFile>();
     if (name == "component") return MakeComponentTestType();
-    if (name == "biomech") return std::make_unique<BioTestFileType>();
-    if (name == "vehicle") return std::make_unique<CVehTestFile>();
+    if (name == "biomech") return std::make_unique<BioTestFile>();
+    if (name == "vehicle") return std::make_unique<VehTestFile>();
     return nullptr;
 }
 

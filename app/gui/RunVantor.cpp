@@ -2,8 +2,8 @@
 // application object's checks and launcher.
 #include <QApplication>
 
-#include "core/ui/CVantorV5App.h"
-#include "core/ui/EditorRegistry.h"
+#include "editor/EditorRegistry.h"
+#include "launcher/CVantorV5App.h"
 #include "swg/ui/CSWGPropertySheet.h"
 
 namespace {

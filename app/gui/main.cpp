@@ -1,7 +1,7 @@
 // vantor: the desktop program.
 #include <QApplication>
 
-#include "core/ui/QtMessages.h"
+#include "widgets/QtMessages.h"
 
 int RunVantor(QApplication& app);
 

@@ -6,7 +6,7 @@
 namespace vantor {
 
 std::vector<SensorChainCheck> SensorChainChecks(const CBioData& data, int curve) {
-    const RecordTable& t = data.m_instrumentation;
+    const RecordTable& t = data.instrumentation_;
     const std::string attachment = TrimWhite(t.At(curve, CBioData::kInstSensorAttachment));
     const std::string units = TrimWhite(t.At(curve, CBioData::kInstYUnits));
     std::vector<SensorChainCheck> checks;

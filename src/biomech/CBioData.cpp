@@ -14,22 +14,22 @@ using TestText = std::string CBioData::*;
 
 // TEST texts by position; the total number of curves (an integer) has none.
 constexpr TestText kTestText[CBioData::kTestFieldCount] = {
-    &CBioData::m_version,
-    &CBioData::m_title,
-    &CBioData::m_objectives,
-    &CBioData::m_testDate,
-    &CBioData::m_performer,
-    &CBioData::m_contractNumber,
-    &CBioData::m_testReferenceNumber,
-    &CBioData::m_testConfiguration,
-    &CBioData::m_ambientTemperature,
-    &CBioData::m_recorderType,
-    &CBioData::m_dataLink,
-    &CBioData::m_closingSpeed,
-    &CBioData::m_impactAngle,
+    &CBioData::version_,
+    &CBioData::title_,
+    &CBioData::objectives_,
+    &CBioData::testDate_,
+    &CBioData::performer_,
+    &CBioData::contractNumber_,
+    &CBioData::testReferenceNumber_,
+    &CBioData::testConfiguration_,
+    &CBioData::ambientTemperature_,
+    &CBioData::recorderType_,
+    &CBioData::dataLink_,
+    &CBioData::closingSpeed_,
+    &CBioData::impactAngle_,
     nullptr,
-    &CBioData::m_occupantType,
-    &CBioData::m_testComments,
+    &CBioData::occupantType_,
+    &CBioData::testComments_,
 };
 
 template <size_t N>
@@ -46,39 +46,38 @@ CBioData::CBioData() {
 void CBioData::Reset() {
     for (int pos = 0; pos < kTestFieldCount; ++pos)
         if (kTestText[pos]) (this->*kTestText[pos]).clear();
-    m_version = "B5";
-    m_recorderType = "DDA";
-    m_dataLink = "UMB";
-    m_totalCurves = 0;
-    m_bioOccupant.fill({});
-    m_dummy.fill({});
-    m_anthropometry.fill({});
+    version_ = "B5";
+    recorderType_ = "DDA";
+    dataLink_ = "UMB";
+    totalCurves_ = 0;
+    bioOccupant_.fill({});
+    dummy_.fill({});
+    anthropometry_.fill({});
     ResetTables();
     ResetCameras();
-    m_curveCheck.ClearResults();
+    curveCheck_.ClearResults();
 }
 
 void CBioData::ResetTables() {
-    for (RecordTable* t :
-         {&m_rib, &m_restraint, &m_injury, &m_instrumentation, &m_chestBand, &m_gauge}) {
+    for (RecordTable* t : {&rib_, &restraint_, &injury_, &instrumentation_, &chestBand_, &gauge_}) {
         t->Clear();
         for (size_t c = 0; c < t->Columns(); ++c)
             t->Column(c)[0].clear();
     }
-    m_instrumentation.Column(kInstXUnits)[0] = "SEC";
-    m_instrumentation.Column(kInstDataStatus)[0] = "AM";
-    m_instrumentation.Column(kInstChannelStatus)[0] = "P";
+    instrumentation_.Column(kInstXUnits)[0] = "SEC";
+    instrumentation_.Column(kInstDataStatus)[0] = "AM";
+    instrumentation_.Column(kInstChannelStatus)[0] = "P";
 }
 
 void CBioData::Clear() {
     Reset();
-    m_occupantType = "CD";
+    occupantType_ = "CD";
 }
 
 int CBioData::AddInstrumentation() {
-    int n = m_instrumentation.Add();
+    int n = instrumentation_.Add();
     for (size_t c : {kInstXUnits, kInstDataStatus, kInstChannelStatus})
-        m_instrumentation.At(n, c) = m_instrumentation.At(0, c);
+        instrumentation_.At(n, c) = instrumentation_.At(0, c);
     return n;
 }
 
@@ -87,7 +86,7 @@ bool CBioData::IsBiologicalType(std::string_view type) {
 }
 
 bool CBioData::TestHasData() const {
-    if (m_version != "B5" || m_totalCurves != 0) return true;
+    if (version_ != "B5" || totalCurves_ != 0) return true;
     for (int pos = kVersion + 1; pos < kTestFieldCount; ++pos) {
         if (!kTestText[pos]) continue;
         const std::string& text = this->*kTestText[pos];
@@ -99,22 +98,22 @@ bool CBioData::TestHasData() const {
 }
 
 bool CBioData::DummyHasData() const {
-    if (!AnyFilled(m_dummy)) return false;
-    return !m_occupantType.empty() && !IsBiologicalType(m_occupantType);
+    if (!AnyFilled(dummy_)) return false;
+    return !occupantType_.empty() && !IsBiologicalType(occupantType_);
 }
 
 bool CBioData::BioOccupantHasData() const {
-    return AnyFilled(m_bioOccupant) && IsBiologicalType(m_occupantType);
+    return AnyFilled(bioOccupant_) && IsBiologicalType(occupantType_);
 }
 
 bool CBioData::AnthropometryHasData() const {
-    return AnyFilled(m_anthropometry);
+    return AnyFilled(anthropometry_);
 }
 
 bool CBioData::RibHasData() const {
-    for (int r = 1; r <= m_rib.Count(); ++r)
-        for (size_t c = 0; c < m_rib.Columns(); ++c)
-            if (!TrimWhite(m_rib.At(r, c)).empty()) return true;
+    for (int r = 1; r <= rib_.Count(); ++r)
+        for (size_t c = 0; c < rib_.Columns(); ++c)
+            if (!TrimWhite(rib_.At(r, c)).empty()) return true;
     return false;
 }
 
@@ -177,17 +176,17 @@ RecordTable* CBioData::Table(BioRecord record) {
 const RecordTable* CBioData::Table(BioRecord record) const {
     switch (record) {
         case BioRecord::Rib:
-            return &m_rib;
+            return &rib_;
         case BioRecord::Restraint:
-            return &m_restraint;
+            return &restraint_;
         case BioRecord::OccupantInjury:
-            return &m_injury;
+            return &injury_;
         case BioRecord::Instrumentation:
-            return &m_instrumentation;
+            return &instrumentation_;
         case BioRecord::ChestBand:
-            return &m_chestBand;
+            return &chestBand_;
         case BioRecord::ChestBandGauge:
-            return &m_gauge;
+            return &gauge_;
         default:
             return nullptr;
     }
@@ -201,14 +200,14 @@ int CBioData::RecordCount(BioRecord record) const {
 std::string CBioData::Field(BioRecord record, int number, int position) const {
     switch (record) {
         case BioRecord::Test:
-            if (position == kTotalCurves) return IntToText(m_totalCurves);
+            if (position == kTotalCurves) return IntToText(totalCurves_);
             return this->*kTestText[position];
         case BioRecord::DummyOccupant:
-            return m_dummy[static_cast<size_t>(position)];
+            return dummy_[static_cast<size_t>(position)];
         case BioRecord::BioOccupant:
-            return m_bioOccupant[static_cast<size_t>(position)];
+            return bioOccupant_[static_cast<size_t>(position)];
         case BioRecord::Anthropometry:
-            return m_anthropometry[static_cast<size_t>(position)];
+            return anthropometry_[static_cast<size_t>(position)];
         default:
             break;
     }
@@ -232,18 +231,18 @@ void CBioData::SetField(BioRecord record, int number, int position, std::string 
     switch (record) {
         case BioRecord::Test:
             if (position == kTotalCurves)
-                m_totalCurves = TextToInt(value);
+                totalCurves_ = TextToInt(value);
             else
                 this->*kTestText[position] = std::move(value);
             return;
         case BioRecord::DummyOccupant:
-            m_dummy[static_cast<size_t>(position)] = std::move(value);
+            dummy_[static_cast<size_t>(position)] = std::move(value);
             return;
         case BioRecord::BioOccupant:
-            m_bioOccupant[static_cast<size_t>(position)] = std::move(value);
+            bioOccupant_[static_cast<size_t>(position)] = std::move(value);
             return;
         case BioRecord::Anthropometry:
-            m_anthropometry[static_cast<size_t>(position)] = std::move(value);
+            anthropometry_[static_cast<size_t>(position)] = std::move(value);
             return;
         default:
             break;

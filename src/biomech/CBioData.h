@@ -13,7 +13,7 @@
 #include "core/FieldRule.h"
 #include "core/RecordTable.h"
 #include "curves/CurveCheckState.h"
-#include "vehicle/CHighSpeedVideoData.h"
+#include "video/CHighSpeedVideoData.h"
 
 namespace vantor {
 
@@ -194,23 +194,23 @@ class CBioData : public CHighSpeedVideoData {
     CBioData();
 
     // TEST
-    std::string m_version, m_title, m_objectives, m_testDate, m_performer, m_contractNumber;
-    std::string m_testConfiguration, m_ambientTemperature, m_recorderType, m_dataLink;
-    std::string m_closingSpeed, m_impactAngle, m_occupantType, m_testComments;
-    int m_totalCurves = 0;
+    std::string version_, title_, objectives_, testDate_, performer_, contractNumber_;
+    std::string testConfiguration_, ambientTemperature_, recorderType_, dataLink_;
+    std::string closingSpeed_, impactAngle_, occupantType_, testComments_;
+    int totalCurves_ = 0;
 
-    std::array<std::string, kOccupantFieldCount> m_bioOccupant;
-    std::array<std::string, kDummyFieldCount> m_dummy;
-    std::array<std::string, kAnthropometryFieldCount> m_anthropometry;
+    std::array<std::string, kOccupantFieldCount> bioOccupant_;
+    std::array<std::string, kDummyFieldCount> dummy_;
+    std::array<std::string, kAnthropometryFieldCount> anthropometry_;
 
-    RecordTable m_rib{kRibColumns};
-    RecordTable m_restraint{kRstColumns};
-    RecordTable m_injury{kInjColumns};
-    RecordTable m_instrumentation{kInstColumns};
-    RecordTable m_chestBand{kCbColumns};
-    RecordTable m_gauge{kGaugeColumns};
+    RecordTable rib_{kRibColumns};
+    RecordTable restraint_{kRstColumns};
+    RecordTable injury_{kInjColumns};
+    RecordTable instrumentation_{kInstColumns};
+    RecordTable chestBand_{kCbColumns};
+    RecordTable gauge_{kGaugeColumns};
 
-    CurveCheckState m_curveCheck;
+    CurveCheckState curveCheck_;
 
     // Constructor state: every text empty but the version "B5", recorder
     // "DDA" and data link "UMB"; no records, no cameras, no curve results.
@@ -264,9 +264,14 @@ class CBioData : public CHighSpeedVideoData {
     bool ImportGRY(const std::string& path);
     bool ImportGRZ(const std::string& path);
 
-    // The QX5 text as WriteQx5 writes it (LF line ends), or empty with the
-    // reason in `problem` when a value cannot be carried by a record line.
-    std::string Qx5Text(std::string* problem = nullptr) const;
+    // The fields of one record as its QX5 line carries them.
+    std::vector<std::string> WrittenFields(BioRecord record, int number) const;
+    // Every value of the records WriteQx5 writes that a record line cannot
+    // carry; WriteQx5 refuses such a test.
+    void CheckRecordLines(std::vector<FieldIssue>& out) const;
+    // The QX5 text as WriteQx5 writes it (LF line ends), or empty, with the
+    // values in `unwritable`, when a value cannot be carried by a record line.
+    std::string Qx5Text(std::vector<FieldIssue>* unwritable = nullptr) const;
     std::string ReportText() const;
 
   private:

@@ -113,15 +113,15 @@ bool CBioData::ImportGR5(const std::string& path) {
             std::string number = TrimWhite(Take(line, CBioGR5::kCurveNumber));
             if (!IsIntegerNumber(number) || TextToInt(number) < 1) return false;
             const int curve = TextToInt(number);
-            if (curve > m_instrumentation.Count()) m_instrumentation.SetCount(curve);
+            if (curve > instrumentation_.Count()) instrumentation_.SetCount(curve);
             StoreColumns<CBioGR5>(*this, BioRecord::Instrumentation, curve, line);
             highest = std::max(highest, curve);
             return true;
         });
     // Lines out of order still all count: the highest curve number read.
     if (highest > 0) {
-        m_instrumentation.SetCount(highest);
-        m_totalCurves = highest;
+        instrumentation_.SetCount(highest);
+        totalCurves_ = highest;
     }
     return stored > 0;
 }
@@ -129,15 +129,15 @@ bool CBioData::ImportGR5(const std::string& path) {
 bool CBioData::ImportGR6(const std::string& path) {
     return ReadGroupFile(
                path, CBioGR6::kName, CBioGR6::kLineLength, true, [&](std::string_view line, int) {
-                   m_occupantType = Take(line, CBioGR6::kOccupantType);
-                   if (!CBioGR6::IsBiological(m_occupantType)) {
+                   occupantType_ = Take(line, CBioGR6::kOccupantType);
+                   if (!CBioGR6::IsBiological(occupantType_)) {
                        for (const BioGroupColumn& c : CBioGR6::kDummy)
                            SetField(BioRecord::DummyOccupant, 1, c.position, Take(line, c));
                        return true;
                    }
                    for (const BioGroupColumn& c : CBioGR6::kBiological)
                        SetField(BioRecord::BioOccupant, 1, c.position, Take(line, c));
-                   m_rib.SetCount(CBioGR6::kRibs);
+                   rib_.SetCount(CBioGR6::kRibs);
                    for (int rib = 1; rib <= CBioGR6::kRibs; ++rib) {
                        std::string_view ribText = line.substr(
                            CBioGR6::kFirstRib + CBioGR6::kRibWidth * (rib - 1), CBioGR6::kRibWidth);

@@ -29,8 +29,7 @@ enum class CountFrom { LastNumber, RecordsRead };
 struct Layout {
     BioRecord record;
     std::array<Marker, 2> markers;  // an older writer's short marker second
-    int qx5Pipes;
-    int qx4Pipes;
+    int qx4Pipes = -1;              // a QX4 count the layout below does not give, or -1
     // By stored position; empty when QX4 only adds a leading field.
     std::span<const int> qx4Source = {};
     CountFrom count = CountFrom::RecordsRead;
@@ -60,61 +59,45 @@ static_assert(std::size(kQx4Test) == CBioData::kTestFieldCount &&
               std::size(kQx4Occupant) == CBioData::kOccupantFieldCount &&
               std::size(kQx4Dummy) == CBioData::kDummyFieldCount);
 
-constexpr Layout kTestLayout{.record = BioRecord::Test,
-                             .markers = {{{"----- TEST -----", "TEST"}}},
-                             .qx5Pipes = 15,
-                             .qx4Pipes = 15,
-                             .qx4Source = kQx4Test};
+constexpr Layout kTestLayout{
+    .record = BioRecord::Test, .markers = {{{"----- TEST -----", "TEST"}}}, .qx4Source = kQx4Test};
 constexpr Layout kDummyLayout{.record = BioRecord::DummyOccupant,
                               .markers = {{{"----- DUMMY", "DUMMY OCCUPANT"}}},
-                              .qx5Pipes = 24,
-                              .qx4Pipes = 21,
                               .qx4Source = kQx4Dummy};
 constexpr Layout kOccupantLayout{.record = BioRecord::BioOccupant,
                                  .markers = {{{"----- BIO OCCUPANT -----", "BIO OCCUPANT"}}},
-                                 .qx5Pipes = 23,
-                                 .qx4Pipes = 55,
                                  .qx4Source = kQx4Occupant};
-constexpr Layout kAnthropometryLayout{.record = BioRecord::Anthropometry,
-                                      .markers = {{{"----- ANTHROPOMETRY -----", "ANTHROPOMETRY"}}},
-                                      .qx5Pipes = 37,
-                                      .qx4Pipes = 38};
+constexpr Layout kAnthropometryLayout{
+    .record = BioRecord::Anthropometry,
+    .markers = {{{"----- ANTHROPOMETRY -----", "ANTHROPOMETRY"}}}};
 
+// QX4 RIB lines were written with the QX5 count, without a leading field more.
+constexpr int kQx4RibPipes = 9;
 constexpr Layout kRibLayout{.record = BioRecord::Rib,
                             .markers = {{{"----- RIB -----", "RIB"}}},
-                            .qx5Pipes = 9,
-                            .qx4Pipes = 9,
+                            .qx4Pipes = kQx4RibPipes,
                             .count = CountFrom::LastNumber};
 constexpr Layout kRestraintLayout{.record = BioRecord::Restraint,
                                   .markers = {{{"----- RESTRAINT -----", "RESTRAINT"}}},
-                                  .qx5Pipes = 4,
-                                  .qx4Pipes = 5,
                                   .count = CountFrom::LastNumber};
 constexpr Layout kInjuryLayout{
     .record = BioRecord::OccupantInjury,
     .markers = {{{"----- OCCUPANT INJURY -----", "OCCUPANT INJURY"}, {"----- OCCI", "OCCI"}}},
-    .qx5Pipes = 7,
-    .qx4Pipes = 7,
     .qx4Source = kQx4Injury,
     .absentClears = false};
 constexpr Layout kInstrumentationLayout{
     .record = BioRecord::Instrumentation,
     .markers = {{{"----- INSTRUMENTATION -----", "INSTRUMENTATION"}}},
-    .qx5Pipes = 18,
-    .qx4Pipes = 18,
     .qx4Source = kQx4Curve,
     .count = CountFrom::LastNumber,
     .absentClears = false};
 constexpr Layout kChestBandLayout{.record = BioRecord::ChestBand,
                                   .markers = {{{"----- CHEST BAND -----", "CHEST BAND"}}},
-                                  .qx5Pipes = 11,
-                                  .qx4Pipes = 12,
                                   .maxRecords = CBioData::kMaxChestBands};
 constexpr Layout kGaugeLayout{
     .record = BioRecord::ChestBandGauge,
     .markers = {{{"----- CHEST BAND GAUGE -----", "CHEST BAND GAUGE"}, {"----- GAUGE", "GAUGE"}}},
-    .qx5Pipes = 4,
-    .qx4Pipes = 5};
+};
 
 struct Section {
     bool found = false;
@@ -170,8 +153,14 @@ std::vector<std::string> TakeFields(const CBioData& data, const Layout& layout, 
     return fields;
 }
 
+// The count a record line must have: the table's fields, in QX4 with the
+// leading field more or up to the last field its layout takes.
 int Pipes(const Layout& layout, int version) {
-    return version == 5 ? layout.qx5Pipes : layout.qx4Pipes;
+    const int fields = static_cast<int>(CBioData::Rules(layout.record).fields.size());
+    if (version == 5) return fields - 1;
+    if (layout.qx4Pipes >= 0) return layout.qx4Pipes;
+    if (layout.qx4Source.empty()) return fields;
+    return *std::ranges::max_element(layout.qx4Source);
 }
 
 // A single-record section keeps the last of its record lines. A wrong pipe
@@ -238,20 +227,20 @@ bool ReadTest(CBioData& data, const TextLines& file, int version) {
 void ReadQx4Occupant(CBioData& data, const TextLines& file, const Layout& layout) {
     Section section = FindSection(file, layout);
     for (const TextLine& line : section.records) {
-        CheckPipeCount(4, CountPipes(line.text), line.number, section.name, {layout.qx4Pipes});
+        CheckPipeCount(4, CountPipes(line.text), line.number, section.name, {Pipes(layout, 4)});
         auto fields = TakeFields(data, layout, 4, 1, line.text);
         for (size_t pos = 0; pos < fields.size(); ++pos)
             data.SetField(layout.record, 1, static_cast<int>(pos), std::move(fields[pos]));
-        data.m_occupantType =
+        data.occupantType_ =
             GetPipeField(line.text, kQx4OccupantTypeField, kQx4OccupantTypeField + 1);
         if (layout.record != BioRecord::BioOccupant) continue;
-        data.m_rib.SetCount(4);
+        data.rib_.SetCount(4);
         for (int rib = 1; rib <= 4; ++rib) {
             for (size_t c = 0; c < CBioData::kRibColumns; ++c) {
                 int source = kQx4OccupantRibs +
                              (rib - 1) * static_cast<int>(CBioData::kRibColumns) +
                              static_cast<int>(c);
-                data.m_rib.At(rib, c) = GetPipeField(line.text, source, source + 1);
+                data.rib_.At(rib, c) = GetPipeField(line.text, source, source + 1);
             }
         }
     }
@@ -262,8 +251,8 @@ void ReadQx4Occupant(CBioData& data, const TextLines& file, const Layout& layout
 bool CBioData::ReadQx5(const std::string& path) {
     TextLines file;
     if (!file.Load(path)) return false;
-    m_curveCheck.testPath = path;
-    m_curveCheck.ClearResults();
+    curveCheck_.testPath = path;
+    curveCheck_.ClearResults();
     if (!ReadTest(*this, file, 5)) return false;
     ReadRepeated(*this, file, kRibLayout, 5);
     ReadRepeated(*this, file, kRestraintLayout, 5);

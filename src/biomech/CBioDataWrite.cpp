@@ -3,6 +3,7 @@
 #include "biomech/CBioData.h"
 #include "core/Messages.h"
 #include "core/Qx5Format.h"
+#include "core/RecordLineRule.h"
 #include "core/TextFile.h"
 #include "core/TextUtil.h"
 
@@ -25,54 +26,49 @@ constexpr BioRecord kReportOrder[] = {
     BioRecord::ChestBand,      BioRecord::ChestBandGauge,
 };
 
-// A typed line break inside a value would cut the record in two.
-std::string OneLine(std::string text) {
-    RemoveLineBreaks(text);
-    return text;
-}
-
 }  // namespace
 
-std::string CBioData::Qx5Text(std::string* problem) const {
+std::vector<std::string> CBioData::WrittenFields(BioRecord record, int number) const {
+    std::vector<std::string> fields = Fields(record, number);
+    if (record == BioRecord::Test) {
+        fields[kVersion] = "B5";
+        fields[kTestDate] = ToUpper(fields[kTestDate]);
+    }
+    for (size_t pos = 0; pos < fields.size(); ++pos) {
+        RemoveLineBreaks(fields[pos]);
+        if (pos + 1 < fields.size()) fields[pos] = TrimWhite(fields[pos]);
+    }
+    return fields;
+}
+
+void CBioData::CheckRecordLines(std::vector<FieldIssue>& out) const {
+    for (BioRecord record : kFileOrder) {
+        if (!HasData(record)) continue;
+        for (int n = 1; n <= RecordCount(record); ++n)
+            CheckRecordLine(Rules(record), n, WrittenFields(record, n), out);
+    }
+}
+
+std::string CBioData::Qx5Text(std::vector<FieldIssue>* unwritable) const {
+    std::vector<FieldIssue> issues;
+    CheckRecordLines(issues);
+    if (!issues.empty()) {
+        if (unwritable) *unwritable = std::move(issues);
+        return {};
+    }
     std::string source(kSourceLine);
     source += " in Biomechanics Test ";
-    source += m_curveCheck.HasResults() ? "- Curve error checking completed"
-                                        : "- No curve error checking";
+    source +=
+        curveCheck_.HasResults() ? "- Curve error checking completed" : "- No curve error checking";
     std::string out = Qx5Header(source);
     for (BioRecord record : kFileOrder) {
         if (!HasData(record)) continue;
-        const RecordRules& rules = Rules(record);
-        out += MarkerLine(rules.section) + "\n";
+        out += MarkerLine(Rules(record).section) + "\n";
         for (int n = 1; n <= RecordCount(record); ++n) {
-            std::vector<std::string> fields = Fields(record, n);
-            if (record == BioRecord::Test) {
-                fields[kVersion] = "B5";
-                fields[kTestDate] = ToUpper(fields[kTestDate]);
-            }
-            RecordLine line;
-            std::string text;
-            for (size_t pos = 0; pos < fields.size(); ++pos) {
-                if (fields[pos].find('|') != std::string::npos) {
-                    if (problem) {
-                        *problem = "The value \"" + fields[pos] + "\" of \"" +
-                                   std::string(rules.fields[pos].reportLabel) + "\" in the " +
-                                   std::string(rules.section) + " section";
-                        if (IsRepeated(record)) *problem += ", record " + IntToText(n) + ",";
-                        *problem +=
-                            " holds a '|', which a record line cannot carry.\n"
-                            "No file output.";
-                    }
-                    return {};
-                }
-                if (pos + 1 < fields.size())
-                    line.Field(TrimWhite(OneLine(fields[pos])));
-                else
-                    text = line.Last(OneLine(fields[pos]));
-            }
-            // A record whose first value begins like a comment or a marker
-            // line would be skipped or end its section when read back; the
-            // reader trims the blank put in front of it.
-            if (text.starts_with('#') || text.starts_with("----- ")) out += ' ';
+            std::string text = JoinRecord(WrittenFields(record, n));
+            // A record whose first value begins like a comment would be
+            // skipped when read back; the reader trims the blank put in front.
+            if (text.starts_with('#')) out += ' ';
             out += text + '\n';
         }
     }
@@ -81,12 +77,9 @@ std::string CBioData::Qx5Text(std::string* problem) const {
 }
 
 bool CBioData::WriteQx5(const std::string& path) const {
-    std::string problem;
-    std::string text = Qx5Text(&problem);
-    if (!problem.empty()) {
-        ShowPlain(problem, "Error");
-        return false;
-    }
+    std::vector<FieldIssue> unwritable;
+    std::string text = Qx5Text(&unwritable);
+    if (RefuseRecordLines(unwritable)) return false;
     return SaveTextFile(path, text);
 }
 

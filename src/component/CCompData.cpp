@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <iterator>
 
 #include "component/CCompGR1.h"
 #include "component/CCompGR5.h"
 #include "component/CCompGR9.h"
 #include "component/CompFieldRules.h"
+#include "core/RecordLineRule.h"
 #include "core/TextUtil.h"
 
 namespace vantor {
@@ -15,17 +17,29 @@ namespace {
 constexpr std::string_view kNoComponents = "This test has no configuration or component records.";
 constexpr double kKilogramsPerPound = 0.45359237;
 
-// The field rules, and the one thing no rule says: a value cannot hold the
-// field separator, since the record would fall apart when read back.
+// The field rules, and the one thing no rule says: the values as the record
+// line carries them (without line breaks, text fields trimmed) must not break
+// the line when it is read back.
 void CheckValues(const RecordRules& rules, int record, const std::vector<std::string>& values,
                  CodeLookup* codes, std::vector<FieldIssue>& out) {
     CheckRecord(rules, record, values, codes, out);
-    for (size_t i = 0; i < values.size() && i < rules.fields.size(); ++i)
-        if (values[i].find('|') != std::string::npos)
-            out.push_back({std::string(rules.section), record,
-                           std::string(rules.fields[i].reportLabel), values[i],
-                           "holds '|', which a record line cannot carry"});
+    std::vector<std::string> written = values;
+    for (size_t i = 0; i < written.size(); ++i) {
+        RemoveLineBreaks(written[i]);
+        if (i + 1 < rules.fields.size()) written[i] = TrimWhite(written[i]);
+    }
+    CheckRecordLine(rules, record, written, out);
 }
+
+// TEST positions in the object; the total number of curves is an integer.
+std::string CCompData::*const kTestMembers[] = {
+    &CCompData::versionNumber_,       &CCompData::testTitle_,
+    &CCompData::testObjectives_,      &CCompData::testDate_,
+    &CCompData::testPerformer_,       &CCompData::contractNumber_,
+    &CCompData::testReferenceNumber_, &CCompData::testType_,
+    &CCompData::ambientTemperature_,  nullptr,
+    &CCompData::testComments_,
+};
 }  // namespace
 
 CCompData::CCompData() {
@@ -33,59 +47,64 @@ CCompData::CCompData() {
 }
 
 void CCompData::Reset() {
-    m_versionNumber = "C5";
-    m_testTitle.clear();
-    m_testObjectives.clear();
-    m_testDate.clear();
-    m_testPerformer.clear();
-    m_contractNumber.clear();
-    m_testReferenceNumber.clear();
-    m_testType.clear();
-    m_ambientTemperature.clear();
-    m_totalCurves = 0;
-    m_testComments.clear();
-    m_previousTestType = m_testType;
+    versionNumber_ = "C5";
+    testTitle_.clear();
+    testObjectives_.clear();
+    testDate_.clear();
+    testPerformer_.clear();
+    contractNumber_.clear();
+    testReferenceNumber_.clear();
+    testType_.clear();
+    ambientTemperature_.clear();
+    totalCurves_ = 0;
+    testComments_.clear();
+    previousTestType_ = testType_;
 
-    m_rollover = RolloverVehicle{};
+    rollover_ = RolloverVehicle{};
 
-    m_vehicleCount = 0;
-    for (RecordTable* table : {&m_vehicles, &m_components, &m_configurations, &m_instrumentation}) {
+    vehicleCount_ = 0;
+    for (RecordTable* table : {&vehicles_, &components_, &configurations_, &instrumentation_}) {
         table->Clear();
         for (size_t c = 0; c < table->Columns(); ++c)
             table->Column(c)[0].clear();
     }
-    m_vehicles.SetCount(kVehicleSlots - 1);
-    m_instrumentation.Column(kXUnits)[0] = "SEC";
+    vehicles_.SetCount(kVehicleSlots - 1);
+    instrumentation_.Column(kXUnits)[0] = "SEC";
 
     ResetCameras();
-    m_curveCheck.ClearResults();
+    curveCheck_.ClearResults();
 }
 
 bool CCompData::TestHasData() const {
-    return m_versionNumber != "C5" || m_totalCurves != 0 || !m_testTitle.empty() ||
-           !m_testObjectives.empty() || !m_testDate.empty() || !m_testPerformer.empty() ||
-           !m_contractNumber.empty() || !m_testReferenceNumber.empty() || !m_testType.empty() ||
-           !m_ambientTemperature.empty() || !m_testComments.empty();
+    return versionNumber_ != "C5" || totalCurves_ != 0 || !testTitle_.empty() ||
+           !testObjectives_.empty() || !testDate_.empty() || !testPerformer_.empty() ||
+           !contractNumber_.empty() || !testReferenceNumber_.empty() || !testType_.empty() ||
+           !ambientTemperature_.empty() || !testComments_.empty();
 }
 
 bool CCompData::VehicleSlotHasData(int slot) const {
-    return !m_vehicles.At(slot, kMake).empty() || !m_vehicles.At(slot, kModel).empty() ||
-           !m_vehicles.At(slot, kModelYear).empty();
+    return !vehicles_.At(slot, kMake).empty() || !vehicles_.At(slot, kModel).empty() ||
+           !vehicles_.At(slot, kModelYear).empty();
 }
 
 bool CCompData::HasVehicleData() const {
-    for (int i = 1; i <= std::min(m_vehicleCount, kVehicleSlots - 1); ++i)
+    for (int i = 1; i <= std::min(vehicleCount_, kVehicleSlots - 1); ++i)
         if (VehicleSlotHasData(i)) return true;
     return false;
 }
 
+std::string* CCompData::TestText(size_t pos) {
+    if (pos >= std::size(kTestMembers) || !kTestMembers[pos]) return nullptr;
+    return &(this->*kTestMembers[pos]);
+}
+
 std::vector<std::string> CCompData::TestValues() const {
-    return {m_versionNumber,       m_testTitle,
-            m_testObjectives,      m_testDate,
-            m_testPerformer,       m_contractNumber,
-            m_testReferenceNumber, m_testType,
-            m_ambientTemperature,  IntToText(m_totalCurves),
-            m_testComments};
+    return {versionNumber_,       testTitle_,
+            testObjectives_,      testDate_,
+            testPerformer_,       contractNumber_,
+            testReferenceNumber_, testType_,
+            ambientTemperature_,  IntToText(totalCurves_),
+            testComments_};
 }
 
 std::string CCompData::SaveRefusal() const {
@@ -96,18 +115,18 @@ std::string CCompData::SaveRefusal() const {
 }
 
 void CCompData::Check(CodeLookup* codes, std::vector<FieldIssue>& out) const {
-    CheckValues({"TEST", CompTestRules()}, 1, TestValues(), codes, out);
+    CheckValues(CompTestRecordRules(), 1, TestValues(), codes, out);
 
     const size_t vehicleFields = IsRollover() ? kRolloverVehicleFields : kPlainVehicleFields;
     const RecordRules vehicleRules{"VEHICLE", CompVehicleRules().first(vehicleFields)};
-    for (int i = 1; i <= std::min(m_vehicleCount, kVehicleSlots - 1); ++i) {
+    for (int i = 1; i <= std::min(vehicleCount_, kVehicleSlots - 1); ++i) {
         if (!VehicleSlotHasData(i)) continue;
         std::vector<std::string> values{IntToText(i)};
         for (size_t c = 0; c < kVehicleColumns; ++c)
-            values.push_back(m_vehicles.At(i, c));
+            values.push_back(vehicles_.At(i, c));
         if (IsRollover())
             for (const auto& f : VehicleExtensionFields())
-                values.push_back(RolloverValueText(m_rollover, f));
+                values.push_back(RolloverValueText(rollover_, f));
         CheckValues(vehicleRules, i, values, codes, out);
     }
     if (IsRollover()) {
@@ -115,7 +134,7 @@ void CCompData::Check(CodeLookup* codes, std::vector<FieldIssue>& out) const {
         std::vector<std::string> values;
         for (const auto& f : RolloverFields()) {
             rolloverRules.push_back(f.rule);
-            values.push_back(RolloverValueText(m_rollover, f));
+            values.push_back(RolloverValueText(rollover_, f));
         }
         CheckValues({"ROLLOVER", rolloverRules}, 1, values, codes, out);
     }
@@ -123,15 +142,14 @@ void CCompData::Check(CodeLookup* codes, std::vector<FieldIssue>& out) const {
     // Without a test vehicle a component can only be tested on its own.
     std::vector<FieldRule> componentRules(CompComponentRules().begin(), CompComponentRules().end());
     if (!IsRollover() && !VehicleSlotHasData(1)) componentRules[kCompVehicleNumber].max = 0;
-    for (int r = 1; r <= m_components.Count(); ++r)
-        CheckValues({"COMPONENT", componentRules}, r, m_components.Record(r), codes, out);
-    for (int r = 1; r <= m_configurations.Count(); ++r)
-        CheckValues({"CONFIGURATION", CompConfigurationRules()}, r, m_configurations.Record(r),
-                    codes, out);
-    for (int r = 1; r <= m_instrumentation.Count(); ++r) {
-        std::vector<std::string> values = m_instrumentation.Record(r);
+    for (int r = 1; r <= components_.Count(); ++r)
+        CheckValues({"COMPONENT", componentRules}, r, components_.Record(r), codes, out);
+    for (int r = 1; r <= configurations_.Count(); ++r)
+        CheckValues(CompConfigurationRecordRules(), r, configurations_.Record(r), codes, out);
+    for (int r = 1; r <= instrumentation_.Count(); ++r) {
+        std::vector<std::string> values = instrumentation_.Record(r);
         values.insert(values.begin() + kSensorType, IntToText(r));
-        CheckValues({"INSTRUMENTATION", CompInstrumentationRules()}, r, values, codes, out);
+        CheckValues(CompInstrumentationRecordRules(), r, values, codes, out);
     }
 
     CheckCameras(codes, out);
@@ -141,34 +159,34 @@ void CCompData::Check(CodeLookup* codes, std::vector<FieldIssue>& out) const {
 
 int CCompData::ApplyRolloverComponent(int current, bool retainLast) {
     if (!IsRollover()) return current;
-    if (current < 1 || current > m_components.Count() ||
-        m_components.At(current, kComponentTested) != "ROVV") {
-        int last = m_components.Count();
-        current = m_components.Add();
-        if (retainLast && last > 0) m_components.CopyRecord(last, current);
-        m_components.At(current, kComponentTested) = "ROVV";
-        m_components.At(current, kComponentType) = "VE";
-        m_components.At(current, kOccupantType) = "WD";
+    if (current < 1 || current > components_.Count() ||
+        components_.At(current, kComponentTested) != "ROVV") {
+        int last = components_.Count();
+        current = components_.Add();
+        if (retainLast && last > 0) components_.CopyRecord(last, current);
+        components_.At(current, kComponentTested) = "ROVV";
+        components_.At(current, kComponentType) = "VE";
+        components_.At(current, kOccupantType) = "WD";
     }
     char weight[64];
-    std::snprintf(weight, sizeof weight, "%.2f", kKilogramsPerPound * m_rollover.totalWeight);
-    m_components.At(current, kComponentWeight) = weight;
-    m_components.At(current, kCompVehicleNumber) = "1";
-    m_previousTestType = m_testType;
+    std::snprintf(weight, sizeof weight, "%.2f", kKilogramsPerPound * rollover_.totalWeight);
+    components_.At(current, kComponentWeight) = weight;
+    components_.At(current, kCompVehicleNumber) = "1";
+    previousTestType_ = testType_;
     return current;
 }
 
 bool CCompData::IsLeavingRollover() const {
-    return m_previousTestType == kRolloverType && !IsRollover();
+    return previousTestType_ == kRolloverType && !IsRollover();
 }
 
 int CCompData::LeaveRollover(int current) {
-    if (current >= 1 && current <= m_components.Count()) {
-        m_components.Delete(current);
+    if (current >= 1 && current <= components_.Count()) {
+        components_.Delete(current);
         --current;
-        if (current == 0 && m_components.Count() > 0) current = 1;
+        if (current == 0 && components_.Count() > 0) current = 1;
     }
-    m_previousTestType = m_testType;
+    previousTestType_ = testType_;
     return current;
 }
 

@@ -3,14 +3,16 @@
 // vehicle block of a rollover test), the component, configuration and
 // instrumentation records, the cameras (the base), and the curve-check
 // results. It owns the test's QX5, QX4, report and QX3 file code.
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "component/RolloverVehicle.h"
 #include "core/FieldRule.h"
+#include "core/RecordAccess.h"
 #include "core/RecordTable.h"
 #include "curves/CurveCheckState.h"
-#include "vehicle/CHighSpeedVideoData.h"
+#include "video/CHighSpeedVideoData.h"
 
 namespace vantor {
 
@@ -88,53 +90,55 @@ class CCompData : public CHighSpeedVideoData {
     };
 
     static constexpr int kVehicleSlots = 3;
+    // The TEST field that holds the total number of curves.
+    static constexpr size_t kTestTotalCurves = 9;
     static constexpr std::string_view kRolloverType = "ROV";
 
     CCompData();
 
-    // TEST (the test reference number is the base's m_testReferenceNumber).
-    std::string m_versionNumber;
-    std::string m_testTitle;
-    std::string m_testObjectives;
-    std::string m_testDate;
-    std::string m_testPerformer;
-    std::string m_contractNumber;
-    std::string m_testType;
-    std::string m_ambientTemperature;
-    int m_totalCurves = 0;
-    std::string m_testComments;
+    // TEST (the test reference number is the base's testReferenceNumber_).
+    std::string versionNumber_;
+    std::string testTitle_;
+    std::string testObjectives_;
+    std::string testDate_;
+    std::string testPerformer_;
+    std::string contractNumber_;
+    std::string testType_;
+    std::string ambientTemperature_;
+    int totalCurves_ = 0;
+    std::string testComments_;
 
     // The test type when the object was made, or when the test last became a
     // rollover test; the screens compare against it to notice a change.
-    std::string m_previousTestType;
+    std::string previousTestType_;
 
-    RolloverVehicle m_rollover;
+    RolloverVehicle rollover_;
 
-    int m_vehicleCount = 0;                   // 0 or the test vehicle number read
-    RecordTable m_vehicles{kVehicleColumns};  // slots 0 to 2, whatever the count
-    RecordTable m_components{kComponentColumns};
-    RecordTable m_configurations{kConfigurationColumns};
-    RecordTable m_instrumentation{kInstrumentationColumns};
+    int vehicleCount_ = 0;                   // 0 or the test vehicle number read
+    RecordTable vehicles_{kVehicleColumns};  // slots 0 to 2, whatever the count
+    RecordTable components_{kComponentColumns};
+    RecordTable configurations_{kConfigurationColumns};
+    RecordTable instrumentation_{kInstrumentationColumns};
 
-    CurveCheckState m_curveCheck;
+    CurveCheckState curveCheck_;
 
     // Back to a new test: version "C5", no records, X units "SEC", the
     // rollover block zero, no cameras, no curve-check results.
     void Reset();
 
-    bool IsRollover() const { return m_testType == kRolloverType; }
+    bool IsRollover() const { return testType_ == kRolloverType; }
     bool TestHasData() const;
     // A vehicle record 1..count with a make, model or model year.
     bool HasVehicleData() const;
     // Slot `slot` (0 to 2) names a vehicle: a make, model or model year.
     bool VehicleSlotHasData(int slot) const;
-    bool HasComponentRecords() const { return m_components.Count() > 0; }
-    bool HasConfigurationRecords() const { return m_configurations.Count() > 0; }
-    bool HasInstrumentationRecords() const { return m_instrumentation.Count() > 0; }
+    bool HasComponentRecords() const { return components_.Count() > 0; }
+    bool HasConfigurationRecords() const { return configurations_.Count() > 0; }
+    bool HasInstrumentationRecords() const { return instrumentation_.Count() > 0; }
 
     // Files. Open failures show "Can't open file %s, error = %u\n". A value
-    // holding '|' cannot be carried by a record line: WriteQx5 then names it
-    // and writes nothing.
+    // that a record line cannot carry ('|', marker text): WriteQx5 then names
+    // it and writes nothing.
     bool WriteQx5(const std::string& path) const;
     bool WriteReport(const std::string& path) const;
     // Fails when the TEST record has a wrong pipe count or is not a component
@@ -149,7 +153,7 @@ class CCompData : public CHighSpeedVideoData {
     // The text of a save refusal, or empty when the test may be saved.
     std::string SaveRefusal() const;
     // Every field of every record against the field rules; also names values
-    // holding '|'.
+    // that a record line cannot carry.
     void Check(CodeLookup* codes, std::vector<FieldIssue>& out) const;
 
     // Rollover rules of the component page. With the test type "ROV", the
@@ -165,6 +169,18 @@ class CCompData : public CHighSpeedVideoData {
 
     // The TEST record's fields in file order, as text.
     std::vector<std::string> TestValues() const;
+    // The member holding TEST field `pos`; null for the total number of
+    // curves (a number) and beyond the record.
+    std::string* TestText(size_t pos);
+
+    // The record kinds as the pages show them, fields addressed by their
+    // place in the kinds' field-rule tables. TEST and VEHICLE are single
+    // records; the others are numbered as the file numbers them.
+    std::unique_ptr<RecordAccess> TestAccess();
+    std::unique_ptr<RecordAccess> VehicleAccess();
+    std::unique_ptr<RecordAccess> ComponentAccess();
+    std::unique_ptr<RecordAccess> ConfigurationAccess();
+    std::unique_ptr<RecordAccess> InstrumentationAccess();
 };
 
 }  // namespace vantor

@@ -10,6 +10,7 @@
 #include "component/CompFieldRules.h"
 #include "core/Messages.h"
 #include "core/Qx5Format.h"
+#include "core/RecordLineRule.h"
 #include "core/TextFile.h"
 #include "core/TextUtil.h"
 
@@ -27,52 +28,36 @@ struct TableLayout {
     RecordTable CCompData::*table;
     int numberPos;      // written as the record number and kept in no column; -1: none
     int reportOmitPos;  // also left out of the report; -1: none
-    int qx5Pipes;
-    int qx4Pipes;
     int qx4MissingPos;  // a field QX4 records do not carry; -1: none
     bool clearWhenAbsent;
 
     size_t ColumnOf(int pos) const {
         return static_cast<size_t>(numberPos >= 0 && pos > numberPos ? pos - 1 : pos);
     }
-    // QX4 records lead with a field of their own.
+    int Qx5Pipes() const { return static_cast<int>(rules().size()) - 1; }
+    // QX4 records lead with a field of their own and may lack one.
+    int Qx4Pipes() const { return Qx5Pipes() + (qx4MissingPos >= 0 ? 0 : 1); }
     int Qx4Field(int pos) const {
         if (pos == qx4MissingPos) return -1;
         return qx4MissingPos >= 0 && pos > qx4MissingPos ? pos : pos + 1;
     }
 };
 
-const TableLayout kComponents{
-    "COMPONENT", CompComponentRules, &CCompData::m_components, -1, 0, 10, 11, -1, true};
+const TableLayout kComponents{"COMPONENT", CompComponentRules, &CCompData::components_, -1, 0, -1,
+                              true};
 const TableLayout kConfigurations{
-    "CONFIGURATION", CompConfigurationRules, &CCompData::m_configurations, -1, 0, 12, 13, -1, true};
-const TableLayout kInstrumentation{"INSTRUMENTATION",
-                                   CompInstrumentationRules,
-                                   &CCompData::m_instrumentation,
-                                   3,
-                                   -1,
-                                   20,
-                                   20,
-                                   7,
-                                   false};
+    "CONFIGURATION", CompConfigurationRules, &CCompData::configurations_, -1, 0, -1, true};
+const TableLayout kInstrumentation{
+    "INSTRUMENTATION", CompInstrumentationRules, &CCompData::instrumentation_, 3, -1, 7, false};
 
-// TEST positions in the object; the total number of curves is an integer.
-std::string CCompData::*const kTestMembers[] = {
-    &CCompData::m_versionNumber,       &CCompData::m_testTitle,
-    &CCompData::m_testObjectives,      &CCompData::m_testDate,
-    &CCompData::m_testPerformer,       &CCompData::m_contractNumber,
-    &CCompData::m_testReferenceNumber, &CCompData::m_testType,
-    &CCompData::m_ambientTemperature,  nullptr,
-    &CCompData::m_testComments,
-};
-constexpr int kTotalCurvesPos = 9;
+constexpr int kTotalCurvesPos = CCompData::kTestTotalCurves;
 constexpr int kTestDatePos = 3;
 
 void SetTestField(CCompData& d, int pos, std::string value) {
     if (pos == kTotalCurvesPos)
-        d.m_totalCurves = TextToInt(value);
+        d.totalCurves_ = TextToInt(value);
     else
-        d.*kTestMembers[pos] = std::move(value);
+        *d.TestText(static_cast<size_t>(pos)) = std::move(value);
 }
 
 std::string OneLine(std::string_view text) {
@@ -82,19 +67,19 @@ std::string OneLine(std::string_view text) {
 }
 
 // One QX5 record line: text fields end in "|" (an empty one in " |"),
-// numbers in " |", the last field in the line feed. A text holding '|' would
-// split its record when the file is read back, so the first one found is
-// named in `refusal` and the caller writes no file.
+// numbers in " |", the last field in the line feed. A text that the line
+// cannot carry is listed in `unwritable` and the caller writes no file.
 class FieldLine {
   public:
     using Labels = std::function<std::string_view(size_t position)>;
     // `record` 0 stands for a section of one record.
-    FieldLine(std::string_view section, int record, Labels labels, std::string& refusal)
-        : section_(section), record_(record), labels_(std::move(labels)), refusal_(refusal) {}
+    FieldLine(std::string_view section, int record, Labels labels,
+              std::vector<FieldIssue>& unwritable)
+        : section_(section), record_(record), labels_(std::move(labels)), unwritable_(unwritable) {}
 
     void Text(std::string_view value) {
-        Guard(value);
         std::string t = TrimWhite(OneLine(value));
+        Guard(t);
         line_ += t.empty() ? " " : t;
         line_ += '|';
     }
@@ -113,29 +98,26 @@ class FieldLine {
         line_ += " |";
     }
     std::string LastText(std::string_view value) {
-        Guard(value);
-        line_ += OneLine(value);
+        std::string t = OneLine(value);
+        Guard(t);
+        line_ += t;
         line_ += '\n';
         return std::move(line_);
     }
     std::string LastInteger(long long value) { return LastText(std::to_string(value)); }
 
   private:
-    void Guard(std::string_view value) {
+    void Guard(std::string_view written) {
         const size_t position = position_++;
-        if (!refusal_.empty() || value.find('|') == std::string_view::npos) return;
-        refusal_ = "The value \"" + TrimWhite(OneLine(value)) + "\" of \"" +
-                   std::string(labels_(position)) + "\" in the " + std::string(section_) +
-                   " section";
-        if (record_ > 0) refusal_ += ", record " + std::to_string(record_) + ",";
-        refusal_ += " holds a '|', which a record line cannot carry.\nNo file output.";
+        CheckRecordLineValue(section_, std::max(record_, 1), labels_(position), written,
+                             unwritable_);
     }
 
     std::string line_;
     std::string_view section_;
     int record_;
     Labels labels_;
-    std::string& refusal_;
+    std::vector<FieldIssue>& unwritable_;
     size_t position_ = 0;
 };
 
@@ -174,21 +156,21 @@ std::string Marker(std::string_view section) {
 }
 
 int VehicleSlotsInUse(const CCompData& d) {
-    return std::clamp(d.m_vehicleCount, 0, CCompData::kVehicleSlots - 1);
+    return std::clamp(d.vehicleCount_, 0, CCompData::kVehicleSlots - 1);
 }
 
-void WriteTest(const CCompData& d, std::string& out, std::string& refusal) {
+void WriteTest(const CCompData& d, std::string& out, std::vector<FieldIssue>& unwritable) {
     out += Marker("TEST");
     std::vector<std::string> values = d.TestValues();
     values[0] = "C5";  // whatever version was read, the file is written as this one
     values[kTestDatePos] = ToUpper(values[kTestDatePos]);
-    FieldLine line("TEST", 0, LabelsOf(CompTestRules()), refusal);
+    FieldLine line("TEST", 0, LabelsOf(CompTestRules()), unwritable);
     for (size_t pos = 0; pos + 1 < values.size(); ++pos)
         line.Text(values[pos]);
     out += line.LastText(values.back());
 }
 
-void WriteVehicles(const CCompData& d, std::string& out, std::string& refusal) {
+void WriteVehicles(const CCompData& d, std::string& out, std::vector<FieldIssue>& unwritable) {
     out += Marker("VEHICLE");
     if (!d.HasVehicleData()) {
         out += std::string(kNonVehicleLine) + "\n";
@@ -196,11 +178,11 @@ void WriteVehicles(const CCompData& d, std::string& out, std::string& refusal) {
     }
     for (int i = 1; i <= VehicleSlotsInUse(d); ++i) {
         if (!d.VehicleSlotHasData(i)) continue;
-        FieldLine line("VEHICLE", i, LabelsOf(CompVehicleRules()), refusal);
+        FieldLine line("VEHICLE", i, LabelsOf(CompVehicleRules()), unwritable);
         line.Integer(i);
         for (size_t c = 0; c + 1 < CCompData::kVehicleColumns; ++c)
-            line.Text(d.m_vehicles.At(i, c));
-        const std::string& comments = d.m_vehicles.At(i, CCompData::kVehicleComments);
+            line.Text(d.vehicles_.At(i, c));
+        const std::string& comments = d.vehicles_.At(i, CCompData::kVehicleComments);
         if (!d.IsRollover()) {
             out += line.LastText(comments);
             continue;
@@ -208,17 +190,17 @@ void WriteVehicles(const CCompData& d, std::string& out, std::string& refusal) {
         line.Text(comments);
         auto extension = VehicleExtensionFields();
         for (size_t k = 0; k < extension.size(); ++k)
-            WriteTyped(line, d.m_rollover, extension[k], k + 1 == extension.size(), out);
+            WriteTyped(line, d.rollover_, extension[k], k + 1 == extension.size(), out);
     }
 }
 
-void WriteRollover(const CCompData& d, std::string& out, std::string& refusal) {
+void WriteRollover(const CCompData& d, std::string& out, std::vector<FieldIssue>& unwritable) {
     out += Marker("ROLLOVER");
     auto fields = RolloverFields();
     FieldLine line(
-        "ROLLOVER", 0, [fields](size_t pos) { return fields[pos].rule.reportLabel; }, refusal);
+        "ROLLOVER", 0, [fields](size_t pos) { return fields[pos].rule.reportLabel; }, unwritable);
     for (size_t pos = 0; pos < fields.size(); ++pos)
-        WriteTyped(line, d.m_rollover, fields[pos], pos + 1 == fields.size(), out);
+        WriteTyped(line, d.rollover_, fields[pos], pos + 1 == fields.size(), out);
 }
 
 // A rollover test's component is the vehicle itself: never modified, and
@@ -236,12 +218,13 @@ std::string_view RolloverLiteral(const TableLayout& t, int pos) {
     }
 }
 
-void WriteTable(const CCompData& d, const TableLayout& t, std::string& out, std::string& refusal) {
+void WriteTable(const CCompData& d, const TableLayout& t, std::string& out,
+                std::vector<FieldIssue>& unwritable) {
     const RecordTable& table = d.*t.table;
     const int fields = static_cast<int>(t.rules().size());
     out += Marker(t.section);
     for (int r = 1; r <= table.Count(); ++r) {
-        FieldLine line(t.section, r, LabelsOf(t.rules()), refusal);
+        FieldLine line(t.section, r, LabelsOf(t.rules()), unwritable);
         for (int pos = 0; pos + 1 < fields; ++pos) {
             std::string_view literal = d.IsRollover() ? RolloverLiteral(t, pos) : "";
             if (!literal.empty())
@@ -291,10 +274,15 @@ std::string VersionMessage(std::string_view version) {
 
 bool ReadTest(const TextLines& file, int version, CCompData& d) {
     Section s = FindSection(file, "TEST");
+    const int qx5Pipes = static_cast<int>(CompTestRules().size()) - 1;
+    // A QX4 TEST line leads with a field of its own; one of its two layouts
+    // also carries a field before the ambient temperature that no table has.
+    const int qx4Pipes = qx5Pipes + 1;
+    const int qx4LongPipes = qx4Pipes + 1;
     for (const TextLine& record : s.records) {
         const int pipes = CountPipes(record.text);
         if (version == 5) {
-            if (CheckPipeCount(5, pipes, record.number, "TEST", {10})) return false;
+            if (CheckPipeCount(5, pipes, record.number, "TEST", {qx5Pipes})) return false;
             std::string v = Field(record, 0);
             if (v.empty() || std::toupper(static_cast<unsigned char>(v[0])) != 'C') {
                 ShowPlain(VersionMessage(v), "Error");
@@ -306,10 +294,10 @@ bool ReadTest(const TextLines& file, int version, CCompData& d) {
         }
         // QX4 records carry an extra field before the ambient temperature in
         // one of their two layouts; a record of neither is left out.
-        if (CheckPipeCount(4, pipes, record.number, "TEST", {11, 12})) continue;
+        if (CheckPipeCount(4, pipes, record.number, "TEST", {qx4Pipes, qx4LongPipes})) continue;
         for (int pos = 0; pos <= 7; ++pos)
             SetTestField(d, pos, Field(record, pos + 1));
-        const int tail = pipes == 11 ? 9 : 10;
+        const int tail = pipes == qx4Pipes ? 9 : 10;
         for (int pos = 8; pos <= 10; ++pos)
             SetTestField(d, pos, Field(record, tail + pos - 8));
     }
@@ -322,21 +310,23 @@ void ReadVehicles(const TextLines& file, int version, CCompData& d) {
     for (const TextLine& record : s.records) {
         const int pipes = CountPipes(record.text);
         if (version == 5)
-            CheckPipeCount(5, pipes, record.number, "VEHICLE", {8, 15});
-        else
-            CheckPipeCount(4, pipes, record.number, "VEHICLE", {9});
+            CheckPipeCount(
+                5, pipes, record.number, "VEHICLE",
+                {kPlainVehicleFields - 1, static_cast<int>(CompVehicleRules().size()) - 1});
+        else  // one leading field more; QX4 has no rollover vehicles
+            CheckPipeCount(4, pipes, record.number, "VEHICLE", {kPlainVehicleFields});
         // The number read is the vehicle count; the fields always go to
         // slot 1. Numbers beyond the slots held are kept within them.
-        d.m_vehicleCount =
+        d.vehicleCount_ =
             std::clamp(TextToInt(Field(record, first)), 0, CCompData::kVehicleSlots - 1);
         for (size_t c = 0; c < CCompData::kVehicleColumns; ++c)
-            d.m_vehicles.At(1, c) = Field(record, first + 1 + static_cast<int>(c));
-        std::string& year = d.m_vehicles.At(1, CCompData::kModelYear);
+            d.vehicles_.At(1, c) = Field(record, first + 1 + static_cast<int>(c));
+        std::string& year = d.vehicles_.At(1, CCompData::kModelYear);
         if (year.size() == 2) year = (year < "70" ? "20" : "19") + year;
         if (version == 5 && pipes == kRolloverVehicleFields - 1) {
             auto extension = VehicleExtensionFields();
             for (size_t k = 0; k < extension.size(); ++k)
-                SetRolloverValue(d.m_rollover, extension[k],
+                SetRolloverValue(d.rollover_, extension[k],
                                  Field(record, kPlainVehicleFields + static_cast<int>(k)));
         }
     }
@@ -349,7 +339,7 @@ void ReadRollover(const TextLines& file, CCompData& d) {
         CheckPipeCount(5, CountPipes(record.text), record.number, "ROLLOVER",
                        {static_cast<int>(fields.size()) - 1});
         for (size_t pos = 0; pos < fields.size(); ++pos)
-            SetRolloverValue(d.m_rollover, fields[pos], Field(record, static_cast<int>(pos)));
+            SetRolloverValue(d.rollover_, fields[pos], Field(record, static_cast<int>(pos)));
     }
 }
 
@@ -364,7 +354,7 @@ void ReadTable(const TextLines& file, const TableLayout& t, int version, CCompDa
     // it never runs past the records actually stored.
     table.Clear();
     const int fields = static_cast<int>(t.rules().size());
-    const int pipes = version == 5 ? t.qx5Pipes : t.qx4Pipes;
+    const int pipes = version == 5 ? t.Qx5Pipes() : t.Qx4Pipes();
     for (const TextLine& record : s.records) {
         CheckPipeCount(version, CountPipes(record.text), record.number, t.section, {pipes});
         const int r = table.Add();
@@ -414,7 +404,7 @@ void ReportVehicles(const CCompData& d, std::string& out) {
     std::vector<int> shown;
     for (int i = 1; i <= VehicleSlotsInUse(d); ++i)
         for (size_t c = 0; c < CCompData::kVehicleColumns; ++c)
-            if (!d.m_vehicles.At(i, c).empty()) {
+            if (!d.vehicles_.At(i, c).empty()) {
                 shown.push_back(i);
                 break;
             }
@@ -422,17 +412,17 @@ void ReportVehicles(const CCompData& d, std::string& out) {
     for (int i : shown) {
         if (shown.size() > 1) out += "Record " + std::to_string(i) + ":\n";
         for (size_t c = 0; c < CCompData::kVehicleColumns; ++c)
-            ReportLine(out, rules[c + 1].reportLabel, d.m_vehicles.At(i, c));
+            ReportLine(out, rules[c + 1].reportLabel, d.vehicles_.At(i, c));
         if (d.IsRollover())
             for (const auto& f : VehicleExtensionFields())
-                ReportLine(out, f.rule.reportLabel, RolloverValueText(d.m_rollover, f));
+                ReportLine(out, f.rule.reportLabel, RolloverValueText(d.rollover_, f));
     }
 }
 
 void ReportRollover(const CCompData& d, std::string& out) {
     out += Marker("ROLLOVER");
     for (const auto& f : RolloverFields())
-        ReportLine(out, f.rule.reportLabel, RolloverValueText(d.m_rollover, f));
+        ReportLine(out, f.rule.reportLabel, RolloverValueText(d.rollover_, f));
 }
 
 }  // namespace
@@ -440,22 +430,19 @@ void ReportRollover(const CCompData& d, std::string& out) {
 bool CCompData::WriteQx5(const std::string& path) const {
     std::string source(kSourceLine);
     source += " in Component Test ";
-    source += m_curveCheck.HasResults() ? "- Curve error checking completed"
-                                        : "- No curve error checking";
+    source +=
+        curveCheck_.HasResults() ? "- Curve error checking completed" : "- No curve error checking";
     std::string out = Qx5Header(source);
-    std::string refusal;
-    if (TestHasData()) WriteTest(*this, out, refusal);
-    WriteVehicles(*this, out, refusal);
-    if (IsRollover()) WriteRollover(*this, out, refusal);
+    std::vector<FieldIssue> unwritable;
+    if (TestHasData()) WriteTest(*this, out, unwritable);
+    WriteVehicles(*this, out, unwritable);
+    if (IsRollover()) WriteRollover(*this, out, unwritable);
     if (HasComponentRecords()) {
-        WriteTable(*this, kComponents, out, refusal);
-        if (HasConfigurationRecords()) WriteTable(*this, kConfigurations, out, refusal);
+        WriteTable(*this, kComponents, out, unwritable);
+        if (HasConfigurationRecords()) WriteTable(*this, kConfigurations, out, unwritable);
     }
-    if (HasInstrumentationRecords()) WriteTable(*this, kInstrumentation, out, refusal);
-    if (!refusal.empty()) {
-        ShowPlain(refusal, "Error");
-        return false;
-    }
+    if (HasInstrumentationRecords()) WriteTable(*this, kInstrumentation, out, unwritable);
+    if (RefuseRecordLines(unwritable)) return false;
     out += std::string(kEndLine) + "\n";
     return SaveTextFile(path, out);
 }
@@ -485,7 +472,7 @@ bool CCompData::ReadQx5(const std::string& path, bool reportOpenFailure) {
     ReadTable(file, kInstrumentation, 5, *this);
     // The curves are counted by the records held, whatever the TEST record
     // says, so that the count never runs past them.
-    m_totalCurves = m_instrumentation.Count();
+    totalCurves_ = instrumentation_.Count();
     return true;
 }
 
@@ -497,7 +484,7 @@ bool CCompData::ReadQx4(const std::string& path) {
     ReadTable(file, kComponents, 4, *this);
     ReadTable(file, kConfigurations, 4, *this);
     ReadTable(file, kInstrumentation, 4, *this);
-    m_totalCurves = m_instrumentation.Count();
+    totalCurves_ = instrumentation_.Count();
     return true;
 }
 

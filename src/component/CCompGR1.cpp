@@ -12,20 +12,20 @@ struct Target {
 };
 const Target kTargets[] = {
     {{2, 1}, nullptr},
-    {{3, 70}, &CCompData::m_testTitle},
-    {{73, 70}, &CCompData::m_testObjectives},
-    {{143, 9}, &CCompData::m_testDate},
-    {{152, 3}, &CCompData::m_testPerformer},
-    {{155, 17}, &CCompData::m_contractNumber},
+    {{3, 70}, &CCompData::testTitle_},
+    {{73, 70}, &CCompData::testObjectives_},
+    {{143, 9}, &CCompData::testDate_},
+    {{152, 3}, &CCompData::testPerformer_},
+    {{155, 17}, &CCompData::contractNumber_},
     {{172, 25}, nullptr},
-    {{197, 10}, &CCompData::m_testReferenceNumber},
-    {{207, 3}, &CCompData::m_testType},
+    {{197, 10}, &CCompData::testReferenceNumber_},
+    {{207, 3}, &CCompData::testType_},
     {{210, 3}, nullptr},
     {{213, 3}, nullptr},
-    {{216, 3}, &CCompData::m_ambientTemperature},
+    {{216, 3}, &CCompData::ambientTemperature_},
     {{219, 3}, nullptr},
     {{222, 3}, nullptr},
-    {{225, 70}, &CCompData::m_testComments},
+    {{225, 70}, &CCompData::testComments_},
 };
 }  // namespace
 

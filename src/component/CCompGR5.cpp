@@ -40,7 +40,7 @@ const Qx3Columns& CCompGR5::Layout() {
 }
 
 bool CCompGR5::Import(const std::string& path, CCompData& data) {
-    RecordTable& curves = data.m_instrumentation;
+    RecordTable& curves = data.instrumentation_;
     int highest = 0;
     bool ok = Layout().Read(path, Qx3Columns::Records::All, [&](std::string_view line, int) {
         const int curve = TextToInt(Layout().Take(line, kCurveColumn));
@@ -58,7 +58,7 @@ bool CCompGR5::Import(const std::string& path, CCompData& data) {
     });
     if (!ok) return false;
     curves.SetCount(highest);
-    data.m_totalCurves = highest;
+    data.totalCurves_ = highest;
     return true;
 }
 

@@ -38,7 +38,7 @@ const Qx3Columns& CCompGR9::Layout() {
 }
 
 bool CCompGR9::Import(const std::string& path, CCompData& data) {
-    RecordTable& components = data.m_components;
+    RecordTable& components = data.components_;
     int read = 0;
     bool ok = Layout().Read(path, Qx3Columns::Records::All, [&](std::string_view line, int n) {
         if (n > components.Count()) components.SetCount(n);

@@ -224,6 +224,12 @@ constexpr RolloverField kVehicleExtension[] = {
     {kVehicle[15], &R::optionalEquipment, 0},
 };
 
+constexpr RecordRules kTestRecord{"TEST", kTest};
+constexpr RecordRules kVehicleRecord{"VEHICLE", kVehicle};
+constexpr RecordRules kComponentRecord{"COMPONENT", kComponent};
+constexpr RecordRules kConfigurationRecord{"CONFIGURATION", kConfiguration};
+constexpr RecordRules kInstrumentationRecord{"INSTRUMENTATION", kInstrumentation};
+
 static_assert(std::size(kTest) == 11);
 static_assert(std::size(kVehicle) == kRolloverVehicleFields);
 static_assert(std::size(kComponent) == 11);
@@ -248,6 +254,21 @@ std::span<const FieldRule> CompConfigurationRules() {
 }
 std::span<const FieldRule> CompInstrumentationRules() {
     return kInstrumentation;
+}
+const RecordRules& CompTestRecordRules() {
+    return kTestRecord;
+}
+const RecordRules& CompVehicleRecordRules() {
+    return kVehicleRecord;
+}
+const RecordRules& CompComponentRecordRules() {
+    return kComponentRecord;
+}
+const RecordRules& CompConfigurationRecordRules() {
+    return kConfigurationRecord;
+}
+const RecordRules& CompInstrumentationRecordRules() {
+    return kInstrumentationRecord;
 }
 std::span<const RolloverField> RolloverFields() {
     return kRollover;

@@ -21,6 +21,13 @@ std::span<const FieldRule> CompComponentRules();        // 11 fields
 std::span<const FieldRule> CompConfigurationRules();    // 13 fields
 std::span<const FieldRule> CompInstrumentationRules();  // 21 fields
 
+// The same tables with their section names, for the record pages.
+const RecordRules& CompTestRecordRules();
+const RecordRules& CompVehicleRecordRules();  // all 16 fields
+const RecordRules& CompComponentRecordRules();
+const RecordRules& CompConfigurationRecordRules();
+const RecordRules& CompInstrumentationRecordRules();
+
 // Where a typed rollover value lives, and how a file writes it.
 using RolloverMember =
     std::variant<std::string RolloverVehicle::*, int RolloverVehicle::*, double RolloverVehicle::*>;

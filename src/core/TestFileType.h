@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "core/FieldRule.h"
-#include "curves/CurveCheckState.h"
 
 namespace vantor {
 
@@ -17,7 +16,18 @@ class TestFileType {
     // in lower case): QX5 clears, reads and brings its side files; QX4 clears
     // and reads; a QX3 group file is imported without clearing. False when a
     // read or import reported failure or the extension is not handled.
-    virtual bool Load(const std::string& path) = 0;
+    bool Load(const std::string& path);
+    // Whether the last Load stopped at "Really clear all entries?" (the user
+    // kept the entries; nothing was read).
+    bool LoadDeclined() const { return loadDeclined_; }
+
+    // Clear All Pages, and the clear at the start of a QX5 or QX4 load: back
+    // to a new test. Every clear but the first asks "Really clear all
+    // entries?"; false, with nothing changed, when the user keeps them.
+    bool Clear();
+    bool IsFirstClear() const { return firstClear_; }
+    // The result of the last clear.
+    bool WasCleared() const { return cleared_; }
 
     // Writes the test as Save Test does in the data layer (values stored at
     // save time, side files, refusals), without page validation.
@@ -29,15 +39,17 @@ class TestFileType {
     // Validates every field of the loaded test with the field rules.
     virtual void Check(CodeLookup* codes, std::vector<FieldIssue>& out) = 0;
 
-    // Curve check (vehicle, component and biomechanics tests): the test's
-    // check state, null for types without a curve check.
-    virtual CurveCheckState* CurveState() { return nullptr; }
-    // The INSTRUMENTATION first points, last points and time increments,
-    // indexed by record number (slot 0 unused).
-    struct CurvePoints {
-        std::vector<std::string> firstPoints, lastPoints, timeIncrements;
-    };
-    virtual CurvePoints InstrumentationPoints() const { return {}; }
+  protected:
+    // Load by extension; a QX5 or QX4 load starts with Clear() and loads
+    // nothing (successfully) when it is declined.
+    virtual bool LoadFile(const std::string& path) = 0;
+    // The test back to its defaults, cameras included.
+    virtual void ResetTest() = 0;
+
+  private:
+    bool firstClear_ = true;
+    bool cleared_ = false;
+    bool loadDeclined_ = false;
 };
 
 }  // namespace vantor

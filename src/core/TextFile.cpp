@@ -1,5 +1,7 @@
 #include "core/TextFile.h"
 
+#include <filesystem>
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -193,6 +195,18 @@ bool SaveTextFile(const std::string& path, std::string_view text) {
         return false;
     }
     return true;
+}
+
+bool RemoveStaleSideFile(const std::string& path) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const fs::file_status status = fs::symlink_status(path, ec);
+    if (!fs::exists(status) || fs::is_directory(status)) return true;
+    if (fs::remove(path, ec) || !ec) return true;
+    ShowPlain("Can't remove file " + path +
+                  " of an earlier test, error = " + std::to_string(ec.value()) + "\n",
+              "Error");
+    return false;
 }
 
 }  // namespace vantor

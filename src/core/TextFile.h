@@ -62,4 +62,9 @@ class TextLines {
 // file, if any, is then left as it was.
 bool SaveTextFile(const std::string& path, std::string_view text);
 
+// Removes a side file of exactly this name left by an earlier save, which
+// would otherwise come back with the test at its next load. Nothing there is
+// fine; a file that cannot be removed is told ("Can't remove file ...").
+bool RemoveStaleSideFile(const std::string& path);
+
 }  // namespace vantor

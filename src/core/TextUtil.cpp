@@ -197,7 +197,7 @@ void RemoveLineBreaks(std::string& text) {
 
 std::string WithExtension(std::string_view path, std::string_view ext) {
     std::string p(path);
-    if (ToLower(ExtensionOf(p)) != ToLower(ext)) {
+    if (ExtensionOf(p) != ext) {
         p += '.';
         p += ext;
     }

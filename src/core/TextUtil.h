@@ -43,8 +43,9 @@ std::string ToUpper(std::string_view text);
 std::string ToLower(std::string_view text);
 void RemoveLineBreaks(std::string& text);
 
-// The file name with ".ext" appended unless its extension already is ext
-// (compared in lower case), as the Save dialogs do.
+// The file name with ".ext" appended unless its extension already is ext, as
+// the save dialogs do: only the extension in lower case counts as present, so
+// "a.QX5" becomes "a.QX5.qx5".
 std::string WithExtension(std::string_view path, std::string_view ext);
 // A side file of a test file: the last four characters (".qx5") replaced.
 std::string SideFileName(std::string_view testPath, std::string_view sideExt);

@@ -1,6 +1,7 @@
 #include "curves/CurveCommand.h"
 
 #include "core/Messages.h"
+#include "curves/CurveCheckedTest.h"
 #include "curves/CurveErrorList.h"
 #include "curves/CurvePageSteps.h"
 
@@ -8,7 +9,8 @@ namespace vantor {
 
 int RunCurveCommand(TestFileType& test, const std::string& type, const std::string& input,
                     std::ostream& out) {
-    CurveCheckState* state = test.CurveState();
+    CurveCheckedTest* curves = CurveCheckOf(test);
+    CurveCheckState* state = curves ? curves->CurveState() : nullptr;
     if (!state) {
         ShowError("The " + type + " test has no curve check.", "Error");
         return 2;
@@ -19,7 +21,7 @@ int RunCurveCommand(TestFileType& test, const std::string& type, const std::stri
     // file the type loaded it as.
     state->testPath = input;
     state->ClearResults();
-    CurveStatusView status = CurvePageSteps::CheckAll(*state, test.InstrumentationPoints(), 1);
+    CurveStatusView status = CurvePageSteps::CheckAll(*state, curves->InstrumentationPoints(), 1);
 
     CurveErrorList::Write(out, state->records);
     out << status.text << '\n';

@@ -3,15 +3,15 @@
 // instrumentation pages. They work on the test's check state and return what
 // the page is to show; the page only displays it (and shows the wait cursor
 // around RunCheck and CheckAll).
-#include "core/TestFileType.h"
 #include "curves/CurveCheckState.h"
+#include "curves/CurveCheckedTest.h"
 #include "curves/CurveStatusView.h"
 
 namespace vantor {
 
 class CurvePageSteps {
   public:
-    using Points = TestFileType::CurvePoints;
+    using Points = CurveCheckedTest::CurvePoints;
 
     static constexpr const char* kNoCurve = "No curve found!";
     static constexpr const char* kAllGood =

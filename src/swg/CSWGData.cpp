@@ -5,6 +5,7 @@
 
 #include "core/Messages.h"
 #include "core/Qx5Format.h"
+#include "core/RecordLineRule.h"
 #include "core/TextFile.h"
 #include "core/TextUtil.h"
 #include "swg/CSWGGR1.h"
@@ -86,36 +87,36 @@ int Qx4InstrumentField(size_t field) {
 // The text member behind a TEST field; null for the total number of curves,
 // which is held as a number.
 template <class Data>
-auto TestText(Data& d, size_t field) -> decltype(&d.m_version) {
+auto TestText(Data& d, size_t field) -> decltype(&d.version_) {
     switch (field) {
         case CSWGData::kVersion:
-            return &d.m_version;
+            return &d.version_;
         case CSWGData::kSerialNumber:
-            return &d.m_serialNumber;
+            return &d.serialNumber_;
         case CSWGData::kTitle:
-            return &d.m_title;
+            return &d.title_;
         case CSWGData::kObjectives:
-            return &d.m_objectives;
+            return &d.objectives_;
         case CSWGData::kTestDate:
-            return &d.m_testDate;
+            return &d.testDate_;
         case CSWGData::kCertificationDate:
-            return &d.m_certificationDate;
+            return &d.certificationDate_;
         case CSWGData::kTestPerformer:
-            return &d.m_testPerformer;
+            return &d.testPerformer_;
         case CSWGData::kContractNumber:
-            return &d.m_contractNumber;
+            return &d.contractNumber_;
         case CSWGData::kTestReference:
-            return &d.m_testReferenceNumber;
+            return &d.testReferenceNumber_;
         case CSWGData::kTestType:
-            return &d.m_testType;
+            return &d.testType_;
         case CSWGData::kAmbientTemperature:
-            return &d.m_ambientTemperature;
+            return &d.ambientTemperature_;
         case CSWGData::kRecorderType:
-            return &d.m_recorderType;
+            return &d.recorderType_;
         case CSWGData::kDataLinkType:
-            return &d.m_dataLinkType;
+            return &d.dataLinkType_;
         case CSWGData::kTestComments:
-            return &d.m_testComments;
+            return &d.testComments_;
         default:
             return nullptr;
     }
@@ -131,22 +132,22 @@ void CSWGData::Reset() {
     const auto& testRules = SWGTestRules().fields;
     for (size_t f = 0; f < kTestFieldCount; ++f)
         if (std::string* text = TestText(*this, f)) *text = testRules[f].defaultValue;
-    m_totalCurves = 0;
-    m_curveCount = 0;
-    m_instruments.Clear();
-    int first = m_instruments.Add();
+    totalCurves_ = 0;
+    curveCount_ = 0;
+    instruments_.Clear();
+    int first = instruments_.Add();
     const auto& instrumentRules = SWGInstrumentationRules().fields;
     for (size_t f = 0; f < kInstrumentFieldCount; ++f)
-        m_instruments.At(first, f) = instrumentRules[f + 1].defaultValue;
+        instruments_.At(first, f) = instrumentRules[f + 1].defaultValue;
     ResetCameras();
     lastReadFaults_ = false;
 }
 
 bool CSWGData::IsTestEmpty() const {
     for (const std::string* text :
-         {&m_serialNumber, &m_title, &m_objectives, &m_testPerformer, &m_contractNumber,
-          &m_testReferenceNumber, &m_testType, &m_ambientTemperature, &m_recorderType,
-          &m_dataLinkType, &m_testComments})
+         {&serialNumber_, &title_, &objectives_, &testPerformer_, &contractNumber_,
+          &testReferenceNumber_, &testType_, &ambientTemperature_, &recorderType_, &dataLinkType_,
+          &testComments_})
         if (!text->empty()) return false;
     return true;
 }
@@ -155,7 +156,7 @@ std::vector<std::string> CSWGData::TestRecord() const {
     std::vector<std::string> values;
     for (size_t f = 0; f < kTestFieldCount; ++f) {
         const std::string* text = TestText(*this, f);
-        values.push_back(text ? *text : IntToText(m_totalCurves));
+        values.push_back(text ? *text : IntToText(totalCurves_));
     }
     return values;
 }
@@ -169,45 +170,32 @@ const std::string* CSWGData::TestTextAt(size_t field) const {
 
 std::vector<std::string> CSWGData::InstrumentRecord(int r) const {
     std::vector<std::string> values{IntToText(r)};
-    const bool held = r >= 1 && r <= m_instruments.Count();
+    const bool held = r >= 1 && r <= instruments_.Count();
     for (size_t f = 0; f < kInstrumentFieldCount; ++f)
-        values.push_back(held ? m_instruments.At(r, f) : std::string());
+        values.push_back(held ? instruments_.At(r, f) : std::string());
     return values;
 }
 
 void CSWGData::CheckRecordLines(std::vector<FieldIssue>& out) const {
-    auto check = [&out](const RecordRules& rules, int record,
-                        const std::vector<std::string>& values) {
-        for (size_t f = 0; f < values.size(); ++f)
-            if (values[f].find('|') != std::string::npos)
-                out.push_back({std::string(rules.section), record,
-                               std::string(rules.fields[f].reportLabel), values[f],
-                               "holds '|', which a record line cannot carry"});
-    };
-    if (!IsTestEmpty()) check(SWGTestRules(), 1, TestRecord());
-    for (int r = 1; r <= m_curveCount; ++r)
-        check(SWGInstrumentationRules(), r, InstrumentRecord(r));
+    if (!IsTestEmpty()) CheckRecordLine(SWGTestRules(), 1, TestRecord(), out);
+    for (int r = 1; r <= curveCount_; ++r)
+        CheckRecordLine(SWGInstrumentationRules(), r, InstrumentRecord(r), out);
 }
 
 bool CSWGData::WriteQx5(const std::string& path) {
-    // A '|' inside a value (a group file column, a typed text) would shift
-    // every later field of its record when the file is read back.
     std::vector<FieldIssue> unwritable;
     CheckRecordLines(unwritable);
-    if (!unwritable.empty()) {
-        ShowPlain(FormatFieldIssue(unwritable.front()) + ".\nNo file output.", "Error");
-        return false;
-    }
+    if (RefuseRecordLines(unwritable)) return false;
     std::string out = Qx5Header();
     if (!IsTestEmpty()) {
-        if (m_version.empty()) m_version = SWGTestRules().fields[kVersion].defaultValue;
-        m_testDate = ToUpper(m_testDate);
-        m_certificationDate = ToUpper(m_certificationDate);
+        if (version_.empty()) version_ = SWGTestRules().fields[kVersion].defaultValue;
+        testDate_ = ToUpper(testDate_);
+        certificationDate_ = ToUpper(certificationDate_);
         out += MarkerLine(kTestSection) + "\n";
         out += JoinRecord(TestRecord()) + "\n";
     }
     out += MarkerLine(kInstrumentSection) + "\n";
-    for (int r = 1; r <= m_curveCount; ++r)
+    for (int r = 1; r <= curveCount_; ++r)
         out += JoinRecord(InstrumentRecord(r)) + "\n";
     out += std::string(kEndLine) + "\n";
     return SaveTextFile(path, out);
@@ -224,10 +212,10 @@ bool CSWGData::WriteReport(const std::string& path) const {
         for (size_t f = 0; f < kTestFieldCount; ++f)
             labelled(SWGTestRules().fields[f], values[f]);
     }
-    if (m_curveCount > 0) {
+    if (curveCount_ > 0) {
         out += MarkerLine(kInstrumentSection) + "\n";
         const auto& rules = SWGInstrumentationRules().fields;
-        for (int r = 1; r <= m_curveCount; ++r) {
+        for (int r = 1; r <= curveCount_; ++r) {
             out += "----- CURVE NUMBER " + IntToText(r) + " -----\n";
             std::vector<std::string> values = InstrumentRecord(r);
             for (size_t f = 1; f < values.size(); ++f)
@@ -270,14 +258,14 @@ void CSWGData::ReadTest(const TextLines& file, int version) {
         if (std::string* text = TestText(*this, f))
             *text = std::move(value);
         else
-            m_totalCurves = TextToInt(value);
+            totalCurves_ = TextToInt(value);
     }
 }
 
 void CSWGData::ReadInstrumentation(const TextLines& file, int version) {
     auto records = file.StrictRepeated(MarkerLine(kInstrumentSection));
     if (!records) {
-        m_totalCurves = 0;
+        totalCurves_ = 0;
         return;
     }
     int r = 0;
@@ -286,7 +274,7 @@ void CSWGData::ReadInstrumentation(const TextLines& file, int version) {
         if (pipes != kInstrumentPipes) {
             ReportPipes(version, pipes, kInstrumentSection, kInstrumentPipes);
             lastReadFaults_ = true;
-            m_totalCurves = 0;
+            totalCurves_ = 0;
             return;
         }
         ++r;
@@ -296,14 +284,14 @@ void CSWGData::ReadInstrumentation(const TextLines& file, int version) {
         // the curve count: a curve number below the position (a hand-edited
         // file) must not make them drop records, and one that cannot name a
         // record must not make them pad without end.
-        m_curveCount = curve >= 1 && curve <= kMaxCurveNumber ? std::max(curve, r) : r;
-        if (r > m_instruments.Count()) m_instruments.SetCount(r);
+        curveCount_ = curve >= 1 && curve <= kMaxCurveNumber ? std::max(curve, r) : r;
+        if (r > instruments_.Count()) instruments_.SetCount(r);
         for (size_t f = 0; f < kInstrumentFieldCount; ++f) {
             int at = version == 4 ? Qx4InstrumentField(f) : static_cast<int>(f) + 1;
-            m_instruments.At(r, f) = at < 0 ? std::string("SEC") : std::move(fields[at]);
+            instruments_.At(r, f) = at < 0 ? std::string("SEC") : std::move(fields[at]);
         }
     }
-    m_totalCurves = r;
+    totalCurves_ = r;
 }
 
 bool CSWGData::ImportGR1(const std::string& path) {
@@ -342,16 +330,75 @@ bool CSWGData::ImportGR5(const std::string& path) {
         }
         // Lines out of curve order must not leave records beyond the count.
         highest = std::max(highest, curve);
-        m_curveCount = highest;
-        if (curve > m_instruments.Count()) m_instruments.SetCount(curve);
+        curveCount_ = highest;
+        if (curve > instruments_.Count()) instruments_.SetCount(curve);
         for (size_t f = 0; f < kInstrumentFieldCount; ++f)
-            m_instruments.At(curve, f).clear();
+            instruments_.At(curve, f).clear();
         for (const auto& [column, field] : kGR5Fields)
-            m_instruments.At(curve, field) = Qx3Field(record, CSWGGR5::kColumns[column]);
+            instruments_.At(curve, field) = Qx3Field(record, CSWGGR5::kColumns[column]);
     }
-    m_totalCurves = m_curveCount;
+    totalCurves_ = curveCount_;
     // A file of comment lines takes nothing, whatever the test held before.
     return highest != 0;
+}
+
+namespace {
+
+class SWGTestRecord : public MemberRecord {
+  public:
+    explicit SWGTestRecord(CSWGData& data)
+        : MemberRecord(SWGTestRules(), Members(data)), data_(data) {}
+    std::string Get(int record, size_t field) const override {
+        if (field == CSWGData::kTotalCurves) return record == 1 ? IntToText(data_.curveCount_) : "";
+        return MemberRecord::Get(record, field);
+    }
+
+  private:
+    static std::vector<std::string*> Members(CSWGData& data) {
+        std::vector<std::string*> members;
+        for (size_t f = 0; f < CSWGData::kTestFieldCount; ++f)
+            members.push_back(data.TestTextAt(f));
+        return members;
+    }
+    CSWGData& data_;
+};
+
+// Rule 0 is the curve number, the record's place; rule f + 1 is column f.
+class SWGInstrumentRecords : public TableRecords {
+  public:
+    explicit SWGInstrumentRecords(CSWGData& data)
+        : TableRecords(data.instruments_, SWGInstrumentationRules(),
+                       Shifted(SWGInstrumentationRules(), 1)),
+          data_(data) {}
+    // The writers put out the curve count, which may pass the records held.
+    int Count() const override { return data_.curveCount_; }
+    int Add() override {
+        const int record = TableRecords::Add();
+        SetCount(record);
+        return record;
+    }
+    void Delete(int record) override {
+        if (record < 1 || record > Count()) return;
+        TableRecords::Delete(record);
+        SetCount(Count() - 1);
+    }
+
+  private:
+    void SetCount(int count) {
+        data_.curveCount_ = count;
+        data_.totalCurves_ = count;
+    }
+    CSWGData& data_;
+};
+
+}  // namespace
+
+std::unique_ptr<RecordAccess> CSWGData::TestAccess() {
+    return std::make_unique<SWGTestRecord>(*this);
+}
+
+std::unique_ptr<RecordAccess> CSWGData::InstrumentAccess() {
+    return std::make_unique<SWGInstrumentRecords>(*this);
 }
 
 }  // namespace vantor

@@ -3,12 +3,13 @@
 // INSTRUMENTATION record per recorded channel, read from QX5, QX4 or QX3
 // group files and written as QX5 and as a report. The camera data of the test
 // is the base; its test reference number is the TEST record's own.
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "core/FieldRule.h"
 #include "core/RecordTable.h"
-#include "vehicle/CHighSpeedVideoData.h"
+#include "video/CHighSpeedVideoData.h"
 
 namespace vantor {
 
@@ -36,7 +37,7 @@ class CSWGData : public CHighSpeedVideoData {
         kTestFieldCount
     };
     // INSTRUMENTATION fields after the curve number, in file order: the
-    // columns of m_instruments.
+    // columns of instruments_.
     enum InstrumentField : size_t {
         kSignalSource,
         kLevel,
@@ -62,27 +63,27 @@ class CSWGData : public CHighSpeedVideoData {
 
     CSWGData();
 
-    std::string m_version;
-    std::string m_serialNumber;
-    std::string m_title;
-    std::string m_objectives;
-    std::string m_testDate;
-    std::string m_certificationDate;
-    std::string m_testPerformer;
-    std::string m_contractNumber;
-    // (the test reference number is the base's m_testReferenceNumber)
-    std::string m_testType;
-    std::string m_ambientTemperature;
-    std::string m_recorderType;
-    std::string m_dataLinkType;
-    int m_totalCurves = 0;
-    std::string m_testComments;
+    std::string version_;
+    std::string serialNumber_;
+    std::string title_;
+    std::string objectives_;
+    std::string testDate_;
+    std::string certificationDate_;
+    std::string testPerformer_;
+    std::string contractNumber_;
+    // (the test reference number is the base's testReferenceNumber_)
+    std::string testType_;
+    std::string ambientTemperature_;
+    std::string recorderType_;
+    std::string dataLinkType_;
+    int totalCurves_ = 0;
+    std::string testComments_;
 
     // The number of INSTRUMENTATION records the writers put out: the curve
     // number of the last record. It may differ from the records held after a
     // group 5 file with gaps; records not held are written empty.
-    int m_curveCount = 0;
-    RecordTable m_instruments{kInstrumentFieldCount};
+    int curveCount_ = 0;
+    RecordTable instruments_{kInstrumentFieldCount};
 
     // Back to a new test: empty TEST texts, version "S5", counts 0, record 1
     // with its defaults, no cameras.
@@ -103,8 +104,8 @@ class CSWGData : public CHighSpeedVideoData {
     // Whether the last QX5 or QX4 read reported a faulty section.
     bool LastReadHadFaults() const { return lastReadFaults_; }
 
-    // Every field the QX5 file would carry whose value holds a '|': the
-    // record line would split it in two. WriteQx5 refuses such a test.
+    // Every field the QX5 file would carry whose value a record line cannot
+    // carry ('|', a line break, marker text). WriteQx5 refuses such a test.
     void CheckRecordLines(std::vector<FieldIssue>& out) const;
 
     // The TEST record's fields in file order, the total as a decimal.
@@ -113,6 +114,13 @@ class CSWGData : public CHighSpeedVideoData {
     // curves, which is held as a number.
     std::string* TestTextAt(size_t field);
     const std::string* TestTextAt(size_t field) const;
+    // The TEST record and the curves by position, fields numbered as
+    // SWGTestRules() and SWGInstrumentationRules() number them. The TEST
+    // total reads as the curve count; adding or deleting a curve keeps the
+    // curve count and the total with the records.
+    std::unique_ptr<RecordAccess> TestAccess();
+    std::unique_ptr<RecordAccess> InstrumentAccess();
+
     // INSTRUMENTATION record r in file order, its curve number r first; all
     // empty for a record not held.
     std::vector<std::string> InstrumentRecord(int r) const;

@@ -6,6 +6,7 @@
 
 #include "core/Messages.h"
 #include "core/Qx5Format.h"
+#include "core/RecordLineRule.h"
 #include "core/TextUtil.h"
 #include "tca/TcaHeader.h"
 
@@ -16,8 +17,9 @@ namespace {
 constexpr std::string_view kVehicleOutOfRange =
     "Vehicle number out of range:\ncheck drop-list of the combo box, please.";
 
-// A file line cannot carry a line break or a pipe: a multi-line commentary
-// becomes one line, and a typed pipe a blank, so the record keeps its fields.
+// A file line cannot carry a line break: a multi-line commentary becomes one
+// line. Whatever else a line cannot carry ('|', marker text) is refused by
+// Write rather than changed behind the user's back.
 std::string FileField(std::string_view value) {
     std::string out;
     out.reserve(value.size());
@@ -27,7 +29,7 @@ std::string FileField(std::string_view value) {
         if (isBreak) {
             if (!inBreak) out += ' ';
         } else {
-            out += c == '|' ? ' ' : c;
+            out += c;
         }
         inBreak = isBreak;
     }
@@ -54,60 +56,60 @@ RecordTable& CTcaData::Section(TcaSectionId id) {
 const RecordTable& CTcaData::Section(TcaSectionId id) const {
     switch (id) {
         case TcaSectionId::Test:
-            return m_test;
+            return test_;
         case TcaSectionId::Vehicle:
-            return m_vehicles;
+            return vehicles_;
         case TcaSectionId::LowerBeam:
-            return m_lowerBeam;
+            return lowerBeam_;
         case TcaSectionId::Amber:
-            return m_amber;
+            return amber_;
         case TcaSectionId::Rollover:
-            return m_rollover;
+            return rollover_;
         case TcaSectionId::Instrumentation:
             break;
     }
-    return m_instrumentation;
+    return instrumentation_;
 }
 
 void CTcaData::Clear() {
     for (const auto& layout : TcaSections())
         Section(layout.id).Clear();
-    m_test.SetCount(1);
+    test_.SetCount(1);
     const auto& rules = TcaSection(TcaSectionId::Test).fields;
     for (size_t f = 0; f < rules.size(); ++f)
-        m_test.At(1, f) = rules[f].defaultValue;
-    m_errors.clear();
+        test_.At(1, f) = rules[f].defaultValue;
+    errors_.clear();
 }
 
 std::string& CTcaData::Test(size_t field) {
-    if (m_test.Empty()) m_test.SetCount(1);
-    return m_test.At(1, field);
+    if (test_.Empty()) test_.SetCount(1);
+    return test_.At(1, field);
 }
 
 const std::string& CTcaData::Test(size_t field) const {
     static const std::string empty;
-    return m_test.Empty() ? empty : m_test.At(1, field);
+    return test_.Empty() ? empty : test_.At(1, field);
 }
 
 std::string& CTcaData::LowerBeam(size_t field) {
-    if (m_lowerBeam.Empty()) m_lowerBeam.SetCount(1);
-    return m_lowerBeam.At(1, field);
+    if (lowerBeam_.Empty()) lowerBeam_.SetCount(1);
+    return lowerBeam_.At(1, field);
 }
 
 bool CTcaData::AmberTicked(int record) const {
-    return TrimWhite(m_amber.At(record, kAmbAnswer)) == "1";
+    return TrimWhite(amber_.At(record, kAmbAnswer)) == "1";
 }
 
 void CTcaData::SetAmberTicked(int record, bool ticked) {
-    m_amber.At(record, kAmbAnswer) = ticked ? "1" : "0";
+    amber_.At(record, kAmbAnswer) = ticked ? "1" : "0";
 }
 
 bool CTcaData::TippedUp(int record) const {
-    return TrimWhite(m_rollover.At(record, kRollTipUp)) == "T";
+    return TrimWhite(rollover_.At(record, kRollTipUp)) == "T";
 }
 
 void CTcaData::SetTippedUp(int record, bool tipped) {
-    m_rollover.At(record, kRollTipUp) = tipped ? "T" : "F";
+    rollover_.At(record, kRollTipUp) = tipped ? "T" : "F";
 }
 
 std::string CTcaData::QxFileName(std::string_view name) {
@@ -124,9 +126,8 @@ bool CTcaData::IsWritten(TcaSectionId id) const {
         case TcaSectionId::Test:
             return true;
         case TcaSectionId::LowerBeam:
-            return !m_lowerBeam.Empty() &&
-                   (!FileField(m_lowerBeam.At(1, kLbVehicleNumber)).empty() ||
-                    !FileField(m_lowerBeam.At(1, kLbDetector)).empty());
+            return !lowerBeam_.Empty() && (!FileField(lowerBeam_.At(1, kLbVehicleNumber)).empty() ||
+                                           !FileField(lowerBeam_.At(1, kLbDetector)).empty());
         default:
             return !Section(id).Empty();
     }
@@ -170,19 +171,33 @@ std::string CTcaData::FileText() const {
     return out;
 }
 
+void CTcaData::CheckRecordLines(std::vector<FieldIssue>& out) const {
+    for (const auto& layout : TcaSections()) {
+        if (!IsWritten(layout.id)) continue;
+        const int records = layout.single ? 1 : Section(layout.id).Count();
+        for (int n = 1; n <= records; ++n)
+            for (size_t f = 0; f < layout.written; ++f)
+                CheckRecordLineValue(layout.name, n, layout.fields[f].reportLabel,
+                                     WrittenValue(layout.id, n, f), out);
+    }
+}
+
 bool CTcaData::Write(const std::string& name) {
+    std::vector<FieldIssue> unwritable;
+    CheckRecordLines(unwritable);
+    if (RefuseRecordLines(unwritable)) return false;
     // Channels are numbered by position and the curves counted, as the
     // pages show them after a save.
-    m_instrumentation.Renumber(kInstChannel);
+    instrumentation_.Renumber(kInstChannel);
     Test(kTestTotalCurves) = std::to_string(TotalCurves());
     return SaveTextFile(QxFileName(name), FileText());
 }
 
 bool CTcaData::Read(const std::string& name) {
-    m_errors.clear();
+    errors_.clear();
     TextLines file;
     if (!file.Load(name, false)) {
-        m_errors.push_back("File " + name + " cannot open");
+        errors_.push_back("File " + name + " cannot open");
         return false;
     }
     // Lines are kept trimmed, without blank and comment lines; each keeps its
@@ -205,7 +220,7 @@ bool CTcaData::Read(const std::string& name) {
         lines.push_back({std::move(text), static_cast<int>(i) + 1});
     }
     if (std::ranges::all_of(markers, [](size_t m) { return m == kNone; })) {
-        m_errors.push_back("File " + name + " holds no crash-avoidance test section");
+        errors_.push_back("File " + name + " holds no crash-avoidance test section");
         return false;
     }
     Clear();
@@ -224,10 +239,10 @@ bool CTcaData::ReadSection(const TcaSectionLayout& layout, const std::vector<Tex
         const TextLine& line = lines[i];
         int pipes = CountPipes(line.text);
         if (pipes != layout.Pipes()) {
-            m_errors.push_back("Pipe error in line " + std::to_string(line.number) + " of " +
-                               std::string(layout.pipeWord) + ": its No. of pipes is " +
-                               std::to_string(pipes) + "; required " +
-                               std::to_string(layout.Pipes()));
+            errors_.push_back("Pipe error in line " + std::to_string(line.number) + " of " +
+                              std::string(layout.pipeWord) + ": its No. of pipes is " +
+                              std::to_string(pipes) + "; required " +
+                              std::to_string(layout.Pipes()));
             return false;
         }
         // A single-record section takes its first line.
@@ -267,14 +282,14 @@ void CTcaData::StoreRecord(const TcaSectionLayout& layout, int record, const std
 }
 
 void CTcaData::ShowReadErrors() const {
-    for (const auto& error : m_errors)
+    for (const auto& error : errors_)
         ShowPlain(error, "Error");
 }
 
 std::vector<std::string> CTcaData::OfferedVehicleNumbers() const {
     std::vector<std::string> numbers;
-    for (int n = 1; n <= m_vehicles.Count(); ++n) {
-        std::string number = TrimWhite(m_vehicles.At(n, kVehNumber));
+    for (int n = 1; n <= vehicles_.Count(); ++n) {
+        std::string number = TrimWhite(vehicles_.At(n, kVehNumber));
         if (!number.empty()) numbers.push_back(number);
     }
     return numbers;
@@ -287,7 +302,7 @@ bool CTcaData::IsOfferedVehicleNumber(std::string_view number) const {
 }
 
 bool CTcaData::CheckInstrumentationVehicle(int record) const {
-    if (IsOfferedVehicleNumber(m_instrumentation.At(record, kInstVehicleNumber))) return true;
+    if (IsOfferedVehicleNumber(instrumentation_.At(record, kInstVehicleNumber))) return true;
     ShowPlain(kVehicleOutOfRange);
     return false;
 }
@@ -325,6 +340,7 @@ void CTcaData::Check(CodeLookup* codes, std::vector<FieldIssue>& out) const {
                 issue(kInstVehicleNumber, "out of range: not a vehicle number of the VEHICLE list");
         }
     }
+    CheckRecordLines(out);
 }
 
 }  // namespace vantor

@@ -143,14 +143,14 @@ class CTcaData {
     CTcaData();
 
     // TEST always holds one record; LOWER BEAM holds one once it exists.
-    RecordTable m_test{kTestFieldCount};
-    RecordTable m_vehicles{kVehFieldCount};
-    RecordTable m_lowerBeam{kLbFieldCount};
-    RecordTable m_amber{kAmbFieldCount};
-    RecordTable m_rollover{kRollFieldCount};
-    RecordTable m_instrumentation{kInstFieldCount};
+    RecordTable test_{kTestFieldCount};
+    RecordTable vehicles_{kVehFieldCount};
+    RecordTable lowerBeam_{kLbFieldCount};
+    RecordTable amber_{kAmbFieldCount};
+    RecordTable rollover_{kRollFieldCount};
+    RecordTable instrumentation_{kInstFieldCount};
     // What the last Read found wrong, for the screens to show.
-    std::vector<std::string> m_errors;
+    std::vector<std::string> errors_;
 
     RecordTable& Section(TcaSectionId id);
     const RecordTable& Section(TcaSectionId id) const;
@@ -168,7 +168,7 @@ class CTcaData {
     void SetTippedUp(int record, bool tipped);
 
     // One curve per INSTRUMENTATION record.
-    int TotalCurves() const { return m_instrumentation.Count(); }
+    int TotalCurves() const { return instrumentation_.Count(); }
 
     // The name a test is written under: ".qx5" appended unless the file name
     // already carries "qx5".
@@ -177,9 +177,13 @@ class CTcaData {
     std::string SectionText(TcaSectionId id) const;
     // The whole file with '\n' line ends and no line end after the END line.
     std::string FileText() const;
-    // Renumbers the channels, counts the curves, and writes the file.
+    // Every value the file would carry that a record line cannot ('|',
+    // marker text); line breaks become blanks as the file is written.
+    void CheckRecordLines(std::vector<FieldIssue>& out) const;
+    // Renumbers the channels, counts the curves, and writes the file; refuses
+    // (writing nothing, changing nothing) a value a record line cannot carry.
     bool Write(const std::string& name);
-    // Reads a test file; errors are left in m_errors. A file that cannot be
+    // Reads a test file; errors are left in errors_. A file that cannot be
     // opened, or holds no section of this test type, leaves the test unchanged.
     bool Read(const std::string& name);
     // Shows every read error through the messages layer.
@@ -194,7 +198,8 @@ class CTcaData {
     bool CheckInstrumentationVehicle(int record) const;
 
     // Whole-test validation with the field rules, the choices, the sub-type
-    // codes of the test configuration and the vehicle-number rule.
+    // codes of the test configuration, the vehicle-number rule and the
+    // values a record line cannot carry.
     void Check(CodeLookup* codes, std::vector<FieldIssue>& out) const;
 
   private:

@@ -1,8 +1,10 @@
 #include "vehicle/CIntrusionData.h"
 
 #include "core/Qx5Format.h"
+#include "core/RecordLineRule.h"
 #include "core/TextFile.h"
 #include "core/TextUtil.h"
+#include "vehicle/VehFieldRules.h"
 
 namespace vantor {
 
@@ -30,26 +32,40 @@ CIntrusionData::CIntrusionData() {
 }
 
 void CIntrusionData::Reset() {
-    m_scratch.clear();
-    m_testReferenceNumber.clear();
-    m_points.Clear();
+    scratch_.clear();
+    testReferenceNumber_.clear();
+    points_.Clear();
     for (size_t c = 0; c < kFieldCount; ++c)
-        m_points.At(0, c).clear();
+        points_.At(0, c).clear();
     // A new point belongs to vehicle 1 unless the page says otherwise.
-    m_points.At(0, kVehicleNumber) = "1";
+    points_.At(0, kVehicleNumber) = "1";
+}
+
+void CIntrusionData::CheckRecordLines(std::vector<FieldIssue>& out) const {
+    const RecordRules rules = IntrusionRules();
+    if (HasRecords())
+        CheckRecordLineValue(rules.section, 1, IntrusionReferenceRule().reportLabel,
+                             testReferenceNumber_, out);
+    for (int n = 1; n <= Count(); ++n)
+        for (size_t c = kVehicleNumber; c < kFieldCount; ++c)
+            CheckRecordLineValue(rules.section, n, rules.fields[c].reportLabel, points_.At(n, c),
+                                 out);
 }
 
 bool CIntrusionData::WriteIp5(const std::string& path) const {
     if (!HasRecords()) return false;
+    std::vector<FieldIssue> unwritable;
+    CheckRecordLines(unwritable);
+    if (RefuseRecordLines(unwritable)) return false;
     std::string out = IntrusionHead();
     for (int n = 1; n <= Count(); ++n) {
-        const std::string& vehicle = m_points.At(n, kVehicleNumber);
+        const std::string& vehicle = points_.At(n, kVehicleNumber);
         RecordLine line;
         // Readers of this file expect a number in the first column.
         line.Field(vehicle.empty() ? std::string_view("0") : std::string_view(vehicle));
         for (size_t c = kPointNumber; c < kFieldCount; ++c)
-            line.Field(m_points.At(n, c));
-        out += line.Last(m_testReferenceNumber);
+            line.Field(points_.At(n, c));
+        out += line.Last(testReferenceNumber_);
         out += '\n';
     }
     out += std::string(kEndLine) + "\n";
@@ -61,15 +77,17 @@ bool CIntrusionData::ReadIp5(const std::string& path, bool reportOpenFailure) {
     if (!file.Load(path, reportOpenFailure)) return false;
     auto records = file.SideFileRecords(kIntrusionMarker);
     if (!records) return true;
-    m_points.Clear();
+    points_.Clear();
     for (const TextLine& record : *records) {
         const std::string& line = record.text;
-        CheckPipeCount(5, CountPipes(line), 0, "INTRUSION", {9});
-        int n = m_points.Add();
-        m_points.At(n, kRecordNumber) = std::to_string(n);
+        // Every field but the record number, then the test reference number.
+        CheckPipeCount(5, CountPipes(line), 0, "INTRUSION",
+                       {static_cast<int>(IntrusionRules().fields.size()) - 1});
+        int n = points_.Add();
+        points_.At(n, kRecordNumber) = std::to_string(n);
         for (size_t c = kVehicleNumber; c < kFieldCount; ++c)
-            m_points.At(n, c) = GetPipeField(line, static_cast<int>(c) - 1, static_cast<int>(c));
-        m_testReferenceNumber = GetPipeField(line, 9, 10);
+            points_.At(n, c) = GetPipeField(line, static_cast<int>(c) - 1, static_cast<int>(c));
+        testReferenceNumber_ = GetPipeField(line, 9, 10);
     }
     return true;
 }
@@ -79,8 +97,8 @@ bool CIntrusionData::WriteIpr(const std::string& path) const {
     for (int n = 1; n <= Count(); ++n) {
         out += "----- INTRUSION POINT " + std::to_string(n) + " -----\n";
         for (size_t c = kVehicleNumber; c < kFieldCount; ++c)
-            out += std::string(kIprLabels[c - kVehicleNumber]) + m_points.At(n, c) + "\n";
-        out += "Test reference:\t\t" + m_testReferenceNumber + "\n";
+            out += std::string(kIprLabels[c - kVehicleNumber]) + points_.At(n, c) + "\n";
+        out += "Test reference:\t\t" + testReferenceNumber_ + "\n";
     }
     out += std::string(kEndLine) + "\n";
     return SaveTextFile(path, out);

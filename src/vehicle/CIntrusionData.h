@@ -3,7 +3,9 @@
 // with its coordinates before and after the crash, kept in the ".ip5" side
 // file with its ".ipr" report. The records carry the test reference number.
 #include <string>
+#include <vector>
 
+#include "core/FieldRule.h"
 #include "core/RecordTable.h"
 
 namespace vantor {
@@ -26,15 +28,19 @@ class CIntrusionData {
 
     CIntrusionData();
 
-    std::string m_scratch;  // used by the page, never written
-    std::string m_testReferenceNumber;
-    RecordTable m_points{kFieldCount};
+    std::string scratch_;  // used by the page, never written
+    std::string testReferenceNumber_;
+    RecordTable points_{kFieldCount};
 
-    int Count() const { return m_points.Count(); }
-    bool HasRecords() const { return m_points.Count() > 0; }
+    int Count() const { return points_.Count(); }
+    bool HasRecords() const { return points_.Count() > 0; }
     void Reset();
 
-    // The ".ip5" file; not written (false) without a record.
+    // Every value that an ".ip5" line cannot carry ('|', a line break, marker
+    // text); the test reference number, on every line, counts as record 1's.
+    void CheckRecordLines(std::vector<FieldIssue>& out) const;
+    // The ".ip5" file; not written (false) without a record, nor when a value
+    // cannot be carried by its line.
     bool WriteIp5(const std::string& path) const;
     // Reads the records of an ".ip5" file, numbering them from 1; the last
     // line's test reference number wins. An open failure is reported only

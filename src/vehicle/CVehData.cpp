@@ -44,35 +44,35 @@ bool IsVehicleToVehicle(std::string_view config) {
 }  // namespace
 
 CVehData::CVehData() {
-    m_test.SetCount(1);
-    m_vehicles.SetCount(kMaxVehicles);
-    m_barrier.SetCount(1);
+    test_.SetCount(1);
+    vehicles_.SetCount(kMaxVehicles);
+    barrier_.SetCount(1);
     const RecordRules test = VehRules(VehSection::Test);
     for (size_t f = 0; f < test.fields.size(); ++f)
-        if (f != kTestTotalCurves) m_test.At(1, f) = std::string(test.fields[f].defaultValue);
+        if (f != kTestTotalCurves) test_.At(1, f) = std::string(test.fields[f].defaultValue);
     // The first restraint of a new test is restraint 1 of vehicle 1.
-    m_restraints.At(0, kRstVehicleNumber) = "1";
-    m_restraints.At(0, kRstNumber) = "1";
-    m_instruments.At(0, kInstXUnits) = "SEC";
+    restraints_.At(0, kRstVehicleNumber) = "1";
+    restraints_.At(0, kRstNumber) = "1";
+    instruments_.At(0, kInstXUnits) = "SEC";
     UpdateVehicleCount();
 }
 
 RecordTable& CVehData::Table(VehSection section) {
     switch (section) {
         case VehSection::Test:
-            return m_test;
+            return test_;
         case VehSection::Vehicle:
-            return m_vehicles;
+            return vehicles_;
         case VehSection::Barrier:
-            return m_barrier;
+            return barrier_;
         case VehSection::Occupant:
-            return m_occupants;
+            return occupants_;
         case VehSection::Restraint:
-            return m_restraints;
+            return restraints_;
         case VehSection::Instrumentation:
-            return m_instruments;
+            return instruments_;
     }
-    return m_test;
+    return test_;
 }
 
 const RecordTable& CVehData::Table(VehSection section) const {
@@ -80,7 +80,7 @@ const RecordTable& CVehData::Table(VehSection section) const {
 }
 
 std::string CVehData::Get(VehSection section, int record, size_t field) const {
-    if (section == VehSection::Test && field == kTestReferenceNumber) return m_testReferenceNumber;
+    if (section == VehSection::Test && field == kTestReferenceNumber) return testReferenceNumber_;
     if (section == VehSection::Test && field == kTestTotalCurves)
         return IntToText(TotalNumberOfCurves());
     if (section == VehSection::Vehicle && field == kVehNumber) return IntToText(record);
@@ -93,7 +93,7 @@ std::string CVehData::Get(VehSection section, int record, size_t field) const {
 
 void CVehData::Set(VehSection section, int record, size_t field, std::string_view value) {
     if (section == VehSection::Test && field == kTestReferenceNumber) {
-        m_testReferenceNumber = value;
+        testReferenceNumber_ = value;
         return;
     }
     // Positions and counts follow the records; they are not typed.
@@ -130,9 +130,9 @@ int CVehData::AddRecord(VehSection section) {
 }
 
 void CVehData::Reset() {
-    const int enabled = m_curveCheck.enabled;
+    const int enabled = curveCheck_.enabled;
     *this = CVehData();
-    m_curveCheck.enabled = enabled;
+    curveCheck_.enabled = enabled;
 }
 
 void CVehData::UpdateVehicleCount() {
@@ -153,7 +153,7 @@ bool CVehData::HasVehicleData() const {
 
 bool CVehData::HasBarrierData() const {
     return std::any_of(std::begin(kBarrierDataFields), std::end(kBarrierDataFields),
-                       [&](size_t f) { return !Blank(m_barrier.At(1, f)); });
+                       [&](size_t f) { return !Blank(barrier_.At(1, f)); });
 }
 
 bool CVehData::WritesBarrier() const {

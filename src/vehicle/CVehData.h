@@ -10,13 +10,11 @@
 // high-speed video data's), the TEST curve total (the number of
 // INSTRUMENTATION records) and the numbers that are positions (the vehicle
 // slot, the curve number).
-#include <cstdint>
 #include <string>
 #include <string_view>
 
 #include "core/RecordTable.h"
 #include "curves/CurveCheckState.h"
-#include "vehicle/CHighSpeedVideoData.h"
 #include "vehicle/CIntrusionData.h"
 #include "vehicle/CVehGR1.h"
 #include "vehicle/CVehGR2.h"
@@ -24,6 +22,7 @@
 #include "vehicle/CVehGR4.h"
 #include "vehicle/CVehGR5.h"
 #include "vehicle/VehFields.h"
+#include "video/CHighSpeedVideoData.h"
 
 namespace vantor {
 
@@ -36,18 +35,13 @@ class CVehData : public CHighSpeedVideoData {
     CVehData();
 
     // Layouts of the QX3 group files.
-    CVehGR1 m_gr1;
-    CVehGR2 m_gr2;
-    CVehGR3 m_gr3;
-    CVehGR4 m_gr4;
-    CVehGR5 m_gr5;
+    CVehGR1 gr1_;
+    CVehGR2 gr2_;
+    CVehGR3 gr3_;
+    CVehGR4 gr4_;
+    CVehGR5 gr5_;
 
-    CIntrusionData m_intrusion;
-
-    // Screen flags: set until the General Test Info page has been shown, and
-    // set when the test configuration changed there since Vehicle Info warned.
-    std::uint8_t m_firstActivation = 1;
-    std::uint8_t m_configChanged = 0;
+    CIntrusionData intrusion_;
 
     // Vehicles the test configuration calls for (1 or 2): the QX5 writer
     // writes this many VEHICLE lines.
@@ -56,8 +50,8 @@ class CVehData : public CHighSpeedVideoData {
     // many vehicle blocks.
     int VehicleRecordCount = 1;
 
-    CurveCheckState m_curveCheck;
-    std::string m_scratch;
+    CurveCheckState curveCheck_;
+    std::string scratch_;
 
     // --- Records ---------------------------------------------------------
     std::string Get(VehSection section, int record, size_t field) const;
@@ -73,9 +67,9 @@ class CVehData : public CHighSpeedVideoData {
     RecordTable& Table(VehSection section);
     const RecordTable& Table(VehSection section) const;
 
-    int TotalNumberOfCurves() const { return m_instruments.Count(); }
-    int OccupantCount() const { return m_occupants.Count(); }
-    int RestraintCount() const { return m_restraints.Count(); }
+    int TotalNumberOfCurves() const { return instruments_.Count(); }
+    int OccupantCount() const { return occupants_.Count(); }
+    int RestraintCount() const { return restraints_.Count(); }
 
     // Appends a record as the screens create one: empty, with the vehicle
     // number "1" on a one-vehicle test and "SEC" as X units for a curve.
@@ -108,6 +102,9 @@ class CVehData : public CHighSpeedVideoData {
     bool ReadQx4(const std::string& path);
     // Imports one QX3 group file (1 to 5) into the current data.
     bool ImportQx3(const std::string& path, int group);
+    // Every value WriteQx5 would write that a record line cannot carry ('|',
+    // a line break, marker text); WriteQx5 refuses such a test.
+    void CheckRecordLines(std::vector<FieldIssue>& out) const;
     // Reads the intrusion file; an empty test reference number takes the
     // intrusion file's.
     bool ReadIntrusion(const std::string& path, bool reportOpenFailure);
@@ -115,16 +112,19 @@ class CVehData : public CHighSpeedVideoData {
   private:
     bool ReadSection(const TextLines& file, VehSection section, int version);
     void StoreLine(VehSection section, int record, const std::string& line, int version);
-    std::string RecordText(VehSection section, int record) const;
+    // A record's fields as its QX5 line carries them, and how many records
+    // of the section WriteQx5 writes (0: no section).
+    std::vector<std::string> WrittenFields(VehSection section, int record) const;
+    int WrittenRecords(VehSection section) const;
     int ReportRecordCount(VehSection section) const;
     const CVehGroupLayout& GroupLayout(int group) const;
 
-    RecordTable m_test{kTestFieldCount};
-    RecordTable m_vehicles{kVehFieldCount};
-    RecordTable m_barrier{kBarFieldCount};
-    RecordTable m_occupants{kOccFieldCount};
-    RecordTable m_restraints{kRstFieldCount};
-    RecordTable m_instruments{kInstFieldCount};
+    RecordTable test_{kTestFieldCount};
+    RecordTable vehicles_{kVehFieldCount};
+    RecordTable barrier_{kBarFieldCount};
+    RecordTable occupants_{kOccFieldCount};
+    RecordTable restraints_{kRstFieldCount};
+    RecordTable instruments_{kInstFieldCount};
 };
 
 }  // namespace vantor

@@ -8,6 +8,7 @@
 
 #include "core/Messages.h"
 #include "core/Qx5Format.h"
+#include "core/RecordLineRule.h"
 #include "core/TextFile.h"
 #include "core/TextUtil.h"
 #include "vehicle/CVehData.h"
@@ -26,10 +27,12 @@ bool Blank(std::string_view text) {
     return TrimWhite(text).empty();
 }
 
+// VEHICLE lines of one field less than the table are read without a word:
+// files of earlier program versions were written so.
+constexpr int kVehicleShortLinePipes = kVehFieldCount - 2;
+
 struct SectionLayout {
-    int qx5Pipes;
-    int qx5OtherPipes;  // a second count accepted silently, or -1
-    int qx4Pipes;
+    int qx5OtherPipes;          // a second count accepted silently, or -1
     size_t notInQx4;            // the field a QX4 line lacks, or kNone
     std::string_view qx4Value;  // what that field becomes on a QX4 read
     bool numbersLines;          // whether pipe messages name the line
@@ -37,12 +40,13 @@ struct SectionLayout {
 };
 
 const SectionLayout& Layout(VehSection section) {
-    static const SectionLayout test{19, -1, 20, kNone, "", true, ""};
-    static const SectionLayout vehicle{80, 79, 80, kVehCurbWeight, "", true, "VEHICLE NUMBER "};
-    static const SectionLayout barrier{4, -1, 5, kNone, "", false, ""};
-    static const SectionLayout occupant{43, -1, 44, kNone, "", true, "Occupant Number "};
-    static const SectionLayout restraint{6, -1, 7, kNone, "", true, ""};
-    static const SectionLayout instruments{19, -1, 19, kInstXUnits, "SEC", true, "CURVE NUMBER "};
+    static const SectionLayout test{-1, kNone, "", true, ""};
+    static const SectionLayout vehicle{kVehicleShortLinePipes, kVehCurbWeight, "", true,
+                                       "VEHICLE NUMBER "};
+    static const SectionLayout barrier{-1, kNone, "", false, ""};
+    static const SectionLayout occupant{-1, kNone, "", true, "Occupant Number "};
+    static const SectionLayout restraint{-1, kNone, "", true, ""};
+    static const SectionLayout instruments{-1, kInstXUnits, "SEC", true, "CURVE NUMBER "};
     switch (section) {
         case VehSection::Test:
             return test;
@@ -158,7 +162,8 @@ bool CVehData::ReadSection(const TextLines& file, VehSection section, int versio
         }
         const int pipes = CountPipes(line.text);
         const int lineNumber = layout.numbersLines ? n : 0;
-        const int expected = version == 4 ? layout.qx4Pipes : layout.qx5Pipes;
+        // A QX4 line has its own leading field and may lack one of the table's.
+        const int expected = static_cast<int>(FileFields(section, version).size()) - 1;
         if (version == 5 && layout.qx5OtherPipes >= 0)
             CheckPipeCount(version, pipes, lineNumber, rules.section,
                            {expected, layout.qx5OtherPipes});
@@ -213,55 +218,77 @@ bool CVehData::ReadQx4(const std::string& path) {
     return true;
 }
 
-std::string CVehData::RecordText(VehSection section, int record) const {
+std::vector<std::string> CVehData::WrittenFields(VehSection section, int record) const {
     const size_t count = VehRules(section).fields.size();
     std::vector<std::string> fields;
     fields.reserve(count);
     for (size_t f = 0; f < count; ++f)
         fields.push_back(TrimWhite(Get(section, record, f)));
-    return JoinRecord(fields) + "\n";
+    return fields;
+}
+
+int CVehData::WrittenRecords(VehSection section) const {
+    switch (section) {
+        case VehSection::Test:
+            return HasTestData() ? 1 : 0;
+        case VehSection::Vehicle:
+            return HasVehicleData() ? std::clamp(VehicleCount, 1, kMaxVehicles) : 0;
+        case VehSection::Barrier:
+            return WritesBarrier() ? 1 : 0;
+        case VehSection::Occupant:
+            return OccupantCount();
+        case VehSection::Restraint:
+            return RestraintCount();
+        case VehSection::Instrumentation:
+        default:
+            return TotalNumberOfCurves();
+    }
+}
+
+void CVehData::CheckRecordLines(std::vector<FieldIssue>& out) const {
+    for (VehSection s : kVehSections)
+        for (int n = 1; n <= WrittenRecords(s); ++n)
+            CheckRecordLine(VehRules(s), n, WrittenFields(s, n), out);
 }
 
 bool CVehData::WriteQx5(const std::string& path) {
+    std::vector<FieldIssue> unwritable;
+    CheckRecordLines(unwritable);
+    if (RefuseRecordLines(unwritable)) return false;
     // What a save stores into the test, not only into the file; a save that
     // fails leaves the test as it was.
     const std::string typedDate = Test(kTestDate);
-    const RecordTable typedVehicles = m_vehicles;
-    const RecordTable typedInstruments = m_instruments;
+    const RecordTable typedVehicles = vehicles_;
+    const RecordTable typedInstruments = instruments_;
     SetTest(kTestDate, ToUpper(Test(kTestDate)));
     for (int n = 1; n <= TotalNumberOfCurves(); ++n)
-        m_instruments.At(n, kInstCalibrationDate) =
-            ToUpper(m_instruments.At(n, kInstCalibrationDate));
+        instruments_.At(n, kInstCalibrationDate) =
+            ToUpper(instruments_.At(n, kInstCalibrationDate));
     const int vehicles = std::clamp(VehicleCount, 1, kMaxVehicles);
     const bool writesVehicles = HasVehicleData();
     if (writesVehicles) {
         const RecordRules rules = VehRules(VehSection::Vehicle);
         for (int slot = 1; slot <= vehicles; ++slot)
             for (size_t f = 0; f < rules.fields.size(); ++f)
-                if (!rules.fields[f].defaultValue.empty() && Blank(m_vehicles.At(slot, f)))
-                    m_vehicles.At(slot, f) = rules.fields[f].defaultValue;
+                if (!rules.fields[f].defaultValue.empty() && Blank(vehicles_.At(slot, f)))
+                    vehicles_.At(slot, f) = rules.fields[f].defaultValue;
     }
 
     std::string out =
         Qx5Header(std::string(kVehicleSource) +
-                  std::string(m_curveCheck.HasResults() ? kCurveCheckDone : kNoCurveCheck));
-    auto section = [&](VehSection s, bool present, int records) {
-        if (!present) return;
+                  std::string(curveCheck_.HasResults() ? kCurveCheckDone : kNoCurveCheck));
+    for (VehSection s : kVehSections) {
+        const int records = WrittenRecords(s);
+        if (records == 0) continue;
         out += MarkerLine(VehRules(s).section) + "\n";
         for (int n = 1; n <= records; ++n)
-            out += RecordText(s, n);
-    };
-    section(VehSection::Test, HasTestData(), 1);
-    section(VehSection::Vehicle, writesVehicles, vehicles);
-    section(VehSection::Barrier, WritesBarrier(), 1);
-    section(VehSection::Occupant, OccupantCount() > 0, OccupantCount());
-    section(VehSection::Restraint, RestraintCount() > 0, RestraintCount());
-    section(VehSection::Instrumentation, TotalNumberOfCurves() > 0, TotalNumberOfCurves());
+            out += JoinRecord(WrittenFields(s, n)) + "\n";
+    }
     out += std::string(kEndLine) + "\n";
     if (SaveTextFile(path, out)) return true;
     SetTest(kTestDate, typedDate);
-    m_vehicles = typedVehicles;
-    m_instruments = typedInstruments;
+    vehicles_ = typedVehicles;
+    instruments_ = typedInstruments;
     return false;
 }
 

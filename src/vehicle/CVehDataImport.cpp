@@ -9,15 +9,15 @@ namespace vantor {
 const CVehGroupLayout& CVehData::GroupLayout(int group) const {
     switch (group) {
         case 1:
-            return m_gr1;
+            return gr1_;
         case 2:
-            return m_gr2;
+            return gr2_;
         case 3:
-            return m_gr3;
+            return gr3_;
         case 4:
-            return m_gr4;
+            return gr4_;
         default:
-            return m_gr5;
+            return gr5_;
     }
 }
 
@@ -62,9 +62,9 @@ bool CVehData::ImportQx3(const std::string& path, int group) {
 }
 
 bool CVehData::ReadIntrusion(const std::string& path, bool reportOpenFailure) {
-    if (!m_intrusion.ReadIp5(path, reportOpenFailure)) return false;
-    if (TrimWhite(m_testReferenceNumber).empty())
-        m_testReferenceNumber = m_intrusion.m_testReferenceNumber;
+    if (!intrusion_.ReadIp5(path, reportOpenFailure)) return false;
+    if (TrimWhite(testReferenceNumber_).empty())
+        testReferenceNumber_ = intrusion_.testReferenceNumber_;
     return true;
 }
 

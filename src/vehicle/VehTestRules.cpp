@@ -69,10 +69,6 @@ class SectionCheck {
     FieldRule& Rule(size_t field) { return rules_[field]; }
     void Record(int record, const std::vector<std::string>& values, CodeLookup* codes) {
         CheckRecord({section_, rules_}, record, values, codes, out_);
-        // A '|' would split its field in two when the record line is written.
-        for (size_t f = 0; f < values.size() && f < rules_.size(); ++f)
-            if (values[f].find('|') != std::string::npos)
-                Issue(record, f, values[f], "holds '|', which a record line cannot carry");
     }
     void Issue(int record, size_t field, std::string_view value, std::string reason) {
         out_.push_back({std::string(section_), record, std::string(rules_[field].reportLabel),
@@ -258,20 +254,22 @@ void CheckVehTest(const CVehData& data, CodeLookup* codes, std::vector<FieldIssu
 
     CheckInstrumentation(data, vehicles, codes, out);
 
+    data.CheckRecordLines(out);
     data.CheckCameras(codes, out);
-    CheckIntrusion(data.m_intrusion, vehicles, codes, out);
+    CheckIntrusion(data.intrusion_, vehicles, codes, out);
+    data.intrusion_.CheckRecordLines(out);
 }
 
 void CheckIntrusion(const CIntrusionData& intrusion, int vehicleCount, CodeLookup* codes,
                     std::vector<FieldIssue>& out) {
     if (!intrusion.HasRecords()) return;
     SectionCheck({"INTRUSION", {&IntrusionReferenceRule(), 1}}, out)
-        .Record(1, {intrusion.m_testReferenceNumber}, codes);
+        .Record(1, {intrusion.testReferenceNumber_}, codes);
     SectionCheck point(IntrusionRules(), out);
     point.Rule(CIntrusionData::kVehicleNumber) =
         VehicleNumberRule(point.Rule(CIntrusionData::kVehicleNumber), vehicleCount);
     for (int n = 1; n <= intrusion.Count(); ++n)
-        point.Record(n, intrusion.m_points.Record(n), codes);
+        point.Record(n, intrusion.points_.Record(n), codes);
 }
 
 }  // namespace vantor

@@ -47,9 +47,9 @@ TEST_F(BioFileTest, OccupantTypeDecidesWhichOccupantRecordIsWritten) {
     };
     for (const auto& c : cases) {
         CBioData d;
-        d.m_occupantType = c.type;
-        if (c.bioFilled) d.m_bioOccupant[CBioData::kOccAge] = "40";
-        if (c.dummyFilled) d.m_dummy[CBioData::kDumHic] = "700";
+        d.occupantType_ = c.type;
+        if (c.bioFilled) d.bioOccupant_[CBioData::kOccAge] = "40";
+        if (c.dummyFilled) d.dummy_[CBioData::kDumHic] = "700";
         std::string text = d.Qx5Text();
         SCOPED_TRACE(c.type);
         EXPECT_EQ(text.find("----- BIO OCCUPANT -----") != std::string::npos, c.writesBio);
@@ -66,25 +66,25 @@ TEST_F(BioFileTest, TestRecordPresence) {
     } cases[] = {
         {"fresh test (recorder and link defaults)", [](CBioData&) {}, true},
         {"cleared test without recorder and link",
-         [](CBioData& d) { d.m_recorderType = d.m_dataLink = ""; }, false},
+         [](CBioData& d) { d.recorderType_ = d.dataLink_ = ""; }, false},
         {"occupant type other than CD",
-         [](CBioData& d) { d.m_recorderType = d.m_dataLink = d.m_occupantType = "HU"; }, true},
+         [](CBioData& d) { d.recorderType_ = d.dataLink_ = d.occupantType_ = "HU"; }, true},
         {"held version B4",
          [](CBioData& d) {
-             d.m_recorderType = d.m_dataLink = "";
-             d.m_version = "B4";
+             d.recorderType_ = d.dataLink_ = "";
+             d.version_ = "B4";
          },
          true},
         {"curve total",
          [](CBioData& d) {
-             d.m_recorderType = d.m_dataLink = "";
-             d.m_totalCurves = 1;
+             d.recorderType_ = d.dataLink_ = "";
+             d.totalCurves_ = 1;
          },
          true},
         {"reference number only",
          [](CBioData& d) {
-             d.m_recorderType = d.m_dataLink = "";
-             d.m_testReferenceNumber = "R";
+             d.recorderType_ = d.dataLink_ = "";
+             d.testReferenceNumber_ = "R";
          },
          true},
     };
@@ -98,15 +98,15 @@ TEST_F(BioFileTest, TestRecordPresence) {
 
 TEST_F(BioFileTest, DummyOnlyTestWritesTestAndDummyAndNothingElse) {
     CBioData d;
-    d.m_version = "B4";
-    d.m_title = "  Sled run 7 ";
-    d.m_testDate = "7-jan-09";
-    d.m_totalCurves = 12;
-    d.m_occupantType = "H3";
-    d.m_testComments = "two\nlines\n";
-    d.m_dummy[CBioData::kDumLocation] = "LF";
-    d.m_dummy[CBioData::kDumPelvicAcceleration] = "55.5";
-    d.m_dummy[CBioData::kDumComments] = " last keeps its blanks ";
+    d.version_ = "B4";
+    d.title_ = "  Sled run 7 ";
+    d.testDate_ = "7-jan-09";
+    d.totalCurves_ = 12;
+    d.occupantType_ = "H3";
+    d.testComments_ = "two\nlines\n";
+    d.dummy_[CBioData::kDumLocation] = "LF";
+    d.dummy_[CBioData::kDumPelvicAcceleration] = "55.5";
+    d.dummy_[CBioData::kDumComments] = " last keeps its blanks ";
     EXPECT_EQ(Written(d),
               test::Crlf(std::string(kHead) +
                          "----- TEST -----\n"
@@ -119,42 +119,43 @@ TEST_F(BioFileTest, DummyOnlyTestWritesTestAndDummyAndNothingElse) {
 
 TEST_F(BioFileTest, CurveCheckResultsChangeTheSourceLine) {
     CBioData d;
-    d.m_curveCheck.records.push_back({});
+    d.curveCheck_.records.push_back({});
     EXPECT_TRUE(d.Qx5Text().starts_with(
         "# Source: Vantor for Windows v5 in Biomechanics Test - Curve error checking completed\n"));
 }
 
 TEST_F(BioFileTest, ValueHoldingAPipeIsRefusedInsteadOfBreakingTheRecord) {
     CBioData d;
-    d.m_occupantType = "H3";
-    d.m_dummy[0] = "LF";
-    int n = d.m_restraint.Add();
-    d.m_restraint.At(n, CBioData::kRstComments) = "lap|shoulder";
+    d.occupantType_ = "H3";
+    d.dummy_[0] = "LF";
+    int n = d.restraint_.Add();
+    d.restraint_.At(n, CBioData::kRstComments) = "lap|shoulder";
     std::string path = dir.Path("x.qx5");
     EXPECT_FALSE(d.WriteQx5(path));
     EXPECT_FALSE(std::filesystem::exists(path));
     ASSERT_EQ(messages.All().size(), 1u);
     EXPECT_EQ(messages.All()[0].text,
-              "The value \"lap|shoulder\" of \"Restraint Comments:\" in the RESTRAINT section, "
-              "record 1, holds a '|', which a record line cannot carry.\nNo file output.");
+              "The value \"lap|shoulder\" of \"Restraint Comments:\" in record 1 of the "
+              "RESTRAINT section cannot be written in a record line (it holds a '|').\n"
+              "No file output.");
 }
 
-TEST_F(BioFileTest, FirstValuesLookingLikeCommentsOrMarkersReadBack) {
+TEST_F(BioFileTest, FirstValuesLookingLikeCommentsReadBack) {
     struct Case {
         BioRecord record;
         int position;
         const char* value;
     } cases[] = {
         {BioRecord::DummyOccupant, CBioData::kDumLocation, "#1"},
-        {BioRecord::Anthropometry, 0, "----- 5"},
+        {BioRecord::Anthropometry, 0, "#5"},
         {BioRecord::ChestBandGauge, CBioData::kGaugeChestBand, "# 2"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.value);
         CBioData d;
-        d.m_occupantType = "H3";
-        d.m_dummy[CBioData::kDumHic] = "700";
-        if (c.record == BioRecord::ChestBandGauge) d.m_gauge.Add();
+        d.occupantType_ = "H3";
+        d.dummy_[CBioData::kDumHic] = "700";
+        if (c.record == BioRecord::ChestBandGauge) d.gauge_.Add();
         d.SetField(c.record, 1, c.position, c.value);
         CBioData back;
         ASSERT_TRUE(back.ReadQx5(Write("t.qx5", Written(d))));
@@ -235,31 +236,31 @@ TEST_F(BioFileTest, RepeatedSectionReading) {
         {"injuries numbered 4, 7, 9 are records 1, 2, 3",
          "----- OCCUPANT INJURY -----\n4|H|A|L|O|2| |a\n7|H|A|L|O|3| |b\n9|H|A|L|O|4| |c\n",
          [](const CBioData& d) {
-             ASSERT_EQ(d.m_injury.Count(), 3);
-             EXPECT_EQ(d.m_injury.At(3, CBioData::kInjComments), "c");
+             ASSERT_EQ(d.injury_.Count(), 3);
+             EXPECT_EQ(d.injury_.At(3, CBioData::kInjComments), "c");
              EXPECT_NE(d.Qx5Text().find("1|H|A|L|O|2| |a\n2|H|A|L|O|3| |b\n3|H|A|L|O|4| |c\n"),
                        std::string::npos);
          }},
         {"short injury and gauge markers",
          "----- OCCI -----\n1|H|A|L|O|2| |a\n----- GAUGE -----\n1|2|3.5|4|g\n",
          [](const CBioData& d) {
-             EXPECT_EQ(d.m_injury.Count(), 1);
-             ASSERT_EQ(d.m_gauge.Count(), 1);
-             EXPECT_EQ(d.m_gauge.Record(1), (std::vector<std::string>{"1", "2", "3.5", "4", "g"}));
+             EXPECT_EQ(d.injury_.Count(), 1);
+             ASSERT_EQ(d.gauge_.Count(), 1);
+             EXPECT_EQ(d.gauge_.Record(1), (std::vector<std::string>{"1", "2", "3.5", "4", "g"}));
          }},
         {"dummy marker by its beginning",
          "----- DUMMY OCC (old) -----\nLF|M| |700| | | | | | | | | | | | | | | | | | | | |c\n",
          [](const CBioData& d) {
-             EXPECT_EQ(d.m_dummy[CBioData::kDumHic], "700");
-             EXPECT_EQ(d.m_dummy[CBioData::kDumComments], "c");
+             EXPECT_EQ(d.dummy_[CBioData::kDumHic], "700");
+             EXPECT_EQ(d.dummy_[CBioData::kDumComments], "c");
          }},
         {"at most five chest bands",
          "----- CHEST BAND -----\n1|1| | | | | | | | | |a\n2|2| | | | | | | | | |b\n"
          "3|3| | | | | | | | | |c\n4|4| | | | | | | | | |d\n5|5| | | | | | | | | |e\n"
          "6|6| | | | | | | | | |f\n",
          [](const CBioData& d) {
-             ASSERT_EQ(d.m_chestBand.Count(), 5);
-             EXPECT_EQ(d.m_chestBand.At(5, CBioData::kCbComments), "e");
+             ASSERT_EQ(d.chestBand_.Count(), 5);
+             EXPECT_EQ(d.chestBand_.At(5, CBioData::kCbComments), "e");
          }},
         {"rib count from the last number, kept within the records read",
          "----- RIB -----\n4|L1| | | | | | | |\n7|L2| | | | | | | |\n9|L3| | | | | | | |\n"
@@ -267,15 +268,15 @@ TEST_F(BioFileTest, RepeatedSectionReading) {
          "----- INSTRUMENTATION -----\n1|AC| | | | | | | | | | | | | | | | |x\n"
          " |AC| | | | | | | | | | | | | | | | |y\n",
          [](const CBioData& d) {
-             EXPECT_EQ(d.m_rib.Count(), 3);
-             EXPECT_EQ(d.m_restraint.Count(), 1);
-             EXPECT_EQ(d.m_instrumentation.Count(), 2) << "an unnumbered last curve keeps both";
+             EXPECT_EQ(d.rib_.Count(), 3);
+             EXPECT_EQ(d.restraint_.Count(), 1);
+             EXPECT_EQ(d.instrumentation_.Count(), 2) << "an unnumbered last curve keeps both";
          }},
         {"a section without records does not take the next one's",
          "----- RIB -----\n----- RESTRAINT -----\n1|B3P| | |a\n",
          [](const CBioData& d) {
-             EXPECT_EQ(d.m_rib.Count(), 0);
-             EXPECT_EQ(d.m_restraint.Count(), 1);
+             EXPECT_EQ(d.rib_.Count(), 0);
+             EXPECT_EQ(d.restraint_.Count(), 1);
          }},
     };
     for (const auto& c : cases) {
@@ -294,11 +295,11 @@ TEST_F(BioFileTest, AbsentSectionsClearOrKeepTheirRecords) {
     d.Clear();
     ASSERT_TRUE(d.ReadQx5(test::DataFile("biomech/full.qx5")));
     ASSERT_TRUE(d.ReadQx5(Write("t.qx5", std::string(kHead) + kTest + "----- END -----\n")));
-    EXPECT_EQ(d.m_injury.Count(), 2);
-    EXPECT_EQ(d.m_instrumentation.Count(), 3);
-    for (const RecordTable* t : {&d.m_rib, &d.m_restraint, &d.m_chestBand, &d.m_gauge})
+    EXPECT_EQ(d.injury_.Count(), 2);
+    EXPECT_EQ(d.instrumentation_.Count(), 3);
+    for (const RecordTable* t : {&d.rib_, &d.restraint_, &d.chestBand_, &d.gauge_})
         EXPECT_EQ(t->Count(), 0);
-    EXPECT_EQ(d.m_occupantType, "H3");
+    EXPECT_EQ(d.occupantType_, "H3");
 }
 
 TEST_F(BioFileTest, WrongPipeCountsOutsideTestAreReportedAndStored) {
@@ -314,9 +315,9 @@ TEST_F(BioFileTest, WrongPipeCountsOutsideTestAreReportedAndStored) {
             "This QX5 file has 2 | characters in line 7 of the RESTRAINT section, should "
             "have 4",
             "This QX5 file has 2 | characters in line 9 of the OCCI section, should have 7"}));
-    ASSERT_EQ(d.m_restraint.Count(), 1);
-    EXPECT_EQ(d.m_restraint.Record(1), (std::vector<std::string>{"B3P", "SM", "", ""}));
-    EXPECT_EQ(d.m_injury.Count(), 1);
+    ASSERT_EQ(d.restraint_.Count(), 1);
+    EXPECT_EQ(d.restraint_.Record(1), (std::vector<std::string>{"B3P", "SM", "", ""}));
+    EXPECT_EQ(d.injury_.Count(), 1);
 }
 
 TEST_F(BioFileTest, FaultyTestRecordFailsTheReadAndStopsIt) {
@@ -342,18 +343,18 @@ TEST_F(BioFileTest, FaultyTestRecordFailsTheReadAndStopsIt) {
             d.ReadQx5(Write("t.qx5", std::string(kHead) + "----- TEST -----\n" + c.test + rest)),
             c.ok);
         EXPECT_EQ(messages.Texts(), c.messages);
-        EXPECT_EQ(d.m_rib.Count(), c.ok ? 1 : 0);
+        EXPECT_EQ(d.rib_.Count(), c.ok ? 1 : 0);
     }
 }
 
 TEST_F(BioFileTest, OpenFailureLeavesTheTestAsItWas) {
     CBioData d;
-    d.m_title = "kept";
+    d.title_ = "kept";
     std::string path = dir.Path("missing.qx5");
     EXPECT_FALSE(d.ReadQx5(path));
     EXPECT_FALSE(d.ReadQx4(path));
-    EXPECT_EQ(d.m_title, "kept");
-    EXPECT_EQ(d.m_curveCheck.testPath, "");
+    EXPECT_EQ(d.title_, "kept");
+    EXPECT_EQ(d.curveCheck_.testPath, "");
     ASSERT_EQ(messages.All().size(), 2u);
     EXPECT_EQ(messages.All()[0].text, "Can't open file " + path + ", error = 2\n");
 }
@@ -364,13 +365,13 @@ TEST_F(BioFileTest, Qx4GoldenFile) {
     ASSERT_TRUE(d.ReadQx4(test::DataFile("biomech/old.qx4")));
     EXPECT_TRUE(messages.All().empty());
     EXPECT_EQ(Written(d), test::ReadBytes(test::DataFile("biomech/old_as_qx5.qx5")));
-    EXPECT_TRUE(d.m_dummy[CBioData::kDumComments].empty()) << "BIO OCCUPANT wins over DUMMY";
+    EXPECT_TRUE(d.dummy_[CBioData::kDumComments].empty()) << "BIO OCCUPANT wins over DUMMY";
 }
 
 TEST_F(BioFileTest, Qx4DummyAndFaultyTest) {
     CBioData d;
     d.Clear();
-    d.m_dummy[CBioData::kDumCombinedThoracic] = "kept";
+    d.dummy_[CBioData::kDumCombinedThoracic] = "kept";
     ASSERT_TRUE(d.ReadQx4(Write(
         "t.qx4",
         "----- TEST -----\n0|B4|T\n"
@@ -382,12 +383,12 @@ TEST_F(BioFileTest, Qx4DummyAndFaultyTest) {
         messages.Texts(),
         (std::vector<std::string>{
             "This QX4 file has 2 | characters in line 2 of the TEST section, should have 15"}));
-    EXPECT_EQ(d.m_occupantType, "H3");
-    EXPECT_EQ(d.m_dummy, (std::array<std::string, CBioData::kDummyFieldCount>{
-                             "LF",  "M",    "01",   "500", "10",   "25",   "40",  "-3000", "-3100",
-                             "300", "5000", "6000", "80",  "45",   "kept", "",    "",      "",
-                             "CAL", "50",   "FTSS", "Mod", "Desc", "",     "Comm"}));
-    EXPECT_EQ(d.m_restraint.Count(), 1) << "a faulty QX4 TEST does not stop the read";
+    EXPECT_EQ(d.occupantType_, "H3");
+    EXPECT_EQ(d.dummy_, (std::array<std::string, CBioData::kDummyFieldCount>{
+                            "LF",  "M",    "01",   "500", "10",   "25",   "40",  "-3000", "-3100",
+                            "300", "5000", "6000", "80",  "45",   "kept", "",    "",      "",
+                            "CAL", "50",   "FTSS", "Mod", "Desc", "",     "Comm"}));
+    EXPECT_EQ(d.restraint_.Count(), 1) << "a faulty QX4 TEST does not stop the read";
     std::string report = dir.Path("r.qxr");
     ASSERT_TRUE(d.WriteReport(report));
     EXPECT_EQ(test::ReadBytes(report).find("Pelvic"), std::string::npos);
@@ -405,26 +406,26 @@ TEST_F(BioFileTest, Qx4OccupantWithEmptyRibsStillCountsFourRibs) {
                                 "| | | | | |" +
                                     empties + "c\n")));
     EXPECT_TRUE(messages.All().empty());
-    EXPECT_EQ(d.m_occupantType, "AN");
-    EXPECT_EQ(d.m_rib.Count(), 4);
+    EXPECT_EQ(d.occupantType_, "AN");
+    EXPECT_EQ(d.rib_.Count(), 4);
     EXPECT_FALSE(d.RibHasData());
-    EXPECT_EQ(d.m_bioOccupant[CBioData::kOccComments], "c");
+    EXPECT_EQ(d.bioOccupant_[CBioData::kOccComments], "c");
 }
 
 TEST_F(BioFileTest, ClearDefaults) {
     CBioData d;
-    d.m_occupantType = "H3";
-    d.m_dummy[0] = "LF";
-    d.m_injury.Add();
+    d.occupantType_ = "H3";
+    d.dummy_[0] = "LF";
+    d.injury_.Add();
     d.Clear();
-    EXPECT_EQ(d.m_occupantType, "CD");
-    EXPECT_EQ(d.m_version, "B5");
+    EXPECT_EQ(d.occupantType_, "CD");
+    EXPECT_EQ(d.version_, "B5");
     EXPECT_FALSE(d.HasOccupantRecord());
-    EXPECT_EQ(d.m_injury.Count(), 0);
+    EXPECT_EQ(d.injury_.Count(), 0);
     int n = d.AddInstrumentation();
-    EXPECT_EQ(d.m_instrumentation.At(n, CBioData::kInstXUnits), "SEC");
-    EXPECT_EQ(d.m_instrumentation.At(n, CBioData::kInstDataStatus), "AM");
-    EXPECT_EQ(d.m_instrumentation.At(n, CBioData::kInstChannelStatus), "P");
+    EXPECT_EQ(d.instrumentation_.At(n, CBioData::kInstXUnits), "SEC");
+    EXPECT_EQ(d.instrumentation_.At(n, CBioData::kInstDataStatus), "AM");
+    EXPECT_EQ(d.instrumentation_.At(n, CBioData::kInstChannelStatus), "P");
 }
 
 }  // namespace

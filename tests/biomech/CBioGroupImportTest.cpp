@@ -100,16 +100,16 @@ TEST_F(GroupImportTest, TestRecordKeepsItsBlanks) {
                                                       {208, " 30"},
                                                       {229, "End"}}) +
                                                "\n")));
-    EXPECT_EQ(d.m_title, "Sled" + std::string(66, ' '));
-    EXPECT_EQ(d.m_testDate, "12MAR2008");
-    EXPECT_EQ(d.m_testReferenceNumber, "REF-1     ");
-    EXPECT_EQ(d.m_recorderType, "DDA");
-    EXPECT_EQ(d.m_impactAngle, " 30");
-    EXPECT_EQ(d.m_testComments, "End" + std::string(67, ' '));
+    EXPECT_EQ(d.title_, "Sled" + std::string(66, ' '));
+    EXPECT_EQ(d.testDate_, "12MAR2008");
+    EXPECT_EQ(d.testReferenceNumber_, "REF-1     ");
+    EXPECT_EQ(d.recorderType_, "DDA");
+    EXPECT_EQ(d.impactAngle_, " 30");
+    EXPECT_EQ(d.testComments_, "End" + std::string(67, ' '));
 }
 
 TEST_F(GroupImportTest, CurvesGoToTheirCurveNumbers) {
-    d.m_instrumentation.SetCount(5);
+    d.instrumentation_.SetCount(5);
     std::string path = Write("a.gr5", Line(203, {{2, "  3"},
                                                  {5, "AC"},
                                                  {7, "T1"},
@@ -121,9 +121,9 @@ TEST_F(GroupImportTest, CurvesGoToTheirCurveNumbers) {
                                                  {133, "late"}}) +
                                           "\n" + Line(203, {{2, "  1"}, {15, "N  "}}) + "\n");
     ASSERT_TRUE(d.ImportGR5(path));
-    ASSERT_EQ(d.m_instrumentation.Count(), 3);
-    EXPECT_EQ(d.m_totalCurves, 3);
-    const RecordTable& t = d.m_instrumentation;
+    ASSERT_EQ(d.instrumentation_.Count(), 3);
+    EXPECT_EQ(d.totalCurves_, 3);
+    const RecordTable& t = d.instrumentation_;
     EXPECT_EQ(t.At(3, CBioData::kInstSensorType), "AC");
     EXPECT_EQ(t.At(3, CBioData::kInstXUnits), "G'S");
     EXPECT_EQ(t.At(3, CBioData::kInstYUnits), "G'S");
@@ -140,7 +140,7 @@ TEST_F(GroupImportTest, CurvesGoToTheirCurveNumbers) {
             << number;
         EXPECT_EQ(messages.Texts(),
                   (std::vector<std::string>{dir.Path("b.gr5") + " is not in proper GR5 format."}));
-        EXPECT_EQ(d.m_instrumentation.Count(), 2) << "the line before stays";
+        EXPECT_EQ(d.instrumentation_.Count(), 2) << "the line before stays";
     }
 }
 
@@ -158,28 +158,28 @@ TEST_F(GroupImportTest, OccupantTypeDecidesBiologicalOrDummy) {
                                      {737, rib4},
                                      {792, "occupant"}});
     ASSERT_TRUE(d.ImportGR6(Write("a.gr6", cadaver + "\n")));
-    EXPECT_EQ(d.m_occupantType, "CD");
-    EXPECT_EQ(d.m_bioOccupant[CBioData::kOccLocation], "RF");
-    EXPECT_EQ(d.m_bioOccupant[CBioData::kOccAge], "67");
-    EXPECT_EQ(d.m_bioOccupant[CBioData::kOccReferenceNumber], "C-112     ");
-    EXPECT_EQ(d.m_bioOccupant[CBioData::kOccCardiovascularPressure], "YES");
-    EXPECT_EQ(d.m_dummy[CBioData::kDumHic], "");
-    ASSERT_EQ(d.m_rib.Count(), 4);
-    EXPECT_EQ(d.m_rib.At(1, CBioData::kRibMomentOfInertia), "1250.5      ");
-    EXPECT_EQ(d.m_rib.At(1, CBioData::kRibCrossSection), "48.2  ");
-    EXPECT_EQ(d.m_rib.At(4, CBioData::kRibLocation), "R09");
-    EXPECT_EQ(d.m_rib.At(4, CBioData::kRibMarrowArea), "35    ");
+    EXPECT_EQ(d.occupantType_, "CD");
+    EXPECT_EQ(d.bioOccupant_[CBioData::kOccLocation], "RF");
+    EXPECT_EQ(d.bioOccupant_[CBioData::kOccAge], "67");
+    EXPECT_EQ(d.bioOccupant_[CBioData::kOccReferenceNumber], "C-112     ");
+    EXPECT_EQ(d.bioOccupant_[CBioData::kOccCardiovascularPressure], "YES");
+    EXPECT_EQ(d.dummy_[CBioData::kDumHic], "");
+    ASSERT_EQ(d.rib_.Count(), 4);
+    EXPECT_EQ(d.rib_.At(1, CBioData::kRibMomentOfInertia), "1250.5      ");
+    EXPECT_EQ(d.rib_.At(1, CBioData::kRibCrossSection), "48.2  ");
+    EXPECT_EQ(d.rib_.At(4, CBioData::kRibLocation), "R09");
+    EXPECT_EQ(d.rib_.At(4, CBioData::kRibMarrowArea), "35    ");
 
     // A human volunteer was recorded as a dummy in these files.
     CBioData h;
     std::string human = cadaver;
     human.replace(4, 2, "HU");
     ASSERT_TRUE(h.ImportGR6(Write("b.gr6", human + "\n")));
-    EXPECT_EQ(h.m_occupantType, "HU");
-    EXPECT_EQ(h.m_dummy[CBioData::kDumHic], "  700");
-    EXPECT_EQ(h.m_dummy[CBioData::kDumComments].substr(0, 8), "occupant");
-    EXPECT_EQ(h.m_bioOccupant[CBioData::kOccAge], "");
-    EXPECT_EQ(h.m_rib.Count(), 0);
+    EXPECT_EQ(h.occupantType_, "HU");
+    EXPECT_EQ(h.dummy_[CBioData::kDumHic], "  700");
+    EXPECT_EQ(h.dummy_[CBioData::kDumComments].substr(0, 8), "occupant");
+    EXPECT_EQ(h.bioOccupant_[CBioData::kOccAge], "");
+    EXPECT_EQ(h.rib_.Count(), 0);
 }
 
 TEST_F(GroupImportTest, AnthropometryImportKeepsTheRestOfTheTest) {
@@ -188,44 +188,44 @@ TEST_F(GroupImportTest, AnthropometryImportKeepsTheRestOfTheTest) {
     line.replace(4, 5, " 1800");
     line.replace(189, 5, "  400");
     ASSERT_TRUE(d.ImportGR7(Write("a.gr7", line + "\n")));
-    EXPECT_EQ(d.m_anthropometry[0], " 1800");
-    EXPECT_EQ(d.m_anthropometry[1], "     ");
-    EXPECT_EQ(d.m_anthropometry[37], "  400");
-    EXPECT_EQ(d.m_injury.Count(), 2);
-    EXPECT_EQ(d.m_instrumentation.Count(), 3);
-    EXPECT_EQ(d.m_title, "Cadaver sled test");
+    EXPECT_EQ(d.anthropometry_[0], " 1800");
+    EXPECT_EQ(d.anthropometry_[1], "     ");
+    EXPECT_EQ(d.anthropometry_[37], "  400");
+    EXPECT_EQ(d.injury_.Count(), 2);
+    EXPECT_EQ(d.instrumentation_.Count(), 3);
+    EXPECT_EQ(d.title_, "Cadaver sled test");
 }
 
 TEST_F(GroupImportTest, TablesCountTheLinesRead) {
-    d.m_injury.SetCount(5);
+    d.injury_.SetCount(5);
     ASSERT_TRUE(d.ImportGR8(Write(
         "a.gr8", Line(79, {{4, "TLFS3"}, {9, "first"}}) + "\n" + Line(79, {{4, "HRFS2"}}) + "\n")));
-    ASSERT_EQ(d.m_injury.Count(), 2);
-    EXPECT_EQ(d.m_injury.Record(1), (std::vector<std::string>{"T", "L", "F", "S", "3", "",
-                                                              "first" + std::string(65, ' ')}));
+    ASSERT_EQ(d.injury_.Count(), 2);
+    EXPECT_EQ(d.injury_.Record(1), (std::vector<std::string>{"T", "L", "F", "S", "3", "",
+                                                             "first" + std::string(65, ' ')}));
 
     ASSERT_TRUE(
         d.ImportGRZ(Write("a.grz", Line(44, {{3, "  245"}, {42, "40"}}) + "\n" +
                                        Line(44, {{18, "   4"}}) + "\n" + Line(44, {}) + "\n")));
-    ASSERT_EQ(d.m_chestBand.Count(), 3);
-    EXPECT_EQ(d.m_chestBand.At(1, CBioData::kCbDepth), "  245");
-    EXPECT_EQ(d.m_chestBand.At(1, CBioData::kCbGaugeCount), "40");
-    EXPECT_EQ(d.m_chestBand.At(2, CBioData::kCbAnteriorLocation), "   4");
-    EXPECT_EQ(d.m_chestBand.At(1, CBioData::kCbComments), "");
+    ASSERT_EQ(d.chestBand_.Count(), 3);
+    EXPECT_EQ(d.chestBand_.At(1, CBioData::kCbDepth), "  245");
+    EXPECT_EQ(d.chestBand_.At(1, CBioData::kCbGaugeCount), "40");
+    EXPECT_EQ(d.chestBand_.At(2, CBioData::kCbAnteriorLocation), "   4");
+    EXPECT_EQ(d.chestBand_.At(1, CBioData::kCbComments), "");
 
     // Numbers are normalised: " 7." is 7, a text that is no number is dropped.
     ASSERT_TRUE(d.ImportGRY(Write("a.gry",
                                   " 1 7. 25.5  3\n"
                                   " x1-2  12.  .\n")));
-    ASSERT_EQ(d.m_gauge.Count(), 2);
-    EXPECT_EQ(d.m_gauge.Record(1), (std::vector<std::string>{"1", "7", "25.5", "3", ""}));
-    EXPECT_EQ(d.m_gauge.Record(2), (std::vector<std::string>{"", "-2", "12", "", ""}));
+    ASSERT_EQ(d.gauge_.Count(), 2);
+    EXPECT_EQ(d.gauge_.Record(1), (std::vector<std::string>{"1", "7", "25.5", "3", ""}));
+    EXPECT_EQ(d.gauge_.Record(2), (std::vector<std::string>{"", "-2", "12", "", ""}));
 }
 
 TEST_F(GroupImportTest, FaultyLaterLineKeepsTheLinesBefore) {
     EXPECT_FALSE(d.ImportGR8(Write("a.gr8", Line(79, {{4, "T"}}) + "\n" + Line(78, {}) + "\n")));
-    EXPECT_EQ(d.m_injury.Count(), 1);
-    EXPECT_EQ(d.m_injury.At(1, CBioData::kInjRegion), "T");
+    EXPECT_EQ(d.injury_.Count(), 1);
+    EXPECT_EQ(d.injury_.At(1, CBioData::kInjRegion), "T");
 }
 
 }  // namespace

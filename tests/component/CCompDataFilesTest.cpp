@@ -39,13 +39,13 @@ class CompFilesTest : public ::testing::Test {
 };
 
 void AddComponent(CCompData& d, const char* tested) {
-    int r = d.m_components.Add();
-    d.m_components.At(r, D::kCompVehicleNumber) = "1";
-    d.m_components.At(r, D::kComponentNumber) = "1";
-    d.m_components.At(r, D::kComponentTested) = tested;
-    d.m_components.At(r, D::kModificationIndicator) = "Y";
-    d.m_components.At(r, D::kOccupantType) = "HU";
-    d.m_components.At(r, D::kDummySize) = "50";
+    int r = d.components_.Add();
+    d.components_.At(r, D::kCompVehicleNumber) = "1";
+    d.components_.At(r, D::kComponentNumber) = "1";
+    d.components_.At(r, D::kComponentTested) = tested;
+    d.components_.At(r, D::kModificationIndicator) = "Y";
+    d.components_.At(r, D::kOccupantType) = "HU";
+    d.components_.At(r, D::kDummySize) = "50";
 }
 
 TEST_F(CompFilesTest, GoldenFilesRoundTrip) {
@@ -73,16 +73,16 @@ TEST_F(CompFilesTest, TypedFieldsLandWhereTheyBelong) {
     // computations and the pages would see the wrong measurement.
     CCompData d;
     ASSERT_TRUE(d.ReadQx5(test::DataFile("component/rollover.qx5")));
-    EXPECT_EQ(d.m_testReferenceNumber, "REF123");
-    EXPECT_EQ(d.m_rollover.vimfTestNo, 42);
-    EXPECT_EQ(d.m_rollover.optionalEquipment, "ABS");
-    EXPECT_DOUBLE_EQ(d.m_rollover.frontTrackA, 58.5);
-    EXPECT_EQ(d.m_rollover.rearGawr, 2900);
-    EXPECT_DOUBLE_EQ(d.m_rollover.cgLateral, -0.35);
-    EXPECT_DOUBLE_EQ(d.m_rollover.run1PlatformAngle, 2.125);
-    EXPECT_DOUBLE_EQ(d.m_rollover.run5RelativeMotion, 2);
-    EXPECT_DOUBLE_EQ(d.m_rollover.staticStabilityFactor, 1.09174);
-    EXPECT_EQ(d.m_rollover.starRating, 3);
+    EXPECT_EQ(d.testReferenceNumber_, "REF123");
+    EXPECT_EQ(d.rollover_.vimfTestNo, 42);
+    EXPECT_EQ(d.rollover_.optionalEquipment, "ABS");
+    EXPECT_DOUBLE_EQ(d.rollover_.frontTrackA, 58.5);
+    EXPECT_EQ(d.rollover_.rearGawr, 2900);
+    EXPECT_DOUBLE_EQ(d.rollover_.cgLateral, -0.35);
+    EXPECT_DOUBLE_EQ(d.rollover_.run1PlatformAngle, 2.125);
+    EXPECT_DOUBLE_EQ(d.rollover_.run5RelativeMotion, 2);
+    EXPECT_DOUBLE_EQ(d.rollover_.staticStabilityFactor, 1.09174);
+    EXPECT_EQ(d.rollover_.starRating, 3);
 }
 
 TEST_F(CompFilesTest, RolloverAndOtherLayouts) {
@@ -97,14 +97,14 @@ TEST_F(CompFilesTest, RolloverAndOtherLayouts) {
     };
     for (const auto& c : cases) {
         CCompData d;
-        d.m_testType = c.type;
-        d.m_vehicleCount = 1;
-        d.m_vehicles.At(1, D::kMake) = "GM";
-        d.m_vehicles.At(1, D::kModel) = "S10";
-        d.m_vehicles.At(1, D::kModelYear) = "1998";
-        d.m_rollover.vimfTestNo = 7;
-        d.m_rollover.engine = "ELEC";
-        d.m_rollover.engineDisplacement = 1e-12;
+        d.testType_ = c.type;
+        d.vehicleCount_ = 1;
+        d.vehicles_.At(1, D::kMake) = "GM";
+        d.vehicles_.At(1, D::kModel) = "S10";
+        d.vehicles_.At(1, D::kModelYear) = "1998";
+        d.rollover_.vimfTestNo = 7;
+        d.rollover_.engine = "ELEC";
+        d.rollover_.engineDisplacement = 1e-12;
         AddComponent(d, c.type == std::string("ROV") ? "ROVV" : "SEAT");
         std::string out = Written(d);
         EXPECT_NE(out.find(test::Crlf("----- VEHICLE -----\n" + c.vehicle)), std::string::npos)
@@ -113,24 +113,24 @@ TEST_F(CompFilesTest, RolloverAndOtherLayouts) {
             << c.type;
         EXPECT_EQ(out.find("----- ROLLOVER -----") != std::string::npos, c.rolloverSection);
         // The literals are the file's; the record keeps what the user typed.
-        EXPECT_EQ(d.m_components.At(1, D::kOccupantType), "HU");
+        EXPECT_EQ(d.components_.At(1, D::kOccupantType), "HU");
     }
 }
 
 TEST_F(CompFilesTest, NonVehicleLineWrittenAndReadBack) {
     CCompData d;
-    d.m_vehicles.At(1, D::kKorvaNumber) = "only a number";
-    d.m_vehicleCount = 1;
+    d.vehicles_.At(1, D::kKorvaNumber) = "only a number";
+    d.vehicleCount_ = 1;
     std::string out = Written(d);
     EXPECT_EQ(out, test::Crlf(kHead +
                               "----- VEHICLE -----\n"
                               "0||||||||A NON-VEHICLE COMPONENT, No Vehicle information Available\n"
                               "----- END -----\n"));
     CCompData back;
-    back.m_vehicleCount = 1;
+    back.vehicleCount_ = 1;
     test::WriteBytes(dir.Path("back.qx5"), out);
     ASSERT_TRUE(back.ReadQx5(dir.Path("back.qx5")));
-    EXPECT_EQ(back.m_vehicleCount, 0);
+    EXPECT_EQ(back.vehicleCount_, 0);
     EXPECT_FALSE(back.HasVehicleData());
     EXPECT_EQ(Written(back), out);
 }
@@ -153,25 +153,25 @@ TEST_F(CompFilesTest, ModelYearsAndVehicleNumbers) {
     for (const auto& c : cases) {
         CCompData d;
         ASSERT_TRUE(Read(d, "----- VEHICLE -----\n" + std::string(c.record) + "\n"));
-        EXPECT_EQ(d.m_vehicles.At(1, D::kModelYear), c.year) << c.record;
-        EXPECT_EQ(d.m_vehicleCount, c.count) << c.record;
+        EXPECT_EQ(d.vehicles_.At(1, D::kModelYear), c.year) << c.record;
+        EXPECT_EQ(d.vehicleCount_, c.count) << c.record;
         Written(d);  // never reads past the slots
     }
 }
 
 TEST_F(CompFilesTest, ValueWritingRules) {
     CCompData d;
-    d.m_testTitle = "  padded title \t";
-    d.m_testComments = "\n\nlast words\n";
-    d.m_testDate = "7-jan-2009";
-    d.m_versionNumber = "C4";
-    d.m_totalCurves = 3;
-    d.m_testType = "ROV";
-    d.m_rollover.roofHeight = 9e-12;
-    d.m_rollover.cgLateral = -2.345;
-    d.m_rollover.run1PlatformAngle = 1.23456;
-    d.m_rollover.frontTireSize = "two\r\nlines";
-    d.m_rollover.starRating = 5;
+    d.testTitle_ = "  padded title \t";
+    d.testComments_ = "\n\nlast words\n";
+    d.testDate_ = "7-jan-2009";
+    d.versionNumber_ = "C4";
+    d.totalCurves_ = 3;
+    d.testType_ = "ROV";
+    d.rollover_.roofHeight = 9e-12;
+    d.rollover_.cgLateral = -2.345;
+    d.rollover_.run1PlatformAngle = 1.23456;
+    d.rollover_.frontTireSize = "two\r\nlines";
+    d.rollover_.starRating = 5;
     std::string out = Written(d);
     EXPECT_NE(out.find("\r\nC5|padded title| |7-JAN-2009| | | |ROV| |3|last words\r\n"),
               std::string::npos);
@@ -191,24 +191,26 @@ TEST_F(CompFilesTest, ValueWritingRules) {
 TEST_F(CompFilesTest, ValuesHoldingThePipeAreRefused) {
     // A '|' inside a value splits its record: the file would not read back
     // (a TEST record of the wrong pipe count fails the whole read).
-    const std::string tail = " holds a '|', which a record line cannot carry.\nNo file output.";
+    const std::string tail =
+        " cannot be written in a record line (it holds a '|').\nNo file output.";
     struct Case {
         void (*set)(CCompData&);
         std::string message;  // empty: the file is written and reads back
     } cases[] = {
-        {[](CCompData& d) { d.m_testTitle = "Seat|pull"; },
-         "The value \"Seat|pull\" of \"Test Title:\" in the TEST section" + tail},
-        {[](CCompData& d) { d.m_components.At(1, D::kComponentComments) = "|"; },
-         "The value \"|\" of \"Component Comments:\" in the COMPONENT section, record 1," + tail},
+        {[](CCompData& d) { d.testTitle_ = "Seat|pull"; },
+         "The value \"Seat|pull\" of \"Test Title:\" in record 1 of the TEST section" + tail},
+        {[](CCompData& d) { d.components_.At(1, D::kComponentComments) = "|"; },
+         "The value \"|\" of \"Component Comments:\" in record 1 of the COMPONENT section" + tail},
         {[](CCompData& d) {
-             d.m_testType = "ROV";
-             d.m_rollover.frontTireSize = "P235|70";
+             d.testType_ = "ROV";
+             d.rollover_.frontTireSize = "P235|70";
          },
-         "The value \"P235|70\" of \"FRONT TIRE  SIZE\" in the ROLLOVER section" + tail},
+         "The value \"P235|70\" of \"FRONT TIRE  SIZE\" in record 1 of the ROLLOVER section" +
+             tail},
         // A rollover test writes its own literal in place of the occupant type.
         {[](CCompData& d) {
-             d.m_testType = "ROV";
-             d.m_components.At(1, D::kOccupantType) = "H|U";
+             d.testType_ = "ROV";
+             d.components_.At(1, D::kOccupantType) = "H|U";
          },
          ""},
     };
@@ -250,9 +252,9 @@ TEST_F(CompFilesTest, CurvesAreRenumberedAndCountedAsStored) {
             body += curve(n);
         CCompData d;
         ASSERT_TRUE(Read(d, body));
-        ASSERT_EQ(d.m_instrumentation.Count(), 3);
-        EXPECT_EQ(d.m_totalCurves, 3);
-        EXPECT_EQ(d.m_instrumentation.At(3, D::kInstrumentComments),
+        ASSERT_EQ(d.instrumentation_.Count(), 3);
+        EXPECT_EQ(d.totalCurves_, 3);
+        EXPECT_EQ(d.instrumentation_.At(3, D::kInstrumentComments),
                   std::string("c") + c.numbers[2]);
         std::string out = Written(d);
         EXPECT_NE(out.find("C5| | | | | | | | |3|"), std::string::npos);
@@ -280,10 +282,10 @@ TEST_F(CompFilesTest, Qx4TestLayouts) {
                          "----- TEST -----\n" + std::string(c.record) +
                              "\n----- COMPONENT -----\nx|0|1|SEAT| | | | | | | |\n",
                          true));
-        EXPECT_EQ(d.m_ambientTemperature, c.ambient) << c.record;
-        EXPECT_EQ(d.m_totalCurves, 0) << "no curve is held, whatever TEST says";
-        EXPECT_EQ(d.m_testComments, c.comments) << c.record;
-        EXPECT_EQ(d.m_components.Count(), 1) << "the rest is read whatever TEST gave";
+        EXPECT_EQ(d.ambientTemperature_, c.ambient) << c.record;
+        EXPECT_EQ(d.totalCurves_, 0) << "no curve is held, whatever TEST says";
+        EXPECT_EQ(d.testComments_, c.comments) << c.record;
+        EXPECT_EQ(d.components_.Count(), 1) << "the rest is read whatever TEST gave";
         std::vector<std::string> expected;
         if (c.message) expected.push_back(c.message);
         EXPECT_EQ(messages.Texts(), expected) << c.record;
@@ -312,7 +314,7 @@ TEST_F(CompFilesTest, BadTestRecordFailsTheWholeRead) {
         bool ok = Read(d, "----- TEST -----\n" + std::string(c.record) +
                               "\n----- COMPONENT -----\n0|1|SEAT| | | | | | | |\n");
         EXPECT_EQ(ok, c.ok) << c.record;
-        EXPECT_EQ(d.m_components.Count(), c.ok ? 1 : 0) << c.record;
+        EXPECT_EQ(d.components_.Count(), c.ok ? 1 : 0) << c.record;
         if (c.message) {
             EXPECT_EQ(messages.Texts(), std::vector<std::string>{c.message});
         }
@@ -333,12 +335,12 @@ TEST_F(CompFilesTest, SectionsInAnyOrderWithCommentsAndBlankLines) {
                      "----- TEST -----\n"
                      "C5|Reverse| | | | | | | |1|\n"
                      "----- END -----\n"));
-    EXPECT_EQ(d.m_testTitle, "Reverse");
-    EXPECT_EQ(d.m_configurations.Count(), 2);
-    EXPECT_EQ(d.m_configurations.At(2, D::kConfigurationCommentary), "c2");
+    EXPECT_EQ(d.testTitle_, "Reverse");
+    EXPECT_EQ(d.configurations_.Count(), 2);
+    EXPECT_EQ(d.configurations_.At(2, D::kConfigurationCommentary), "c2");
     // An empty section never takes the records of the section after it.
-    EXPECT_EQ(d.m_components.Count(), 0);
-    EXPECT_EQ(d.m_instrumentation.Count(), 1);
+    EXPECT_EQ(d.components_.Count(), 0);
+    EXPECT_EQ(d.instrumentation_.Count(), 1);
     EXPECT_TRUE(messages.All().empty());
 }
 
@@ -355,21 +357,21 @@ TEST_F(CompFilesTest, WrongPipeCountsAreReportedAndStored) {
                   "have 10",
                   "This QX5 file has 2 | characters in line 7 of the ROLLOVER section, should "
                   "have 55"}));
-    ASSERT_EQ(d.m_components.Count(), 1);
-    EXPECT_EQ(d.m_components.At(1, D::kModificationIndicator), "N");
-    EXPECT_EQ(d.m_components.At(1, D::kComponentComments), "");
-    EXPECT_EQ(d.m_rollover.frontTirePressure, 32);
+    ASSERT_EQ(d.components_.Count(), 1);
+    EXPECT_EQ(d.components_.At(1, D::kModificationIndicator), "N");
+    EXPECT_EQ(d.components_.At(1, D::kComponentComments), "");
+    EXPECT_EQ(d.rollover_.frontTirePressure, 32);
 }
 
 TEST_F(CompFilesTest, ReportRecordLinesAndOmittedFields) {
     CCompData d;
-    d.m_vehicleCount = 1;
-    d.m_vehicles.At(1, D::kKorvaNumber) = "K1";  // no make: still a reported record
+    d.vehicleCount_ = 1;
+    d.vehicles_.At(1, D::kKorvaNumber) = "K1";  // no make: still a reported record
     AddComponent(d, "SEAT");
     for (const char* n : {"1", "2"}) {
-        int r = d.m_configurations.Add();
-        d.m_configurations.At(r, D::kConfVehicleNumber) = "1";
-        d.m_configurations.At(r, D::kConfigurationNumber) = n;
+        int r = d.configurations_.Add();
+        d.configurations_.At(r, D::kConfVehicleNumber) = "1";
+        d.configurations_.At(r, D::kConfigurationNumber) = n;
     }
     std::string report = Report(d);
     const std::string component =
@@ -388,7 +390,7 @@ TEST_F(CompFilesTest, ReportRecordLinesAndOmittedFields) {
 
 TEST_F(CompFilesTest, SourceLineAndOpenFailures) {
     CCompData d;
-    d.m_curveCheck.records.emplace_back();
+    d.curveCheck_.records.emplace_back();
     EXPECT_TRUE(Written(d).starts_with(
         "# Source: Vantor for Windows v5 in Component Test - Curve error checking completed\r\n"));
 

@@ -88,23 +88,23 @@ TEST(CompImportTest, TestThenCurvesIntoAClearedTest) {
     };
     test::WriteBytes(dir.Path("t.gr5"), curve("  2", "XG") + curve("  1", "YG"));
     D d;
-    d.m_testType = "OLD";
+    d.testType_ = "OLD";
     ASSERT_TRUE(d.ImportGR1(dir.Path("t.gr1")));
-    EXPECT_EQ(d.m_testTitle, "Seat test" + std::string(61, ' ')) << "columns keep their blanks";
-    EXPECT_EQ(d.m_testReferenceNumber, "R0000001  ");
-    EXPECT_EQ(d.m_testType, "STA");
-    EXPECT_EQ(d.m_ambientTemperature, " 21");
-    EXPECT_EQ(d.m_versionNumber, "C5");
+    EXPECT_EQ(d.testTitle_, "Seat test" + std::string(61, ' ')) << "columns keep their blanks";
+    EXPECT_EQ(d.testReferenceNumber_, "R0000001  ");
+    EXPECT_EQ(d.testType_, "STA");
+    EXPECT_EQ(d.ambientTemperature_, " 21");
+    EXPECT_EQ(d.versionNumber_, "C5");
 
     ASSERT_TRUE(d.ImportGR5(dir.Path("t.gr5")));
-    EXPECT_EQ(d.m_instrumentation.Count(), 2);
-    EXPECT_EQ(d.m_totalCurves, 2);
-    EXPECT_EQ(d.m_instrumentation.At(1, D::kAxis), "YG");
-    EXPECT_EQ(d.m_instrumentation.At(2, D::kXUnits), "G  ");
-    EXPECT_EQ(d.m_instrumentation.At(2, D::kYUnits), "G  ");
-    EXPECT_EQ(d.m_instrumentation.At(2, D::kFirstPoint), "  -20");
-    EXPECT_EQ(d.m_instrumentation.At(2, D::kChannelStatus), "");
-    EXPECT_EQ(d.m_instrumentation.At(2, D::kInstConfigurationNumber), "");
+    EXPECT_EQ(d.instrumentation_.Count(), 2);
+    EXPECT_EQ(d.totalCurves_, 2);
+    EXPECT_EQ(d.instrumentation_.At(1, D::kAxis), "YG");
+    EXPECT_EQ(d.instrumentation_.At(2, D::kXUnits), "G  ");
+    EXPECT_EQ(d.instrumentation_.At(2, D::kYUnits), "G  ");
+    EXPECT_EQ(d.instrumentation_.At(2, D::kFirstPoint), "  -20");
+    EXPECT_EQ(d.instrumentation_.At(2, D::kChannelStatus), "");
+    EXPECT_EQ(d.instrumentation_.At(2, D::kInstConfigurationNumber), "");
     EXPECT_TRUE(messages.All().empty());
 
     ASSERT_TRUE(d.WriteQx5(dir.Path("t.qx5")));
@@ -125,8 +125,8 @@ TEST(CompImportTest, CurveNumbersBelowOneAreRefused) {
         test::WriteBytes(path, Line(202, {{2, "  3"}}) + "\n" + Line(202, {{2, bad}}) + "\n");
         D d;
         EXPECT_FALSE(d.ImportGR5(path)) << bad;
-        EXPECT_EQ(d.m_instrumentation.Count(), 3) << "what was read before stays";
-        EXPECT_EQ(d.m_totalCurves, 0);
+        EXPECT_EQ(d.instrumentation_.Count(), 3) << "what was read before stays";
+        EXPECT_EQ(d.totalCurves_, 0);
     }
 }
 
@@ -148,15 +148,15 @@ TEST(CompImportTest, ComponentsCountTheLinesRead) {
                      component("1", "SEAT") + "# between\n" + component("2", "BELT"));
     D d;
     for (int i = 0; i < 4; ++i)
-        d.m_components.Add();
-    d.m_components.At(1, D::kCompVehicleNumber) = "1";
+        d.components_.Add();
+    d.components_.At(1, D::kCompVehicleNumber) = "1";
     ASSERT_TRUE(d.ImportGR9(dir.Path("c.gr9")));
-    ASSERT_EQ(d.m_components.Count(), 2);
-    EXPECT_EQ(d.m_components.At(2, D::kComponentTested), "BELT");
-    EXPECT_EQ(d.m_components.At(1, D::kComponentWeight), "  12.5");
-    EXPECT_EQ(d.m_components.At(1, D::kDummySize), "50");
-    EXPECT_EQ(d.m_components.At(1, D::kComponentComments), "tail" + std::string(66, ' '));
-    EXPECT_EQ(d.m_components.At(1, D::kCompVehicleNumber), "");
+    ASSERT_EQ(d.components_.Count(), 2);
+    EXPECT_EQ(d.components_.At(2, D::kComponentTested), "BELT");
+    EXPECT_EQ(d.components_.At(1, D::kComponentWeight), "  12.5");
+    EXPECT_EQ(d.components_.At(1, D::kDummySize), "50");
+    EXPECT_EQ(d.components_.At(1, D::kComponentComments), "tail" + std::string(66, ' '));
+    EXPECT_EQ(d.components_.At(1, D::kCompVehicleNumber), "");
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 
 #include <filesystem>
 
-#include "component/CompTestFileType.h"
+#include "component/CompTestFile.h"
 #include "support/TestSupport.h"
 
 namespace vantor {
@@ -33,16 +33,16 @@ TEST(CompRulesTest, CheckFindsInvalidFields) {
     EXPECT_EQ(Issues(d), std::vector<std::string>{
                              "COMPONENT record 0: Number of Records \"0\": This test has no "
                              "configuration or component records."});
-    int r = d.m_components.Add();
-    d.m_components.At(r, D::kCompVehicleNumber) = "1";  // no test vehicle to refer to
-    d.m_components.At(r, D::kComponentWeight) = "10000";
-    d.m_testDate = "31-APR-2009";
-    d.m_instrumentation.Add();
-    d.m_instrumentation.At(1, D::kFirstPoint) = "5";
-    d.m_rollover.engine = "XX";
-    d.m_rollover.engineDisplacement = 25;
-    d.m_vehicleCount = 1;
-    d.m_vehicles.At(1, D::kModelYear) = "1899";
+    int r = d.components_.Add();
+    d.components_.At(r, D::kCompVehicleNumber) = "1";  // no test vehicle to refer to
+    d.components_.At(r, D::kComponentWeight) = "10000";
+    d.testDate_ = "31-APR-2009";
+    d.instrumentation_.Add();
+    d.instrumentation_.At(1, D::kFirstPoint) = "5";
+    d.rollover_.engine = "XX";
+    d.rollover_.engineDisplacement = 25;
+    d.vehicleCount_ = 1;
+    d.vehicles_.At(1, D::kModelYear) = "1899";
     const std::vector<std::string> plain = {
         "TEST record 1: Test Date: \"31-APR-2009\": bad date (day range)",
         "VEHICLE record 1: Vehicle Model Year: \"1899\": out of range (1900 - 9999)",
@@ -51,43 +51,43 @@ TEST(CompRulesTest, CheckFindsInvalidFields) {
     };
     EXPECT_EQ(Issues(d), plain);
 
-    d.m_vehicles.At(1, D::kModelYear) = "";
+    d.vehicles_.At(1, D::kModelYear) = "";
     auto issues = Issues(d);
     EXPECT_EQ(issues[1], "COMPONENT record 1: Test Vehicle Number: \"1\": out of range (0 - 0)");
 
     // A rollover test checks the vehicle's extension fields too, and may
     // refer its component to the vehicle.
-    d.m_vehicles.At(1, D::kModelYear) = "1899";
-    d.m_testType = "ROV";
-    d.m_rollover.frontTireType = "P|LT";
+    d.vehicles_.At(1, D::kModelYear) = "1899";
+    d.testType_ = "ROV";
+    d.rollover_.frontTireType = "P|LT";
     issues = Issues(d);
     ASSERT_EQ(issues.size(), 7u);
     EXPECT_EQ(issues[2],
               "VEHICLE record 1: Engine: \"XX\": code not found in KORVADB_ENGINE for VEHDB");
     EXPECT_EQ(issues[3], "VEHICLE record 1: Engine Displacement: \"25\": out of range (0 - 19.9)");
     EXPECT_EQ(issues[4],
-              "ROLLOVER record 1: FRONT TIRE TYPE \"P|LT\": holds '|', which a record line cannot "
-              "carry");
+              "ROLLOVER record 1: FRONT TIRE TYPE \"P|LT\": cannot be written in a record line "
+              "(it holds a '|')");
 }
 
 TEST(CompRulesTest, RolloverComponentComesAndGoes) {
     D d;
-    d.m_testType = "ROV";
-    d.m_rollover.totalWeight = 4000;
+    d.testType_ = "ROV";
+    d.rollover_.totalWeight = 4000;
     int shown = d.ApplyRolloverComponent(0, false);
     ASSERT_EQ(shown, 1);
-    EXPECT_EQ(d.m_components.Record(1), (std::vector<std::string>{"1", "", "ROVV", "VE", "1814.37",
-                                                                  "", "", "WD", "", "", ""}));
-    d.m_rollover.totalWeight = 2000;
+    EXPECT_EQ(d.components_.Record(1), (std::vector<std::string>{"1", "", "ROVV", "VE", "1814.37",
+                                                                 "", "", "WD", "", "", ""}));
+    d.rollover_.totalWeight = 2000;
     EXPECT_EQ(d.ApplyRolloverComponent(shown, false), 1) << "already the vehicle: no new record";
-    EXPECT_EQ(d.m_components.Count(), 1);
-    EXPECT_EQ(d.m_components.At(1, D::kComponentWeight), "907.18");
+    EXPECT_EQ(d.components_.Count(), 1);
+    EXPECT_EQ(d.components_.At(1, D::kComponentWeight), "907.18");
 
-    d.m_testType = "STA";
+    d.testType_ = "STA";
     EXPECT_EQ(d.ApplyRolloverComponent(1, false), 1);
     ASSERT_TRUE(d.IsLeavingRollover());
     EXPECT_EQ(d.LeaveRollover(1), 0);
-    EXPECT_EQ(d.m_components.Count(), 0);
+    EXPECT_EQ(d.components_.Count(), 0);
     EXPECT_FALSE(d.IsLeavingRollover());
 }
 
@@ -95,31 +95,31 @@ class CompTypeTest : public ::testing::Test {
   protected:
     test::TempDir dir;
     test::MessageRecorder messages;
-    CompTestFileType type;
+    CompTestFile type;
 };
 
 TEST_F(CompTypeTest, CamerasTravelWithTheTest) {
     D& d = type.Data();
-    d.m_components.Add();
-    int cam = d.m_cameras.Add();
-    d.m_cameras.At(cam, D::kCameraNumber) = "1";
-    d.m_cameras.At(cam, D::kScaleFactor) = "20000";  // beyond the page's range
+    d.components_.Add();
+    int cam = d.cameras_.Add();
+    d.cameras_.At(cam, D::kCameraNumber) = "1";
+    d.cameras_.At(cam, D::kScaleFactor) = "20000";  // beyond the page's range
     EXPECT_FALSE(type.Save(dir.Path("a.qx5")));
     EXPECT_TRUE(std::filesystem::exists(dir.Path("a.qx5")));
     EXPECT_FALSE(std::filesystem::exists(dir.Path("a.hs5")));
     EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Illegal data found. No file output."});
 
-    d.m_cameras.At(cam, D::kScaleFactor) = "2.5";
-    d.m_testReferenceNumber = "REF9";
+    d.cameras_.At(cam, D::kScaleFactor) = "2.5";
+    d.testReferenceNumber_ = "REF9";
     ASSERT_TRUE(type.Save(dir.Path("a.qx5")));
     ASSERT_TRUE(type.SaveReport(dir.Path("a.qxr")));
     EXPECT_TRUE(std::filesystem::exists(dir.Path("a.hsr")));
 
-    CompTestFileType other;
-    other.Data().m_curveCheck.records.emplace_back();
+    CompTestFile other;
+    other.Data().curveCheck_.records.emplace_back();
     ASSERT_TRUE(other.Load(dir.Path("a.qx5")));
     EXPECT_EQ(other.Data().CameraCount(), 1);
-    EXPECT_EQ(other.Data().m_testReferenceNumber, "REF9");
+    EXPECT_EQ(other.Data().testReferenceNumber_, "REF9");
     EXPECT_EQ(other.CurveState()->testPath, dir.Path("a.qx5"));
     EXPECT_FALSE(other.CurveState()->HasResults());
 }
@@ -137,7 +137,7 @@ TEST_F(CompTypeTest, LoadByExtension) {
     test::WriteBytes(dir.Path("b.txt"), "x");
     EXPECT_FALSE(type.Load(dir.Path("b.txt")));
     EXPECT_EQ(messages.Texts().size(), 1u);
-    EXPECT_EQ(type.Data().m_instrumentation.Count(), 1) << "nothing cleared";
+    EXPECT_EQ(type.Data().instrumentation_.Count(), 1) << "nothing cleared";
 }
 
 }  // namespace

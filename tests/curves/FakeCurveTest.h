@@ -7,11 +7,11 @@
 #include <vector>
 
 #include "core/Messages.h"
-#include "core/TestFileType.h"
+#include "curves/CurveCheckedTest.h"
 
 namespace vantor::test {
 
-class FakeCurveTest : public TestFileType {
+class FakeCurveTest : public TestFileType, public CurveCheckedTest {
   public:
     explicit FakeCurveTest(bool hasCurveCheck = true) : hasCurveCheck_(hasCurveCheck) {}
 
@@ -25,7 +25,7 @@ class FakeCurveTest : public TestFileType {
         }
     }
 
-    bool Load(const std::string& path) override {
+    bool LoadFile(const std::string& path) override {
         if (!std::filesystem::exists(path)) {
             ShowPlain("Can't open file " + path + ", error = 2\n", "Error");
             return false;
@@ -35,6 +35,7 @@ class FakeCurveTest : public TestFileType {
         state_.enabled = 0;
         return true;
     }
+    void ResetTest() override { state_ = {}; }
     bool Save(const std::string&) override { return false; }
     bool SaveReport(const std::string&) override { return false; }
     void Check(CodeLookup*, std::vector<FieldIssue>&) override {}

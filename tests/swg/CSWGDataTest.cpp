@@ -45,14 +45,14 @@ TEST(SWGDataTest, ReadsQx5AndQx4AndWritesTheGoldenFiles) {
         EXPECT_EQ(d.TestRecord(), kFullTest);
         EXPECT_EQ(d.InstrumentRecord(1), kFullCurve1);
         EXPECT_EQ(d.InstrumentRecord(2), kFullCurve2);
-        EXPECT_EQ(d.m_curveCount, 2);
-        EXPECT_EQ(d.m_totalCurves, 2);
+        EXPECT_EQ(d.curveCount_, 2);
+        EXPECT_EQ(d.totalCurves_, 2);
 
-        d.m_version = "";
-        d.m_testDate = "07-mar-2009";
+        d.version_ = "";
+        d.testDate_ = "07-mar-2009";
         ASSERT_TRUE(d.WriteQx5(dir.Path("a.qx5")));
-        EXPECT_EQ(d.m_version, "S5");
-        EXPECT_EQ(d.m_testDate, "07-MAR-2009");
+        EXPECT_EQ(d.version_, "S5");
+        EXPECT_EQ(d.testDate_, "07-MAR-2009");
         EXPECT_EQ(test::ReadBytes(dir.Path("a.qx5")),
                   test::ReadBytes(test::DataFile("swg/full.qx5")));
         ASSERT_TRUE(d.WriteReport(dir.Path("a.qxr")));
@@ -174,11 +174,11 @@ TEST(SWGDataTest, SectionShapesAndPipeFaults) {
         ASSERT_TRUE(c.version == 4 ? d.ReadQx4(dir.Path("t.qx")) : d.ReadQx5(dir.Path("t.qx")));
         EXPECT_EQ(messages.Texts(), c.messages);
         EXPECT_EQ(d.LastReadHadFaults(), !c.messages.empty());
-        EXPECT_EQ(d.m_totalCurves, c.total);
-        EXPECT_EQ(d.m_curveCount, c.curveCount);
-        EXPECT_EQ(d.m_instruments.Count(), c.held);
-        EXPECT_EQ(d.m_title, c.title);
-        EXPECT_EQ(d.m_version, "S5");
+        EXPECT_EQ(d.totalCurves_, c.total);
+        EXPECT_EQ(d.curveCount_, c.curveCount);
+        EXPECT_EQ(d.instruments_.Count(), c.held);
+        EXPECT_EQ(d.title_, c.title);
+        EXPECT_EQ(d.version_, "S5");
     }
 }
 
@@ -191,20 +191,21 @@ TEST(SWGDataTest, ValuesHoldingAPipeAreNotWritten) {
         std::function<void(CSWGData&)> set;
         std::string message;  // empty: written
     } cases[] = {
-        {"test title", [](CSWGData& d) { d.m_title = "RACK|3"; },
-         "TEST record 1: Test Title: \"RACK|3\": holds '|', which a record line cannot carry.\n"
-         "No file output."},
+        {"test title", [](CSWGData& d) { d.title_ = "RACK|3"; },
+         "The value \"RACK|3\" of \"Test Title:\" in record 1 of the TEST section cannot be "
+         "written in a record line (it holds a '|').\nNo file output."},
         {"comments of a later record",
          [](CSWGData& d) {
-             d.m_curveCount = 2;
-             d.m_instruments.SetCount(2);
-             d.m_instruments.At(2, CSWGData::kInstrumentComments) = "A|B|C";
+             d.curveCount_ = 2;
+             d.instruments_.SetCount(2);
+             d.instruments_.At(2, CSWGData::kInstrumentComments) = "A|B|C";
          },
-         "INSTRUMENTATION record 2: Instrument Comments: \"A|B|C\": holds '|', which a record "
-         "line cannot carry.\nNo file output."},
-        {"date of a test without TEST section", [](CSWGData& d) { d.m_testDate = "1|2"; }, ""},
+         "The value \"A|B|C\" of \"Instrument Comments:\" in record 2 of the "
+         "INSTRUMENTATION section cannot be written in a record line (it holds a '|').\nNo file "
+         "output."},
+        {"date of a test without TEST section", [](CSWGData& d) { d.testDate_ = "1|2"; }, ""},
         {"record beyond the curve count",
-         [](CSWGData& d) { d.m_instruments.At(1, CSWGData::kSignalSource) = "|"; }, ""},
+         [](CSWGData& d) { d.instruments_.At(1, CSWGData::kSignalSource) = "|"; }, ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -222,9 +223,9 @@ TEST(SWGDataTest, ValuesHoldingAPipeAreNotWritten) {
 TEST(SWGDataTest, EmptyTestHasNoTestSectionEvenWithDates) {
     test::TempDir dir;
     CSWGData d;
-    d.m_version = "";
-    d.m_testDate = "01-JAN-2009";
-    d.m_certificationDate = "02-JAN-2009";
+    d.version_ = "";
+    d.testDate_ = "01-JAN-2009";
+    d.certificationDate_ = "02-JAN-2009";
     EXPECT_TRUE(d.IsTestEmpty());
     ASSERT_TRUE(d.WriteQx5(dir.Path("e.qx5")));
     ASSERT_TRUE(d.WriteReport(dir.Path("e.qxr")));
@@ -233,7 +234,7 @@ TEST(SWGDataTest, EmptyTestHasNoTestSectionEvenWithDates) {
     EXPECT_EQ(test::ReadBytes(dir.Path("e.qxr")),
               test::Crlf("# Source: Vantor for Windows v5\n# Date: <3/7/2009>\n"
                          "----- QX5 REPORT FILE -----\n----- END -----\n"));
-    d.m_ambientTemperature = "20";
+    d.ambientTemperature_ = "20";
     EXPECT_FALSE(d.IsTestEmpty());
 }
 
@@ -246,7 +247,7 @@ std::string Gr5Line(const std::string& curveColumns) {
 TEST(SWGDataTest, ImportGR1TakesItsColumnsAsTheyStand) {
     test::MessageRecorder messages;
     CSWGData d;
-    d.m_serialNumber = "KEEP";
+    d.serialNumber_ = "KEEP";
     ASSERT_TRUE(d.ImportGR1(test::DataFile("swg/test.gr1")));
     auto pad = [](std::string s, size_t n) { return s.append(n - s.size(), ' '); };
     EXPECT_EQ(d.TestRecord(),
@@ -272,7 +273,7 @@ TEST(SWGDataTest, ImportGR1TakesItsColumnsAsTheyStand) {
         messages.Clear();
         CSWGData e;
         EXPECT_FALSE(e.ImportGR1(dir.Path("t.gr1")));
-        EXPECT_EQ(e.m_title, "");
+        EXPECT_EQ(e.title_, "");
         EXPECT_EQ(messages.Texts(), FormatMessage(c.reported, dir.Path("t.gr1"), "GR1"));
         if (c.reported) {
             EXPECT_EQ(messages.All()[0].caption, "ERROR");
@@ -284,11 +285,11 @@ TEST(SWGDataTest, ImportGR5FillsRecordsByCurveNumber) {
     test::TempDir dir;
     test::MessageRecorder messages;
     CSWGData d;
-    d.m_instruments.At(1, CSWGData::kSignalSource) = "PREV";
+    d.instruments_.At(1, CSWGData::kSignalSource) = "PREV";
     ASSERT_TRUE(d.ImportGR5(test::DataFile("swg/test.gr5")));
     EXPECT_TRUE(messages.All().empty());
-    EXPECT_EQ(d.m_curveCount, 3);
-    EXPECT_EQ(d.m_totalCurves, 3);
+    EXPECT_EQ(d.curveCount_, 3);
+    EXPECT_EQ(d.totalCurves_, 3);
     EXPECT_EQ(d.InstrumentRecord(1)[1], "PREV");
     EXPECT_EQ(d.InstrumentRecord(3),
               (Fields{"3", "", "", "LL", "CH", "SWGA", "XG", "MV ", "MV ", " 1650", " 1000", "100",
@@ -310,7 +311,7 @@ TEST(SWGDataTest, ImportGR5FillsRecordsByCurveNumber) {
     test::WriteBytes(dir.Path("comments.gr5"), "# curves\r\n# none\r\n");
     messages.Clear();
     EXPECT_FALSE(gap.ImportGR5(dir.Path("comments.gr5")));
-    EXPECT_EQ(gap.m_curveCount, 3);
+    EXPECT_EQ(gap.curveCount_, 3);
     EXPECT_TRUE(messages.All().empty());
 
     struct Case {
@@ -333,7 +334,7 @@ TEST(SWGDataTest, ImportGR5FillsRecordsByCurveNumber) {
         CSWGData e;
         const bool ok = e.ImportGR5(dir.Path("t.gr5"));
         EXPECT_EQ(ok, std::string(c.name) == "lines out of curve order");
-        EXPECT_EQ(e.m_curveCount, c.curveCount);
+        EXPECT_EQ(e.curveCount_, c.curveCount);
         EXPECT_EQ(e.InstrumentRecord(1)[3], "ET") << "the good line stays";
         EXPECT_EQ(messages.Texts(), FormatMessage(c.reported, dir.Path("t.gr5"), "GR5"));
     }
@@ -342,12 +343,12 @@ TEST(SWGDataTest, ImportGR5FillsRecordsByCurveNumber) {
 TEST(SWGDataTest, ResetGivesANewTest) {
     CSWGData d;
     ASSERT_TRUE(d.ReadQx5(test::DataFile("swg/full.qx5")));
-    d.m_cameras.Add();
+    d.cameras_.Add();
     d.Reset();
     EXPECT_EQ(d.TestRecord(), SplitText("S5|||||||||||||0|", '|'));
-    EXPECT_EQ(d.m_instruments.Count(), 1);
+    EXPECT_EQ(d.instruments_.Count(), 1);
     EXPECT_EQ(d.InstrumentRecord(1), SplitText("1||5|||||SEC||||||||||", '|'));
-    EXPECT_EQ(d.m_curveCount, 0);
+    EXPECT_EQ(d.curveCount_, 0);
     EXPECT_EQ(d.CameraCount(), 0);
 }
 

@@ -16,10 +16,10 @@ TEST(IntrusionDataTest, EmptyVehicleNumberIsWrittenAsZero) {
     EXPECT_FALSE(d.WriteIp5(dir.Path("none.ip5")));
     EXPECT_FALSE(std::filesystem::exists(dir.Path("none.ip5")));
 
-    d.m_testReferenceNumber = "R1";
-    int n = d.m_points.Add();
-    d.m_points.At(n, CIntrusionData::kPointNumber) = "P7";
-    d.m_points.At(n, CIntrusionData::kAfterZ) = "-3";
+    d.testReferenceNumber_ = "R1";
+    int n = d.points_.Add();
+    d.points_.At(n, CIntrusionData::kPointNumber) = "P7";
+    d.points_.At(n, CIntrusionData::kAfterZ) = "-3";
     ASSERT_TRUE(d.WriteIp5(dir.Path("a.ip5")));
     EXPECT_EQ(test::ReadBytes(dir.Path("a.ip5")), test::Crlf("# Source: Intrusion Data\n"
                                                              "# Date: <3/7/2009>\n"
@@ -40,16 +40,16 @@ TEST(IntrusionDataTest, ReadNumbersRecordsAndTheLastReferenceWins) {
                      "1|P3|after the end|1|1|1|1|1|1|LATE\r\n");
     test::MessageRecorder messages;
     CVehData test;
-    test.m_testReferenceNumber = "OWN";
+    test.testReferenceNumber_ = "OWN";
     ASSERT_TRUE(test.ReadIntrusion(dir.Path("a.ip5"), true));
-    const CIntrusionData& d = test.m_intrusion;
+    const CIntrusionData& d = test.intrusion_;
     ASSERT_EQ(d.Count(), 2);
-    EXPECT_EQ(d.m_points.Record(1),
+    EXPECT_EQ(d.points_.Record(1),
               (std::vector<std::string>{"1", "2", "P1", "Dash", "1", "2", "3", "4", "5", "6"}));
-    EXPECT_EQ(d.m_points.Record(2),
+    EXPECT_EQ(d.points_.Record(2),
               (std::vector<std::string>{"2", "1", "P2", "Toe", "7", "8", "9", "", "", ""}));
-    EXPECT_EQ(d.m_testReferenceNumber, "");
-    EXPECT_EQ(test.m_testReferenceNumber, "OWN") << "the test keeps its own reference";
+    EXPECT_EQ(d.testReferenceNumber_, "");
+    EXPECT_EQ(test.testReferenceNumber_, "OWN") << "the test keeps its own reference";
     EXPECT_EQ(messages.Texts(), std::vector<std::string>{
                                     "This QX5 file has 5 | characters  of the INTRUSION section, "
                                     "should have 9"});
@@ -58,7 +58,7 @@ TEST(IntrusionDataTest, ReadNumbersRecordsAndTheLastReferenceWins) {
     test::WriteBytes(dir.Path("b.ip5"), "----- INTRUSION -----\n1|P|L|1|2|3|4|5|6|IREF\n");
     CVehData fresh;
     ASSERT_TRUE(fresh.ReadIntrusion(dir.Path("b.ip5"), true));
-    EXPECT_EQ(fresh.m_testReferenceNumber, "IREF");
+    EXPECT_EQ(fresh.testReferenceNumber_, "IREF");
 }
 
 }  // namespace

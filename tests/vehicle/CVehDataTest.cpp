@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "support/TestSupport.h"
-#include "vehicle/CVehTestFile.h"
+#include "vehicle/VehTestFile.h"
 
 namespace vantor {
 namespace {
@@ -44,7 +44,7 @@ class VehFilesTest : public ::testing::Test {
 };
 
 TEST_F(VehFilesTest, FullTestRoundTripsEveryFieldAndFile) {
-    CVehTestFile file;
+    VehTestFile file;
     ASSERT_TRUE(file.Load(DataFile("vehicle/full.qx5")));
     EXPECT_TRUE(messages.All().empty());
     const CVehData& d = file.Data();
@@ -78,22 +78,22 @@ TEST_F(VehFilesTest, FullTestRoundTripsEveryFieldAndFile) {
     EXPECT_EQ(d.RestraintCount(), 2);
     EXPECT_EQ(d.VehicleRecordCount, 2);
     EXPECT_EQ(d.CameraCount(), 2);
-    EXPECT_EQ(d.m_intrusion.Count(), 2);
-    EXPECT_EQ(d.m_curveCheck.testPath, DataFile("vehicle/full.qx5"));
+    EXPECT_EQ(d.intrusion_.Count(), 2);
+    EXPECT_EQ(d.curveCheck_.testPath, DataFile("vehicle/full.qx5"));
 
     ASSERT_TRUE(file.Save(dir.Path("out.qx5")));
     for (const char* ext : {".qx5", ".hs5", ".ip5"})
         EXPECT_EQ(ReadBytes(dir.Path(std::string("out") + ext)),
                   ReadBytes(DataFile(std::string("vehicle/full") + ext)))
             << ext;
-    CVehTestFile back;
+    VehTestFile back;
     ASSERT_TRUE(back.Load(dir.Path("out.qx5")));
     for (VehSection s : kVehSections)
         for (int n = 0; n <= d.Table(s).Count(); ++n)
             for (size_t f = 0; f < d.Table(s).Columns(); ++f)
                 EXPECT_EQ(back.Data().Get(s, n, f), d.Get(s, n, f)) << n << " " << f;
-    EXPECT_EQ(back.Data().m_cameras.Column(2), d.m_cameras.Column(2));
-    EXPECT_EQ(back.Data().m_intrusion.m_points.Column(9), d.m_intrusion.m_points.Column(9));
+    EXPECT_EQ(back.Data().cameras_.Column(2), d.cameras_.Column(2));
+    EXPECT_EQ(back.Data().intrusion_.points_.Column(9), d.intrusion_.points_.Column(9));
     ASSERT_TRUE(file.SaveReport(dir.Path("out")));
     for (const char* ext : {".qxr", ".hsr", ".ipr"})
         EXPECT_EQ(ReadBytes(dir.Path(std::string("out") + ext)),
@@ -111,7 +111,7 @@ TEST_F(VehFilesTest, NewTestWritesOnlyItsTestLine) {
                    "----- TEST -----\n"
                    "V5| | | | | | | |VTB| | | |DDA|UMB| | | | |0|\n"
                    "----- END -----\n"));
-    d.m_curveCheck.records.emplace_back();
+    d.curveCheck_.records.emplace_back();
     ASSERT_TRUE(d.WriteQx5(dir.Path("checked.qx5")));
     EXPECT_TRUE(ReadBytes(dir.Path("checked.qx5"))
                     .starts_with("# Source: Vantor for Windows v5 in Vehicle Test - Curve error "
@@ -293,7 +293,7 @@ TEST_F(VehFilesTest, ThirdVehicleLineIsIgnoredWithAMessage) {
 TEST_F(VehFilesTest, VehicleNumberOutsideTheSlotsCountsAsTheSlot) {
     const std::string path = Write("n.qx5", "----- TEST -----\n" + kTestLine +
                                                 "\n----- VEHICLE -----\n" + Line("0", 80) + "\n");
-    CVehTestFile file;
+    VehTestFile file;
     ASSERT_TRUE(file.Load(path));
     EXPECT_EQ(file.Data().VehicleRecordCount, 1);
     ASSERT_TRUE(file.SaveReport(dir.Path("n.qxr")));
@@ -301,7 +301,7 @@ TEST_F(VehFilesTest, VehicleNumberOutsideTheSlotsCountsAsTheSlot) {
 }
 
 TEST_F(VehFilesTest, FailedLoadKeepsThePreviousTest) {
-    CVehTestFile file;
+    VehTestFile file;
     ASSERT_TRUE(file.Load(DataFile("vehicle/full.qx5")));
     struct Case {
         const char* name;
@@ -328,7 +328,7 @@ TEST_F(VehFilesTest, FailedLoadKeepsThePreviousTest) {
         EXPECT_EQ(file.Data().Test(kTestReferenceNumber), "REF-2009-0042") << name;
         EXPECT_EQ(file.Data().Vehicle(2, kVehComments), "2-81") << name;
         EXPECT_EQ(file.Data().CameraCount(), 2) << name;
-        EXPECT_EQ(file.Data().m_curveCheck.testPath, DataFile("vehicle/full.qx5")) << name;
+        EXPECT_EQ(file.Data().curveCheck_.testPath, DataFile("vehicle/full.qx5")) << name;
     };
     for (auto& c : cases) {
         messages.Clear();
@@ -347,9 +347,9 @@ TEST_F(VehFilesTest, FailedLoadKeepsThePreviousTest) {
 }
 
 TEST_F(VehFilesTest, LoadClearsTheTestAndBringsItsSideFiles) {
-    CVehTestFile file;
+    VehTestFile file;
     ASSERT_TRUE(file.Load(DataFile("vehicle/full.qx5")));
-    file.Data().m_curveCheck.records.emplace_back();
+    file.Data().curveCheck_.records.emplace_back();
     const std::string path = Write("small.QX5", "----- TEST -----\n" + kTestLine + "\n");
     Write("small.ip5", "----- INTRUSION -----\n1|P1|x|1|2|3|4|5|6|IREF\n----- END -----\n");
     ASSERT_TRUE(file.Load(path));
@@ -357,10 +357,10 @@ TEST_F(VehFilesTest, LoadClearsTheTestAndBringsItsSideFiles) {
     EXPECT_EQ(d.OccupantCount(), 0);
     EXPECT_EQ(d.Vehicle(1, kVehMake), "");
     EXPECT_EQ(d.CameraCount(), 0);
-    EXPECT_EQ(d.m_intrusion.Count(), 1);
+    EXPECT_EQ(d.intrusion_.Count(), 1);
     EXPECT_EQ(d.Test(kTestReferenceNumber), "IREF") << "the test had none";
-    EXPECT_FALSE(d.m_curveCheck.HasResults());
-    EXPECT_EQ(d.m_curveCheck.testPath, path);
+    EXPECT_FALSE(d.curveCheck_.HasResults());
+    EXPECT_EQ(d.curveCheck_.testPath, path);
     EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Really clear all entries?"});
 }
 
@@ -376,22 +376,22 @@ TEST_F(VehFilesTest, SaveLeavesNoSideFileOfAnEarlierTest) {
     };
     for (const auto& c : cases) {
         // An earlier, fuller test was saved under the same name.
-        CVehTestFile earlier;
+        VehTestFile earlier;
         ASSERT_TRUE(earlier.Load(DataFile("vehicle/full.qx5")));
         ASSERT_TRUE(earlier.Save(dir.Path("same.qx5")));
 
-        CVehTestFile file;
+        VehTestFile file;
         file.Data().SetTest(kTestReferenceNumber, "NEW");
-        if (c.cameras) file.Data().m_cameras.Add();
-        if (c.intrusion) file.Data().m_intrusion.m_points.Add();
+        if (c.cameras) file.Data().cameras_.Add();
+        if (c.intrusion) file.Data().intrusion_.points_.Add();
         ASSERT_TRUE(file.Save(dir.Path("same"))) << c.name;
         EXPECT_EQ(std::filesystem::exists(dir.Path("same.hs5")), c.cameras) << c.name;
         EXPECT_EQ(std::filesystem::exists(dir.Path("same.ip5")), c.intrusion) << c.name;
 
-        CVehTestFile back;
+        VehTestFile back;
         ASSERT_TRUE(back.Load(dir.Path("same.qx5"))) << c.name;
         EXPECT_EQ(back.Data().CameraCount(), c.cameras ? 1 : 0) << c.name;
-        EXPECT_EQ(back.Data().m_intrusion.Count(), c.intrusion ? 1 : 0) << c.name;
+        EXPECT_EQ(back.Data().intrusion_.Count(), c.intrusion ? 1 : 0) << c.name;
         EXPECT_EQ(back.Data().Test(kTestReferenceNumber), "NEW") << c.name;
     }
     EXPECT_EQ(messages.Texts(), std::vector<std::string>{});

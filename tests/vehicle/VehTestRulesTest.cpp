@@ -102,12 +102,12 @@ TEST(VehTestRulesTest, CheckReportsFieldsAndCrossRecordRules) {
     curve = d.AddRecord(VehSection::Instrumentation);
     d.Set(VehSection::Instrumentation, curve, kInstSensorLocation, "HD");
     d.Set(VehSection::Instrumentation, curve, kInstCalibrationDate, "31-APR-2008");
-    int camera = d.m_cameras.Add();
-    d.m_cameras.At(camera, CHighSpeedVideoData::kCameraNumber) = "1";
-    d.m_cameras.At(camera, CHighSpeedVideoData::kScaleFactor) = "10001";
-    int point = d.m_intrusion.m_points.Add();
-    d.m_intrusion.m_points.At(point, CIntrusionData::kVehicleNumber) = "2";
-    d.m_intrusion.m_points.At(point, CIntrusionData::kPointNumber) = "BAD";
+    int camera = d.cameras_.Add();
+    d.cameras_.At(camera, CHighSpeedVideoData::kCameraNumber) = "1";
+    d.cameras_.At(camera, CHighSpeedVideoData::kScaleFactor) = "10001";
+    int point = d.intrusion_.points_.Add();
+    d.intrusion_.points_.At(point, CIntrusionData::kVehicleNumber) = "2";
+    d.intrusion_.points_.At(point, CIntrusionData::kPointNumber) = "BAD";
 
     EXPECT_EQ(Issues(d),
               (std::vector<std::string>{
@@ -140,10 +140,10 @@ TEST(VehTestRulesTest, CheckRefusesValuesAFileLineCannotCarry) {
     d.Set(VehSection::Vehicle, 1, kVehComments, "a|b");
     int occ = d.AddRecord(VehSection::Occupant);
     d.Set(VehSection::Occupant, occ, kOccDummyManufacturer, "x|");
-    int point = d.m_intrusion.m_points.Add();
-    d.m_intrusion.m_points.At(point, CIntrusionData::kPointLocation) = "Toe|pan";
-    d.m_intrusion.m_testReferenceNumber = "R|1";
-    const std::string reason = "\": holds '|', which a record line cannot carry";
+    int point = d.intrusion_.points_.Add();
+    d.intrusion_.points_.At(point, CIntrusionData::kPointLocation) = "Toe|pan";
+    d.intrusion_.testReferenceNumber_ = "R|1";
+    const std::string reason = "\": cannot be written in a record line (it holds a '|')";
     EXPECT_EQ(Issues(d), (std::vector<std::string>{
                              "TEST record 1: Test Title: \"front|side" + reason,
                              "VEHICLE record 1: Vehicle Comments: \"a|b" + reason,

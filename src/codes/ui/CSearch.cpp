@@ -11,10 +11,10 @@
 #include <numeric>
 
 #include "codes/CodeStatements.h"
-#include "controls/ui/CListCtrlEx.h"
 #include "core/Messages.h"
 #include "core/TextUtil.h"
-#include "core/ui/QtMessages.h"
+#include "widgets/CListCtrlEx.h"
+#include "widgets/QtMessages.h"
 
 namespace vantor {
 

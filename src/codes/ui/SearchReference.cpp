@@ -6,9 +6,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "controls/ui/CListCtrlEx.h"
 #include "core/TextUtil.h"
-#include "core/ui/QtMessages.h"
+#include "widgets/CListCtrlEx.h"
+#include "widgets/QtMessages.h"
 
 namespace vantor {
 

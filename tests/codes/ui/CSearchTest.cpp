@@ -6,8 +6,8 @@
 #include <QtTest>
 
 #include "codes/ui/SearchReference.h"
-#include "controls/ui/CListCtrlEx.h"
 #include "support/ui/UiTestSupport.h"
+#include "widgets/CListCtrlEx.h"
 
 using namespace vantor;
 using Strings = std::vector<std::string>;

@@ -14,15 +14,15 @@
 #include <memory>
 
 #include "codes/ui/CSearch.h"
-#include "controls/ui/CListCtrlEx.h"
-#include "controls/ui/CNEdit.h"
-#include "core/ui/CChooseDB.h"
-#include "core/ui/FileDialogs.h"
-#include "core/ui/PageFields.h"
+#include "editor/PageFields.h"
+#include "launcher/CChooseDB.h"
 #include "support/ui/UiTestSupport.h"
 #include "swg/ui/CSWGInstPage.h"
 #include "swg/ui/CSWGTestPage.h"
-#include "vehicle/ui/CHsvdPage.h"
+#include "video/ui/CHsvdPage.h"
+#include "widgets/CListCtrlEx.h"
+#include "widgets/CNEdit.h"
+#include "widgets/FileDialogs.h"
 
 using namespace vantor;
 using test::ReadBytes;
@@ -123,7 +123,7 @@ class CSWGPropertySheetTest : public QObject {
         QVERIFY(messages->All().empty());
         QCOMPARE(TestPage()->Field(D::kTitle)->text(), QString("SWG CALIBRATION OF RACK 3"));
         QCOMPARE(TestPage()->Field(D::kTotalCurves)->text(), QString("2"));
-        QCOMPARE(Data().m_curveCount, 2);
+        QCOMPARE(Data().curveCount_, 2);
 
         // An edit on the page, then a load the user declines.
         TypeInto(TestPage()->Field(D::kContractNumber), "C-99");
@@ -133,7 +133,7 @@ class CSWGPropertySheetTest : public QObject {
         QCOMPARE(messages->All()[0].caption, std::string());
         QVERIFY(!editor->WasCleared());
         QCOMPARE(TestPage()->Field(D::kContractNumber)->GetText(), std::string("C-99"));
-        QCOMPARE(Data().m_title, std::string("SWG CALIBRATION OF RACK 3"));
+        QCOMPARE(Data().title_, std::string("SWG CALIBRATION OF RACK 3"));
 
         // Clear All Pages asks as well; Yes empties every page.
         messages->Clear();
@@ -142,8 +142,8 @@ class CSWGPropertySheetTest : public QObject {
         QCOMPARE(messages->Texts(), (std::vector<std::string>{"Really clear all entries?"}));
         QCOMPARE(TestPage()->Field(D::kTitle)->GetText(), std::string());
         QCOMPARE(TestPage()->Field(D::kVersion)->GetText(), std::string("S5"));
-        QCOMPARE(Data().m_curveCount, 0);
-        QCOMPARE(Data().m_instruments.At(1, D::kLevel), std::string("5"));
+        QCOMPARE(Data().curveCount_, 0);
+        QCOMPARE(Data().instruments_.At(1, D::kLevel), std::string("5"));
     }
 
     void loadedTestSavesByteForByteThroughThePages() {
@@ -389,7 +389,7 @@ class CSWGPropertySheetTest : public QObject {
         search->click();
         QCOMPARE(type->GetText(), std::string("CAL"));
         editor->ShowPage(1);
-        QCOMPARE(Data().m_testType, std::string("CAL"));
+        QCOMPARE(Data().testType_, std::string("CAL"));
     }
 
     void datePickerWritesCapitalsWithSlashes() {
@@ -398,7 +398,7 @@ class CSWGPropertySheetTest : public QObject {
         QCOMPARE(picker->displayFormat(), QString("dd/MMM/yyyy"));
         picker->setDate(QDate(2009, 12, 4));
         QCOMPARE(TestPage()->Field(D::kCertificationDate)->GetText(), std::string("04/DEC/2009"));
-        QCOMPARE(Data().m_certificationDate, std::string("04/DEC/2009"));
+        QCOMPARE(Data().certificationDate_, std::string("04/DEC/2009"));
         editor->ShowPage(1);
         editor->ShowPage(0);  // refreshes: the date is accepted
         QVERIFY(messages->All().empty());
@@ -490,12 +490,12 @@ class CSWGPropertySheetTest : public QObject {
         QVERIFY(increment->isEnabled());
         InstPage()->Navigator()->OnListSelected(0);
         QVERIFY(!increment->isEnabled());
-        QCOMPARE(Data().m_instruments.At(1, D::kXUnits), std::string("MSC"));
+        QCOMPARE(Data().instruments_.At(1, D::kXUnits), std::string("MSC"));
     }
 
     void switchingTypeLeavesOneEditor() {
         QWidget* vehicle = nullptr;
-        launcher->SetEditorFactory(EditorType::Vehicle, [&vehicle](CChooseDB*, int) {
+        launcher->SetEditorFactory(EditorType::Vehicle, [&vehicle](EditorHost*, int) {
             vehicle = new QWidget;
             return vehicle;
         });
@@ -544,8 +544,8 @@ class CSWGPropertySheetTest : public QObject {
         editor->ShowPage(1);
         Load(test::DataFile("swg/test.gr5"));
         QVERIFY2(messages->All().empty(), "an import does not clear");
-        QCOMPARE(Data().m_title, std::string("SWG CALIBRATION OF RACK 3"));
-        QCOMPARE(InstPage()->Navigator()->Count(), Data().m_curveCount);
+        QCOMPARE(Data().title_, std::string("SWG CALIBRATION OF RACK 3"));
+        QCOMPARE(InstPage()->Navigator()->Count(), Data().curveCount_);
         QCOMPARE(InstPage()->Navigator()->Current(), 1);
     }
 

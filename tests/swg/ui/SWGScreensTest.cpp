@@ -13,14 +13,14 @@
 
 #include "codes/CodesDatabase.h"
 #include "codes/ui/CSearch.h"
-#include "controls/ui/CNEdit.h"
-#include "core/ui/CChooseDB.h"
-#include "core/ui/CDataPage.h"
-#include "core/ui/CHelpDlg.h"
-#include "core/ui/FileDialogs.h"
-#include "core/ui/Screenshots.h"
+#include "editor/CDataPage.h"
+#include "launcher/CChooseDB.h"
+#include "launcher/CHelpDlg.h"
+#include "support/ui/Screenshots.h"
 #include "support/ui/UiTestSupport.h"
 #include "swg/ui/CSWGPropertySheet.h"
+#include "widgets/CNEdit.h"
+#include "widgets/FileDialogs.h"
 
 using namespace vantor;
 

@@ -1,0 +1,102 @@
+#pragma once
+// The fields of a page, built from a record's field rules: one row per field
+// with its label on the left, the hinted edit field (its hint as tooltip) and,
+// for a coded field, a "Search..." button that opens the code search window,
+// or for a date field, a date picker. A page is then a list of rows plus the
+// code that moves values between the fields and its data object.
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <map>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "core/FieldRule.h"
+
+class QDateEdit;
+class QGridLayout;
+class QLabel;
+class QPushButton;
+class QWidget;
+
+namespace vantor {
+
+class CNEdit;
+
+class PageFields : public QObject {
+    Q_OBJECT
+
+  public:
+    struct Row {
+        size_t field;                 // index into the record's rules
+        std::string_view label = {};  // when the page labels it otherwise
+        bool wide = false;            // spans the whole row (long free text)
+    };
+
+    PageFields(QWidget* page, const RecordRules& rules);
+
+    // Adds the rows to a grid of two columns: label, field (with its button
+    // or picker beside it). Rows go below those `into` holds already, so the
+    // fields of several record kinds line up; without it a new grid. Returns
+    // the grid for the page to place; the widgets belong to the page.
+    QGridLayout* Build(std::span<const Row> rows, QGridLayout* into = nullptr);
+
+    const RecordRules& Rules() const { return rules_; }
+    const FieldRule& Rule(size_t field) const { return rules_.fields[field]; }
+    bool Has(size_t field) const { return widgets_.count(field) != 0; }
+
+    CNEdit* Edit(size_t field) const;
+    QLabel* Label(size_t field) const;
+    QPushButton* SearchButton(size_t field) const;  // null for fields without code
+    QDateEdit* DatePicker(size_t field) const;      // null for fields without date
+
+    void SetValue(size_t field, std::string_view value);
+    std::string Value(size_t field) const;
+
+    // Checks every coded field against the codes database with its code name
+    // and reference word; the fields show the result.
+    void ValidateCodes();
+    void ValidateCode(size_t field);
+    // Whether every field built here holds a valid value.
+    bool AllValid() const;
+    // Empties every field, coded ones confirmed (grey).
+    void ClearAll();
+
+    // Shows a date text in the picker beside the field (unchanged when the
+    // text is no date), without counting as the user's choice.
+    void ShowDateInPicker(size_t field);
+    // Greys a field, its label and its button.
+    void SetFieldEnabled(size_t field, bool enabled);
+
+    // What a Search button does instead of the plain code list (fields whose
+    // choices depend on other fields).
+    void SetSearchHandler(size_t field, std::function<void()> handler);
+    // The plain search: the code search window for the field's code table
+    // and reference word; on OK the chosen code goes into the field.
+    void RunSearch(size_t field);
+
+  signals:
+    // A field was checked after a change of its text.
+    void FieldChanged(size_t field);
+    // The user picked a date; the field already shows it as "DD/MMM/YYYY".
+    void DatePicked(size_t field);
+    // A search put a code into the field (or emptied it).
+    void CodeChosen(size_t field);
+
+  private:
+    struct Widgets {
+        QLabel* label = nullptr;
+        CNEdit* edit = nullptr;
+        QPushButton* search = nullptr;
+        QDateEdit* picker = nullptr;
+        std::function<void()> searchHandler;
+    };
+    void Connect(size_t field, Widgets& w);
+
+    QWidget* page_;
+    const RecordRules& rules_;
+    std::map<size_t, Widgets> widgets_;
+};
+
+}  // namespace vantor

@@ -1,0 +1,132 @@
+#include "curves/CurveCheckedTest.h"
+#include "swg/SWGTestFile.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "support/TestSupport.h"
+
+namespace vantor {
+namespace {
+
+const std::string kHs5 =
+    "# Source: High Speed Video Data\r\n----- HSVD -----\r\n1|CAMREF|2.5|front|\r\n"
+    "----- END -----\r\n";
+
+TEST(SWGTestFileTest, LoadsByExtensionAsTheEditorDoes) {
+    test::TempDir dir;
+    std::filesystem::copy_file(test::DataFile("swg/full.qx5"), dir.Path("a.qx5"));
+    test::WriteBytes(dir.Path("a.hs5"), kHs5);
+    test::MessageRecorder messages;
+    SWGTestFile t;
+    CSWGData& d = t.Data();
+
+    ASSERT_TRUE(t.Load(dir.Path("a.qx5")));
+    EXPECT_EQ(d.CameraCount(), 1);
+    EXPECT_EQ(d.testReferenceNumber_, "CAMREF") << "the side file's reference comes last";
+    EXPECT_TRUE(messages.All().empty()) << "the first clear does not ask";
+
+    ASSERT_TRUE(t.Load(test::DataFile("swg/test.gr5")));  // adds, does not clear
+    EXPECT_EQ(d.CameraCount(), 1);
+    EXPECT_EQ(d.title_, "SWG CALIBRATION OF RACK 3");
+    EXPECT_EQ(d.curveCount_, 3);
+
+    messages.ScriptAnswers({false});
+    ASSERT_TRUE(t.Load(test::DataFile("swg/full.qx4")));
+    EXPECT_EQ(d.curveCount_, 3) << "declining the clear keeps the entries";
+    messages.Clear();
+    ASSERT_TRUE(t.Load(test::DataFile("swg/full.qx4")));
+    EXPECT_EQ(
+        messages.All(),
+        (std::vector<RecordedMessage>{{MessageKind::Question, "", "Really clear all entries?"}}));
+    EXPECT_EQ(d.CameraCount(), 0);
+    EXPECT_EQ(d.curveCount_, 2);
+
+    messages.Clear();
+    EXPECT_FALSE(t.Load(dir.Path("a.txt")));
+    EXPECT_EQ(messages.All().size(), 1u);
+}
+
+TEST(SWGTestFileTest, SavesSideFilesOnlyForValidCameras) {
+    test::TempDir dir;
+    test::MessageRecorder messages;
+    SWGTestFile t;
+    ASSERT_TRUE(t.Load(test::DataFile("swg/full.qx5")));
+    CSWGData& d = t.Data();
+    int n = d.cameras_.Add();
+    d.cameras_.At(n, CHighSpeedVideoData::kCameraNumber) = "1";
+    d.cameras_.At(n, CHighSpeedVideoData::kScaleFactor) = "0.5";
+
+    ASSERT_TRUE(t.Save(dir.Path("out")));
+    ASSERT_TRUE(t.SaveReport(dir.Path("out")));
+    for (const char* name : {"out.qx5", "out.hs5", "out.qxr", "out.hsr"})
+        EXPECT_TRUE(std::filesystem::exists(dir.Path(name))) << name;
+
+    d.cameras_.At(n, CHighSpeedVideoData::kScaleFactor) = "10000.5";
+    EXPECT_FALSE(t.Save(dir.Path("bad.qx5")));
+    EXPECT_FALSE(t.SaveReport(dir.Path("bad.qxr")));
+    EXPECT_TRUE(std::filesystem::exists(dir.Path("bad.qx5")));
+    EXPECT_FALSE(std::filesystem::exists(dir.Path("bad.hs5")));
+    EXPECT_FALSE(std::filesystem::exists(dir.Path("bad.hsr")));
+    EXPECT_EQ(messages.Texts(), std::vector<std::string>(2, "Illegal data found. No file output."));
+}
+
+class KnownCodes : public CodeLookup {
+  public:
+    bool IsKnownCode(std::string_view name, std::string_view ref, std::string_view code) override {
+        return ref == "SWGDB" && code == std::string(name).substr(0, 2);
+    }
+};
+
+TEST(SWGTestFileTest, CheckReportsEveryInvalidField) {
+    test::MessageRecorder messages;
+    SWGTestFile t;
+    CSWGData& d = t.Data();
+    d.testType_ = "TS";      // TSTTYP: known
+    d.recorderType_ = "XX";  // RECTYP: unknown
+    d.ambientTemperature_ = "-100";
+    d.testDate_ = "31-APR-2009";
+    d.certificationDate_ = "7/jan/09";
+    d.instruments_.SetCount(2);
+    d.curveCount_ = 3;  // record 3 is not held: written and checked as empty
+    d.instruments_.At(2, CSWGData::kLevel) = "4";
+    d.instruments_.At(2, CSWGData::kFirstPoint) = "1";
+    d.instruments_.At(2, CSWGData::kTimeIncrement) = "1.5";
+    d.instruments_.At(2, CSWGData::kXUnits) = "UN";
+    d.testReferenceNumber_ = "REFERENCE-NUMBER-17";
+    d.testComments_ = "OK|NOT";
+    int n = d.cameras_.Add();
+    d.cameras_.At(n, CHighSpeedVideoData::kCameraNumber) = "100";
+    d.cameras_.At(n, CHighSpeedVideoData::kViewDescription) = "LEFT|RIGHT";
+
+    KnownCodes codes;
+    std::vector<FieldIssue> issues;
+    t.Check(&codes, issues);
+    std::vector<std::string> lines;
+    for (const auto& issue : issues)
+        lines.push_back(FormatFieldIssue(issue));
+    EXPECT_EQ(lines, (std::vector<std::string>{
+                         "TEST record 1: Test Date: \"31-APR-2009\": bad date (day range)",
+                         "TEST record 1: Ambient Temperature: \"-100\": out of range (-99 - 99)",
+                         "TEST record 1: Recorder Type: \"XX\": code not found in KORVADB_RECTYP "
+                         "for SWGDB",
+                         "INSTRUMENTATION record 1: Data Measurement XUnits: \"SEC\": code not "
+                         "found in KORVADB_UNITS for SWGDB",
+                         "INSTRUMENTATION record 2: Level: \"4\": out of range (5 - 5000)",
+                         "INSTRUMENTATION record 2: Number of First Point: \"1\": out of range "
+                         "(-10000 - 0)",
+                         "INSTRUMENTATION record 2: Time Increment: \"1.5\": not an integer",
+                         "TEST record 1: Test Comments: \"OK|NOT\": cannot be written in a record "
+                         "line (it holds a '|')",
+                         "HSVD record 1: Camera Number: \"100\": out of range (1 - 99)",
+                         "HSVD record 1: Test Reference: \"REFERENCE-NUMBER-17\": length out of "
+                         "range (0 - 16)",
+                         "HSVD record 1: View Description: \"LEFT|RIGHT\": cannot be written in a "
+                         "record line (it holds a '|')",
+                     }));
+    EXPECT_EQ(CurveCheckOf(t), nullptr);
+}
+
+}  // namespace
+}  // namespace vantor
