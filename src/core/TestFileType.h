@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "core/FieldRule.h"
+#include "core/TextUtil.h"
 
 namespace vantor {
 
@@ -29,6 +30,12 @@ class TestFileType {
     // The result of the last clear.
     bool WasCleared() const { return cleared_; }
 
+    // The encoding of the test's text: that of the first file loaded since
+    // the last clear that holds bytes outside ASCII (valid UTF-8, else
+    // Windows-1252); UTF-8 for a new test. Edited fields are written in it,
+    // so a file never holds two encodings.
+    TextEncoding Encoding() const { return encoding_; }
+
     // Writes the test as Save Test does in the data layer (values stored at
     // save time, side files, refusals), without page validation.
     virtual bool Save(const std::string& path) = 0;
@@ -50,6 +57,8 @@ class TestFileType {
     bool firstClear_ = true;
     bool cleared_ = false;
     bool loadDeclined_ = false;
+    TextEncoding encoding_ = TextEncoding::Utf8;
+    bool encodingKnown_ = false;
 };
 
 }  // namespace vantor

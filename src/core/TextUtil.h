@@ -62,4 +62,13 @@ std::time_t ReportBadDate(std::string_view dateText, std::string_view section,
 std::string BadDateMessage(std::string_view dateText, std::string_view section,
                            std::string_view reason);
 
+// The encodings lab files come in: UTF-8, or Windows-1252 from older
+// Windows machines. Field values keep the bytes of their file; only the
+// screen decodes them, and only what the user types is encoded.
+enum class TextEncoding { Utf8, Windows1252 };
+bool IsValidUtf8(std::string_view bytes);
+// A file's encoding: UTF-8 when its bytes are valid UTF-8, else Windows-1252.
+TextEncoding DetectEncoding(std::string_view bytes);
+bool IsAscii(std::string_view bytes);
+
 }  // namespace vantor

@@ -6,6 +6,8 @@
 // date except for the page in front.
 #include <QWidget>
 
+#include "core/TextUtil.h"
+
 namespace vantor {
 
 class CDataPage : public QWidget {
@@ -24,6 +26,12 @@ class CDataPage : public QWidget {
     virtual void Refresh() = 0;
     // Whether every hinted field holds a valid value.
     virtual bool AllFieldsValid() const = 0;
+    // Checks every record the page shows (not only the one in front) with
+    // the page's fields, codes included, whether or not the page was shown;
+    // leaves the first failing record in front with its field marked.
+    virtual bool ValidateAllRecords() { return AllFieldsValid(); }
+    // The encoding of the test's text, for showing and storing values.
+    virtual void SetTextEncoding(TextEncoding) {}
     // After Clear All Pages: back to the first record (if any) and refill.
     virtual void ResetControls() {
         if (IsCreated()) Refresh();

@@ -167,6 +167,7 @@ void CEditorSheet::Dispatch(EditorCommand command) {
 
 void CEditorSheet::AddPage(CDataPage* page) {
     pages_.push_back(page);
+    page->SetTextEncoding(file_->Encoding());
     tabs_->addTab(page, page->Title());
     connect(page, &CDataPage::ValidityChanged, this, [this] {
         if (QAction* save = Action(EditorCommand::SaveTest))
@@ -229,8 +230,10 @@ bool CEditorSheet::WasCleared() const {
 
 bool CEditorSheet::Clear() {
     if (!file_->Clear()) return false;
-    for (CDataPage* page : pages_)
+    for (CDataPage* page : pages_) {
+        page->SetTextEncoding(file_->Encoding());
         page->ResetControls();
+    }
     return true;
 }
 
@@ -256,8 +259,20 @@ bool CEditorSheet::OffersExtension(const std::string& ext) const {
 }
 
 void CEditorSheet::ShowLoadedTest() {
-    for (CDataPage* page : pages_)
+    for (CDataPage* page : pages_) {
+        page->SetTextEncoding(file_->Encoding());
         page->ResetControls();
+    }
+}
+
+bool CEditorSheet::ValidateForSave() {
+    for (int i = 0; i < PageCount(); ++i) {
+        CDataPage* page = Page(i);
+        if (!page->GuardsSave() || page->ValidateAllRecords()) continue;
+        ShowPage(i);
+        return false;
+    }
+    return true;
 }
 
 bool CEditorSheet::PushForSave() {

@@ -90,8 +90,11 @@ class CEditorSheet : public QWidget {
     // Hands every page's values to the data object before a save; false stops
     // the save without a word.
     virtual bool PushForSave();
-    // The type's validation pass before Save Test; false writes nothing.
-    virtual bool ValidateForSave() { return true; }
+    // The validation pass before Save Test: every record of every page that
+    // guards the save, in tab order, through the field rules and the codes,
+    // whether or not the page was shown. The first failing page comes to the
+    // front with the failing record; false writes nothing.
+    virtual bool ValidateForSave();
     // Before the file type writes: pages that check records of a side file
     // bring a failing one to the front (the file type tells the user).
     virtual void BeforeWrite() {}

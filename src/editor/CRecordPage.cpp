@@ -26,6 +26,7 @@ CRecordPage::Part& CRecordPage::AddPart(std::unique_ptr<RecordAccess> records,
                                         std::span<const PageFields::Row> rows, bool repeated) {
     auto part = std::make_unique<Part>();
     part->fields = new PageFields(this, records->Rules());
+    part->fields->SetEncoding(encoding_);
     part->records = std::move(records);
     part->repeated = repeated;
     for (const PageFields::Row& row : rows)
@@ -80,15 +81,20 @@ CNEdit* CRecordPage::Field(size_t field) const {
     return nullptr;
 }
 
-void CRecordPage::ShowPart(Part& part, int record) {
+void CRecordPage::SetTextEncoding(TextEncoding encoding) {
+    encoding_ = encoding;
+    for (auto& part : parts_)
+        part->fields->SetEncoding(encoding);
+}
+
+void CRecordPage::ShowPart(Part& part, int record, bool tellDates) {
     const bool held = record >= 1 && record <= part.records->Count();
     for (size_t f : part.shown) {
         part.fields->SetValue(f, held ? part.records->Get(record, f) : std::string());
         if (part.repeated) part.fields->SetFieldEnabled(f, held);
-        if (part.fields->Rule(f).kind == FieldKind::Date && held) {
-            // A stored date that is no date is told when it is shown.
+        if (part.fields->Rule(f).kind == FieldKind::Date) {
             std::string date = part.fields->Value(f);
-            if (!date.empty()) ParseTestDate(date, part.records->Rules().section);
+            if (tellDates && !date.empty()) ParseTestDate(date, part.records->Rules().section);
             part.fields->ShowDateInPicker(f);
         }
     }
@@ -143,7 +149,7 @@ bool CRecordPage::PushToData() {
 
 void CRecordPage::Refresh() {
     for (auto& part : parts_)
-        if (!part->repeated) ShowPart(*part, 1);
+        if (!part->repeated) ShowPart(*part, 1, true);
     if (Part* part = RepeatedPart()) {
         // The records are the data's own: the count follows them.
         navigator_->SetCount(part->records->Count());

@@ -42,9 +42,9 @@ class CRecordPage : public CDataPage, private RecordNavigator::Client {
 
     // Shows every repeated record in turn and checks it with the page's
     // fields; stops at the first that fails and leaves it in front. The
-    // page's own entries must have been handed to the data first. True when
-    // all pass (or the page has no repeated records).
-    bool ValidateAllRecords();
+    // page's own entries must have been handed to the data first.
+    bool ValidateAllRecords() override;
+    void SetTextEncoding(TextEncoding encoding) override;
 
   protected:
     // Record 1 of `records`, shown whatever record the navigator shows.
@@ -69,7 +69,9 @@ class CRecordPage : public CDataPage, private RecordNavigator::Client {
     };
     Part& AddPart(std::unique_ptr<RecordAccess> records, std::span<const PageFields::Row> rows,
                   bool repeated);
-    void ShowPart(Part& part, int record);
+    // `tellDates`: a stored date that is no date is told (when the page is
+    // refreshed, not while records are walked).
+    void ShowPart(Part& part, int record, bool tellDates = false);
     void PushPart(Part& part, int record);
     void OnDatePicked(Part& part, size_t field);
     Part* RepeatedPart() const;
@@ -84,6 +86,7 @@ class CRecordPage : public CDataPage, private RecordNavigator::Client {
     std::vector<std::unique_ptr<Part>> parts_;
     RecordNavigator* navigator_ = nullptr;
     QGridLayout* form_ = nullptr;
+    TextEncoding encoding_ = TextEncoding::Utf8;
 };
 
 }  // namespace vantor

@@ -1,16 +1,17 @@
 #include "editor/PageFields.h"
 
-#include <QDateEdit>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 
 #include "codes/CodeValidator.h"
 #include "codes/ui/CSearch.h"
 #include "core/TextUtil.h"
+#include "widgets/CDatePicker.h"
 #include "widgets/CNEdit.h"
 #include "widgets/QtMessages.h"
 
@@ -24,7 +25,8 @@ constexpr int kLongFieldWidth = 420;
 // Free text up to this many characters gets a short field; longer text
 // stretches across the page.
 constexpr double kShortTextLength = 20;
-const char* const kPickerFormat = "dd/MMM/yyyy";
+// Lines a multi-line field shows.
+constexpr int kMultiLineRows = 3;
 
 bool IsShort(const FieldRule& rule) {
     switch (rule.kind) {
@@ -65,6 +67,13 @@ QGridLayout* PageFields::Build(std::span<const Row> rows, QGridLayout* into) {
 
         auto* cell = new QHBoxLayout;
         cell->setSpacing(4);
+        if (row.multiLine) {
+            // The view is what the user sees and types into; the hidden field
+            // holds the value, checks it and gives the colours.
+            w.edit->hide();
+            w.label->setBuddy(BuildMultiLine(row.field, w));
+            cell->addWidget(w.lines, 1);
+        }
         cell->addWidget(w.edit, row.wide || !IsShort(rule) ? 1 : 0);
         if (IsShort(rule) && !row.wide)
             w.edit->setFixedWidth(kShortFieldWidth);
@@ -78,11 +87,7 @@ QGridLayout* PageFields::Build(std::span<const Row> rows, QGridLayout* into) {
             w.search->setAutoDefault(false);
             cell->addWidget(w.search);
         } else if (rule.kind == FieldKind::Date) {
-            w.picker = new QDateEdit(page_);
-            w.picker->setLocale(QLocale::c());
-            w.picker->setDisplayFormat(kPickerFormat);
-            w.picker->setCalendarPopup(true);
-            w.picker->setDate(QDate::currentDate());
+            w.picker = new CDatePicker(page_);
             cell->addWidget(w.picker);
         } else if (rule.kind == FieldKind::ReadOnly) {
             w.edit->SetValid(true);
@@ -96,8 +101,61 @@ QGridLayout* PageFields::Build(std::span<const Row> rows, QGridLayout* into) {
     return grid;
 }
 
+QPlainTextEdit* PageFields::BuildMultiLine(size_t field, Widgets& w) {
+    w.lines = new QPlainTextEdit(page_);
+    w.lines->setToolTip(w.edit->toolTip());
+    w.lines->setTabChangesFocus(true);
+    w.lines->setFixedHeight(w.lines->fontMetrics().lineSpacing() * kMultiLineRows + 12);
+    QPlainTextEdit* lines = w.lines;
+    CNEdit* edit = w.edit;
+    connect(lines, &QPlainTextEdit::textChanged, this, [lines, edit] {
+        // Kept as one line: a record line cannot carry a line break.
+        QString text = lines->toPlainText();
+        if (text.contains('\n')) {
+            const int cursor = lines->textCursor().position();
+            text.replace('\n', ' ');
+            QSignalBlocker block(lines);
+            lines->setPlainText(text);
+            QTextCursor at = lines->textCursor();
+            at.setPosition(std::min(cursor, static_cast<int>(text.size())));
+            lines->setTextCursor(at);
+        }
+        if (text != edit->text()) edit->setText(text);
+    });
+    connect(edit, &CNEdit::Checked, this, [this, field] {
+        Widgets& widgets = widgets_[field];
+        if (widgets.edit->text() != widgets.lines->toPlainText()) {
+            QSignalBlocker block(widgets.lines);
+            widgets.lines->setPlainText(widgets.edit->text());
+        }
+        QPalette colors = widgets.lines->palette();
+        colors.setColor(QPalette::Active, QPalette::Base, widgets.edit->BackgroundColor());
+        colors.setColor(QPalette::Inactive, QPalette::Base, widgets.edit->BackgroundColor());
+        colors.setColor(QPalette::Active, QPalette::Text, widgets.edit->TextColor());
+        colors.setColor(QPalette::Inactive, QPalette::Text, widgets.edit->TextColor());
+        colors.setColor(QPalette::Disabled, QPalette::Base, CNEdit::kDisabledBack);
+        colors.setColor(QPalette::Disabled, QPalette::Text, CNEdit::kDisabledText);
+        widgets.lines->setPalette(colors);
+    });
+    return lines;
+}
+
+QPlainTextEdit* PageFields::MultiLineView(size_t field) const {
+    auto it = widgets_.find(field);
+    return it == widgets_.end() ? nullptr : it->second.lines;
+}
+
+void PageFields::SetEncoding(TextEncoding encoding) {
+    for (auto& [field, w] : widgets_)
+        w.edit->SetEncoding(encoding);
+}
+
 void PageFields::Connect(size_t field, Widgets& w) {
-    connect(w.edit, &CNEdit::Checked, this, [this, field] { emit FieldChanged(field); });
+    connect(w.edit, &CNEdit::Checked, this, [this, field] {
+        // The picker follows a typed date.
+        if (widgets_[field].picker) ShowDateInPicker(field);
+        emit FieldChanged(field);
+    });
     if (w.search)
         connect(w.search, &QPushButton::clicked, this, [this, field] {
             Widgets& widgets = widgets_[field];
@@ -175,20 +233,19 @@ void PageFields::ClearAll() {
 }
 
 void PageFields::ShowDateInPicker(size_t field) {
-    QDateEdit* picker = DatePicker(field);
-    if (!picker) return;
+    auto it = widgets_.find(field);
+    if (it == widgets_.end() || !it->second.picker) return;
+    CDatePicker* picker = it->second.picker;
     std::string text = Value(field);
     std::time_t when = 0;
-    if (text.empty() || !CheckTestDate(text, &when).empty()) return;
+    if (text.empty() || !CheckTestDate(text, &when).empty()) return picker->SetEmpty();
     // The text now reads "DD-MMM-YYYY".
     static const QStringList kMonths = {"JAN", "FEB", "MAR", "APR", "MAY", "JUN",
                                         "JUL", "AUG", "SEP", "OCT", "NOV", "DEC"};
     QStringList parts = QString::fromStdString(text).split('-');
     if (parts.size() != 3) return;
     QDate date(parts[2].toInt(), static_cast<int>(kMonths.indexOf(parts[1])) + 1, parts[0].toInt());
-    if (!date.isValid()) return;
-    QSignalBlocker block(picker);
-    picker->setDate(date);
+    picker->ShowDate(date);
 }
 
 void PageFields::SetFieldEnabled(size_t field, bool enabled) {
@@ -198,6 +255,7 @@ void PageFields::SetFieldEnabled(size_t field, bool enabled) {
     it->second.label->setEnabled(enabled);
     if (it->second.search) it->second.search->setEnabled(enabled);
     if (it->second.picker) it->second.picker->setEnabled(enabled);
+    if (it->second.lines) it->second.lines->setEnabled(enabled);
 }
 
 void PageFields::SetSearchHandler(size_t field, std::function<void()> handler) {

@@ -13,10 +13,12 @@
 #include <string_view>
 
 #include "core/FieldRule.h"
+#include "core/TextUtil.h"
 
 class QDateEdit;
 class QGridLayout;
 class QLabel;
+class QPlainTextEdit;
 class QPushButton;
 class QWidget;
 
@@ -32,6 +34,7 @@ class PageFields : public QObject {
         size_t field;                 // index into the record's rules
         std::string_view label = {};  // when the page labels it otherwise
         bool wide = false;            // spans the whole row (long free text)
+        bool multiLine = false;       // shown on several lines, kept as one
     };
 
     PageFields(QWidget* page, const RecordRules& rules);
@@ -51,6 +54,9 @@ class PageFields : public QObject {
     QPushButton* SearchButton(size_t field) const;  // null for fields without code
     QDateEdit* DatePicker(size_t field) const;      // null for fields without date
 
+    // The encoding of the test shown (see CNEdit::SetEncoding).
+    void SetEncoding(TextEncoding encoding);
+
     void SetValue(size_t field, std::string_view value);
     std::string Value(size_t field) const;
 
@@ -63,9 +69,12 @@ class PageFields : public QObject {
     // Empties every field, coded ones confirmed (grey).
     void ClearAll();
 
-    // Shows a date text in the picker beside the field (unchanged when the
-    // text is no date), without counting as the user's choice.
+    // Shows the field's date in the picker beside it, and no date while the
+    // field is empty or holds no date, without counting as the user's choice.
     void ShowDateInPicker(size_t field);
+    // The several-line view of a multi-line field (null for the others); the
+    // field's CNEdit keeps the value.
+    QPlainTextEdit* MultiLineView(size_t field) const;
     // Greys a field, its label and its button.
     void SetFieldEnabled(size_t field, bool enabled);
 
@@ -89,10 +98,12 @@ class PageFields : public QObject {
         QLabel* label = nullptr;
         CNEdit* edit = nullptr;
         QPushButton* search = nullptr;
-        QDateEdit* picker = nullptr;
+        class CDatePicker* picker = nullptr;
+        QPlainTextEdit* lines = nullptr;
         std::function<void()> searchHandler;
     };
     void Connect(size_t field, Widgets& w);
+    QPlainTextEdit* BuildMultiLine(size_t field, Widgets& w);
 
     QWidget* page_;
     const RecordRules& rules_;

@@ -11,6 +11,7 @@
 #include "core/RecordLineRule.h"
 #include "core/TextUtil.h"
 #include "widgets/QtMessages.h"
+#include "widgets/TextCodec.h"
 
 namespace vantor {
 
@@ -20,6 +21,8 @@ const QColor CNEdit::kInvalidText(255, 0, 0);
 const QColor CNEdit::kInvalidBack(255, 255, 0);
 const QColor CNEdit::kHighlightText(255, 0, 0);
 const QColor CNEdit::kHighlightBack(100, 255, 200);
+const QColor CNEdit::kDisabledText(120, 120, 120);
+const QColor CNEdit::kDisabledBack(225, 225, 225);
 
 namespace {
 
@@ -29,22 +32,51 @@ bool IsRefused(QChar c) {
     return c.unicode() < 0x80 && BreaksRecordLine(static_cast<char>(c.unicode()));
 }
 
+// The capital of a typed letter, when the test's encoding can carry it as
+// one character; otherwise the letter as typed (the micro sign stays a unit
+// prefix, "ß" has no single capital).
+QChar TypedCapital(QChar c, TextEncoding encoding) {
+    const QChar upper = c.toUpper();
+    return upper != c && CanEncode(QString(upper), encoding) && !(c.unicode() == 0xB5) ? upper : c;
+}
+
+}  // namespace
+
+// Checks what the user types or pastes: characters a record line or the
+// test's encoding cannot carry are refused, and in upper-text and date fields
+// the typed characters (and only those) become capitals.
 class FieldInputValidator : public QValidator {
   public:
     explicit FieldInputValidator(CNEdit* edit) : QValidator(edit), edit_(edit) {}
 
     State validate(QString& input, int& pos) const override {
         if (std::any_of(input.begin(), input.end(), IsRefused)) return Invalid;
-        if (edit_->Kind() == CNEdit::CheckKind::Upper) {
-            input = input.toUpper();
-            pos = std::min(pos, static_cast<int>(input.size()));
-        }
+        // The line edit has taken the change already: compare with the text
+        // it showed before.
+        const QString& before = edit_->shownBefore_;
+        // The typed part: what lies between the text kept in front and behind.
+        qsizetype head = 0;
+        while (head < input.size() && head < before.size() && input[head] == before[head])
+            ++head;
+        qsizetype tail = 0;
+        while (tail < input.size() - head && tail < before.size() - head &&
+               input[input.size() - 1 - tail] == before[before.size() - 1 - tail])
+            ++tail;
+        const qsizetype end = input.size() - tail;
+        if (!CanEncode(input.mid(head, end - head), edit_->encoding_)) return Invalid;
+        const CNEdit::CheckKind kind = edit_->Kind();
+        if (kind == CNEdit::CheckKind::Upper || kind == CNEdit::CheckKind::Date)
+            for (qsizetype i = head; i < end; ++i)
+                input[i] = TypedCapital(input[i], edit_->encoding_);
+        pos = std::min(pos, static_cast<int>(input.size()));
         return Acceptable;
     }
 
   private:
     const CNEdit* edit_;
 };
+
+namespace {
 
 QString TrimmedBlanks(const QString& text) {
     qsizetype b = 0, e = text.size();
@@ -53,10 +85,6 @@ QString TrimmedBlanks(const QString& text) {
     while (e > b && text[e - 1] == ' ')
         --e;
     return text.mid(b, e - b);
-}
-
-std::string ToBytes(const QString& text) {
-    return text.toUtf8().toStdString();
 }
 
 // Whole numbers as the C library reads them; nothing when out of range.
@@ -90,6 +118,10 @@ void CNEdit::ApplyRule(const FieldRule& rule) {
         return static_cast<int>(std::clamp(v, static_cast<double>(INT_MIN), double(INT_MAX)));
     };
     setReadOnly(rule.kind == FieldKind::ReadOnly);
+    // Fields that are never typed into (counts, codes filled by their
+    // search) are passed over by Tab.
+    const bool typed = rule.kind != FieldKind::ReadOnly && rule.kind != FieldKind::Code;
+    setFocusPolicy(typed ? Qt::StrongFocus : Qt::ClickFocus);
     switch (rule.kind) {
         case FieldKind::Text:
             SetTextLimits(intLimit(rule.min), intLimit(rule.max), rule.emptyAllowed);
@@ -173,6 +205,18 @@ void CNEdit::SetHint(std::string_view hint) {
     setToolTip(QtMessages::FromBytes(hint));
 }
 
+void CNEdit::SetEncoding(TextEncoding encoding) {
+    if (encoding == encoding_) return;
+    encoding_ = encoding;
+    // The same bytes, shown as the test's encoding reads them.
+    const std::string bytes = text_;
+    SetText(bytes);
+}
+
+QString CNEdit::Shown(std::string_view bytes) const {
+    return DecodeText(bytes, encoding_);
+}
+
 void CNEdit::SetText(std::string_view raw) {
     std::string text(raw);
     for (char& c : text)
@@ -180,7 +224,7 @@ void CNEdit::SetText(std::string_view raw) {
     text = TrimmedBlanks(numericDisplay_ ? FormatNumber(TrimmedBlanks(text)) : text);
 
     text_ = text;
-    QString shown = QtMessages::FromBytes(text_);
+    QString shown = Shown(text_);
     if (maxLength_ > 0) setMaxLength(std::max(maxLength_, static_cast<int>(shown.size())));
     if (shown == QLineEdit::text())
         OnTextChanged(shown);  // same text: still checked, as a typed change would be
@@ -241,7 +285,7 @@ bool CNEdit::Check(const std::string& text) const {
         }
         case CheckKind::Text:
         case CheckKind::Upper: {
-            auto length = QtMessages::FromBytes(text).size();
+            auto length = Shown(text).size();
             return length >= minLength_ && length <= maxLength_;
         }
         case CheckKind::Date: {
@@ -253,9 +297,14 @@ bool CNEdit::Check(const std::string& text) const {
 }
 
 void CNEdit::OnTextChanged(const QString& windowText) {
+    shownBefore_ = windowText;
     QString trimmed = TrimmedBlanks(windowText);
-    // Unedited text keeps the bytes it came with.
-    if (trimmed != QtMessages::FromBytes(text_)) text_ = ToBytes(trimmed);
+    // Unedited text keeps the bytes it came with; edited text is stored in
+    // the test's encoding (typing cannot bring a character it lacks).
+    if (trimmed != Shown(text_)) {
+        std::optional<std::string> bytes = EncodeText(trimmed, encoding_);
+        text_ = bytes ? *bytes : trimmed.toUtf8().toStdString();
+    }
 
     valid_ = Check(text_);
     highlighted_ = false;
@@ -264,16 +313,6 @@ void CNEdit::OnTextChanged(const QString& windowText) {
     else
         SetColors(kInvalidText, kInvalidBack);
 
-    if (kind_ == CheckKind::Upper) {
-        QString upper = trimmed.toUpper();
-        if (upper != trimmed) text_ = ToBytes(upper);
-        if (windowText != windowText.toUpper()) {
-            int cursor = cursorPosition();
-            setText(windowText.toUpper());  // checks again and says so
-            setCursorPosition(cursor);
-            return;
-        }
-    }
     emit Checked(valid_);
 }
 
@@ -300,8 +339,13 @@ void CNEdit::SetColors(const QColor& text, const QColor& back) {
     textColor_ = text;
     backColor_ = back;
     QPalette colors = palette();
-    colors.setColor(QPalette::Text, text);
-    colors.setColor(QPalette::Base, back);
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+        colors.setColor(group, QPalette::Text, text);
+        colors.setColor(group, QPalette::Base, back);
+    }
+    // A disabled field looks disabled whatever its state: grey on grey.
+    colors.setColor(QPalette::Disabled, QPalette::Base, kDisabledBack);
+    colors.setColor(QPalette::Disabled, QPalette::Text, kDisabledText);
     setPalette(colors);
 }
 

@@ -10,6 +10,7 @@
 
 #include "codes/CodeValidator.h"
 #include "core/FieldRule.h"
+#include "core/TextUtil.h"
 
 namespace vantor {
 
@@ -25,11 +26,17 @@ class CNEdit : public QLineEdit, public ICodeField {
     explicit CNEdit(const FieldRule& rule, QWidget* parent = nullptr);
     void ApplyRule(const FieldRule& rule);
 
+    // The encoding of the test the field shows (its file's): values are
+    // shown decoded from it and typed text is stored in it. A character it
+    // cannot carry cannot be typed.
+    void SetEncoding(TextEncoding encoding);
+    TextEncoding Encoding() const { return encoding_; }
+
     // Puts text into the field (trimmed). With the numeric display flag set a
     // number is reformatted as the field's kind shows numbers.
     void SetText(std::string_view text);
     // The stored, trimmed text. Text that came in through SetText and was not
-    // edited comes back byte for byte, whatever its encoding.
+    // edited comes back byte for byte, whatever its encoding and case.
     std::string GetText() const override;
 
     // Marks the field: true shows black on light grey (a confirmed code or a
@@ -43,7 +50,8 @@ class CNEdit : public QLineEdit, public ICodeField {
 
     // Text kind with lengths in characters; the maximum also limits typing.
     void SetTextLimits(int minLength, int maxLength, bool emptyAllowed);
-    // As SetTextLimits, and the text is kept in capitals.
+    // As SetTextLimits, and what the user types turns into capitals (a value
+    // put into the field stays as it was).
     void SetUpperLimits(int minLength, int maxLength, bool emptyAllowed);
     void SetIntLimits(int min, int max);
     void SetLongLimits(long long min, long long max);
@@ -76,6 +84,8 @@ class CNEdit : public QLineEdit, public ICodeField {
     static const QColor kInvalidBack;
     static const QColor kHighlightText;
     static const QColor kHighlightBack;
+    static const QColor kDisabledText;
+    static const QColor kDisabledBack;
 
   signals:
     // After every check: the stored text and the valid flag follow the
@@ -86,13 +96,17 @@ class CNEdit : public QLineEdit, public ICodeField {
     void focusInEvent(QFocusEvent* event) override;
 
   private:
+    friend class FieldInputValidator;
     void OnTextChanged(const QString& windowText);
+    QString Shown(std::string_view bytes) const;
     bool Check(const std::string& text) const;
     std::string FormatNumber(std::string_view text) const;
     void SetKind(CheckKind kind);
     void SetColors(const QColor& text, const QColor& back);
 
     std::string text_;
+    QString shownBefore_;  // the text shown before the change being checked
+    TextEncoding encoding_ = TextEncoding::Utf8;
     bool valid_ = true;
     bool highlighted_ = false;
     CheckKind kind_ = CheckKind::None;

@@ -2,7 +2,8 @@
 
 #include <QApplication>
 #include <QMessageBox>
-#include <QStringDecoder>
+
+#include "widgets/TextCodec.h"
 
 namespace vantor {
 
@@ -14,14 +15,8 @@ QString Caption(std::string_view caption) {
 }  // namespace
 
 QString QtMessages::FromBytes(std::string_view bytes) {
-    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
-    if (!utf8.hasError()) return text;
-    // Older files come from Windows machines.
-    QStringDecoder latin(QStringDecoder::Latin1);
-    auto cp1252 = QStringDecoder("windows-1252");
-    QStringDecoder& decoder = cp1252.isValid() ? cp1252 : latin;
-    return decoder.decode(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    // Message texts carry file names and values as they were read.
+    return DecodeText(bytes, TextEncoding::Utf8);
 }
 
 QWidget* QtMessages::Parent() const {

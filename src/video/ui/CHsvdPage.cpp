@@ -17,8 +17,8 @@ constexpr PageFields::Row kTestRows[] = {
 };
 constexpr PageFields::Row kCameraRows[] = {
     {kScale, "Video Frame Number Scale Factor:"},
-    {kView, "View Description:", true},
-    {kCommentary, "Camera Commentary:", true},
+    {kView, "View Description:", true, true},
+    {kCommentary, "Camera Commentary:", true, true},
     {kNumber, "Camera Number:"},
 };
 
