@@ -84,8 +84,8 @@ CChooseDB::CChooseDB(QWidget* parent)
         connect(button, &QPushButton::clicked, this, b.handler);
         buttons_[Index(b.type)] = button;
     }
-    // The SWG editor is reached from this hidden button only; it stays in
-    // the window so that the program keeps its way into that editor.
+    // The SWG button stays hidden; the other editors' "SWG Database" item
+    // reaches the SWG editor through its handler.
     buttons_[Index(EditorType::SWG)]->hide();
 
     organisation_ = new QLabel("KORVA Research and Development");
