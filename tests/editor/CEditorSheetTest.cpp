@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "launcher/CChooseDB.h"
+#include "launcher/CVantorV5App.h"
 #include "support/ui/UiTestSupport.h"
 
 using namespace vantor;
@@ -45,6 +46,23 @@ void UseFakeSheets(CChooseDB& launcher) {
 
 FakeSheet* EditorOf(const CChooseDB& launcher, EditorType type) {
     return dynamic_cast<FakeSheet*>(launcher.Editor(type));
+}
+
+// The title bar as the window system draws it: Qt appends " — " and the
+// application display name to every title when a display name was set (and
+// the title does not already end with it). An unset display name follows the
+// application name, which tells the two cases apart.
+QString ShownTitle(const QWidget* window) {
+    const QString name = QCoreApplication::applicationName();
+    QCoreApplication::setApplicationName(name + " (probe)");
+    const bool displayNameSet =
+        QGuiApplication::applicationDisplayName() != QCoreApplication::applicationName();
+    QCoreApplication::setApplicationName(name);
+    const QString display = QGuiApplication::applicationDisplayName();
+    QString title = window->windowTitle();
+    if (displayNameSet && !title.endsWith(display))
+        title += QString::fromUtf8(" \u2014 ") + display;
+    return title;
 }
 
 }  // namespace
@@ -113,6 +131,28 @@ class CEditorSheetTest : public QObject {
         swg->Run(C::SWGDatabase);
         QVERIFY(messages->All().empty());
         QCOMPARE(EditorOf(*launcher, EditorType::SWG), swg);
+    }
+
+    void windowTitlesAreShownAsGiven() {
+        CVantorV5App::NameApplication();
+        launcher->show();
+        QCOMPARE(ShownTitle(launcher.get()),
+                 QString("Vantor v5 -- KORVA R&D Test Data Entries with Automatic Validations"));
+        const struct {
+            EditorType type;
+            QString title;
+        } cases[] = {{EditorType::Vehicle, "Vehicle Data"},
+                     {EditorType::Component, "Component Data"},
+                     {EditorType::Biomechanics, "Biomechanics Data"},
+                     {EditorType::SWG, "SWG Data"},
+                     {EditorType::CrashAvoidance, "Crash Avoidance Data"}};
+        for (const auto& c : cases) {
+            launcher->OpenEditor(c.type);
+            QWidget* editor = launcher->Editor(c.type);
+            QVERIFY(editor && editor->isVisible());
+            QCOMPARE(editor->windowTitle(), c.title);
+            QCOMPARE(ShownTitle(editor), c.title);
+        }
     }
 };
 
