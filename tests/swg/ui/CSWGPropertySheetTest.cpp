@@ -302,8 +302,6 @@ class CSWGPropertySheetTest : public QObject {
         QTest::addColumn<int>("field");
         QTest::addColumn<QString>("bad");
         QTest::addColumn<QString>("good");
-        QTest::newRow("temperature") << 0 << int(D::kAmbientTemperature) << "100"
-                                     << "-99";
         QTest::newRow("test date") << 0 << int(D::kTestDate) << "31-FEB-2009"
                                    << "28-FEB-2009";
         QTest::newRow("level") << 1 << int(D::kLevel) << "4"
@@ -547,6 +545,22 @@ class CSWGPropertySheetTest : public QObject {
         QCOMPARE(Data().title_, std::string("SWG CALIBRATION OF RACK 3"));
         QCOMPARE(InstPage()->Navigator()->Count(), Data().curveCount_);
         QCOMPARE(InstPage()->Navigator()->Current(), 1);
+    }
+
+    void ambientTemperatureIsText() {
+        std::string text = ReadBytes(test::DataFile("swg/full.qx5"));
+        const std::string shipped = "|CAL|22|", decimals = "|CAL|22.5|";
+        text.replace(text.find(shipped), shipped.size(), decimals);
+        test::WriteBytes(dir->Path("warm.qx5"), text);
+        Load(dir->Path("warm.qx5"));
+        CNEdit* temperature = TestPage()->Field(D::kAmbientTemperature);
+        QCOMPARE(temperature->text(), QString("22.5"));
+        QVERIFY(temperature->IsValid());
+        QCOMPARE(temperature->toolTip(), QString("Degrees Celsius (-99->99)"));
+        QVERIFY(SaveEnabled());
+        dialogs->Answer(dir->Path("copy.qx5"));
+        editor->Run(C::SaveTest);
+        QCOMPARE(ReadBytes(dir->Path("copy.qx5")), text);
     }
 
     void printsTheChosenFileToPdf() {
