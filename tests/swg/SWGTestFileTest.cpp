@@ -127,5 +127,42 @@ TEST(SWGTestFileTest, CheckReportsEveryInvalidField) {
     EXPECT_EQ(CurveCheckOf(t), nullptr);
 }
 
+class AnyCode : public CodeLookup {
+  public:
+    bool IsKnownCode(std::string_view, std::string_view, std::string_view) override { return true; }
+};
+
+// What files hold and the check must not refuse: the ambient temperature is
+// free text, and a camera's test reference keeps whatever case it was
+// written in (only typing forces capitals).
+TEST(SWGTestFileTest, CheckKeepsTextThatFilesHold) {
+    const struct {
+        std::string temperature, cameraReference;
+    } cases[] = {{"22.5", "SWG1234"}, {"-100", "swg1234"}, {"ABOUT 20", "Swg-Ref-16-chars"}};
+    const std::string qx5 = test::ReadBytes(test::DataFile("swg/full.qx5"));
+    const std::string shipped = "|CAL|22|";
+    ASSERT_NE(qx5.find(shipped), std::string::npos);
+    for (const auto& c : cases) {
+        test::TempDir dir;
+        std::string text = qx5;
+        text.replace(text.find(shipped), shipped.size(), "|CAL|" + c.temperature + "|");
+        test::WriteBytes(dir.Path("t.qx5"), text);
+        test::WriteBytes(dir.Path("t.hs5"),
+                         "# Source: High Speed Video Data\r\n----- HSVD -----\r\n1|" +
+                             c.cameraReference + "|2.5|front|\r\n----- END -----\r\n");
+        test::MessageRecorder messages;
+        SWGTestFile t;
+        ASSERT_TRUE(t.Load(dir.Path("t.qx5")));
+        EXPECT_EQ(t.Data().ambientTemperature_, c.temperature);
+        EXPECT_EQ(t.Data().testReferenceNumber_, c.cameraReference);
+        AnyCode codes;
+        std::vector<FieldIssue> issues;
+        t.Check(&codes, issues);
+        for (const auto& issue : issues)
+            ADD_FAILURE() << FormatFieldIssue(issue);
+        EXPECT_TRUE(messages.All().empty());
+    }
+}
+
 }  // namespace
 }  // namespace vantor

@@ -563,6 +563,28 @@ class CSWGPropertySheetTest : public QObject {
         QCOMPARE(ReadBytes(dir->Path("copy.qx5")), text);
     }
 
+    // Both pages show the one test reference number; typed on either, it is
+    // kept in capitals, and the page in front at the save gives the value.
+    void testReferenceIsTypedInCapitalsOnEveryPage() {
+        Load(test::DataFile("swg/full.qx5"));
+        const struct {
+            int page;
+            CNEdit* field;
+        } cases[] = {{0, TestPage()->Field(D::kTestReference)}, {2, Hsvd()->Field(1)}};
+        for (const auto& c : cases) {
+            editor->ShowPage(c.page);
+            TypeInto(c.field, "ref-a" + QString::number(c.page));
+            const QString shown = "REF-A" + QString::number(c.page);
+            QCOMPARE(c.field->text(), shown);
+            QVERIFY(c.field->IsValid());
+            const std::string saved = dir->Path("ref" + std::to_string(c.page) + ".qx5");
+            dialogs->Answer(saved);
+            editor->Run(C::SaveTest);
+            QVERIFY2(ReadBytes(saved).find("|" + shown.toStdString() + "|") != std::string::npos,
+                     ReadBytes(saved).c_str());
+        }
+    }
+
     void printsTheChosenFileToPdf() {
         const std::string pdf = dir->Path("out.pdf");
         dialogs->Answer(test::DataFile("swg/full.qxr"));
