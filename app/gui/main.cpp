@@ -1,14 +1,14 @@
 // vantor: the desktop program.
 #include <QApplication>
 
+#include "launcher/CVantorV5App.h"
 #include "widgets/QtMessages.h"
 
 int RunVantor(QApplication& app);
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName("Vantor v5");
-    QApplication::setApplicationDisplayName("Vantor v5");
+    vantor::CVantorV5App::NameApplication();
     vantor::QtMessages messages;
     vantor::SetMessages(&messages);
     int result = RunVantor(app);

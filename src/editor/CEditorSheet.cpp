@@ -108,8 +108,9 @@ CommandState CEditorSheet::StateOf(EditorCommand command) const {
             // Nothing handles them; a greyed item says so.
             return CommandState::Disabled;
         case C::SWGDatabase:
-            // The SWG editor is reached from the launcher only.
-            return CommandState::Disabled;
+            // Every other editor switches to SWG as to any other type; the
+            // SWG editor keeps its own item ticked and greyed.
+            return type_ == EditorType::SWG ? CommandState::Disabled : CommandState::Enabled;
         default:
             return CommandState::Enabled;
     }

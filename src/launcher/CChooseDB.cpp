@@ -7,7 +7,10 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 #include <QTimer>
+#include <QtMath>
+#include <algorithm>
 
 #include "codes/CodesDatabase.h"
 #include "core/Messages.h"
@@ -43,6 +46,23 @@ class DialogUnits {
     double x_ = 1.5, y_ = 1.625;
 };
 
+// The width the title bar needs for the whole caption: the caption in the
+// title-bar font, drawn bold as most window managers do, beside the window
+// icon and the buttons (minimize, maximize, close), each about as wide as the
+// bar is high.
+int CaptionWidth(const QWidget& window) {
+    int width = 0;
+    int barHeight = window.style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    for (const char* titleBar : {"QTitleBar", "QMdiSubWindowTitleBar"}) {
+        QFont font = QApplication::font(titleBar);
+        font.setBold(true);
+        QFontMetricsF metrics(font);
+        width = std::max(width, qCeil(metrics.horizontalAdvance(window.windowTitle())));
+        barHeight = std::max(barHeight, qCeil(metrics.height() * 1.5));
+    }
+    return width + 5 * barHeight;
+}
+
 }  // namespace
 
 CChooseDB::CChooseDB(QWidget* parent)
@@ -54,9 +74,14 @@ CChooseDB::CChooseDB(QWidget* parent)
         factories_[i] = RegisteredEditorFactory(static_cast<EditorType>(i));
 
     DialogUnits du(font());
+    // A caption wider than the drawn dialog widens it; the controls keep
+    // their places, centred in the wider window.
+    const QRect drawn = du(0, 0, 195, 131);
+    const int width = std::max(drawn.width(), CaptionWidth(*this));
+    const int left = (width - drawn.width()) / 2;
     auto place = [&](QWidget* widget, int x, int y, int w, int h) {
         widget->setParent(this);
-        widget->setGeometry(du(x, y, w, h));
+        widget->setGeometry(du(x, y, w, h).translated(left, 0));
         return widget;
     };
 
@@ -84,8 +109,8 @@ CChooseDB::CChooseDB(QWidget* parent)
         connect(button, &QPushButton::clicked, this, b.handler);
         buttons_[Index(b.type)] = button;
     }
-    // The SWG editor is reached from this hidden button only; it stays in
-    // the window so that the program keeps its way into that editor.
+    // The SWG button stays hidden; the other editors' "SWG Database" item
+    // reaches the SWG editor through its handler.
     buttons_[Index(EditorType::SWG)]->hide();
 
     organisation_ = new QLabel("KORVA Research and Development");
@@ -117,9 +142,8 @@ CChooseDB::CChooseDB(QWidget* parent)
     place(curveOption_, 14, 119, 174, 8);
     connect(curveOption_, &QRadioButton::clicked, this, &CChooseDB::OnCurveCheck);
 
-    QRect size = du(0, 0, 195, 131);
-    resize(size.width(), size.height());
-    setMinimumSize(size.width(), size.height());
+    resize(width, drawn.height());
+    setMinimumSize(width, drawn.height());
 
     // Initialisation: the database version (or what went wrong reading it),
     // the product version, and the curve-check option, which is not offered.

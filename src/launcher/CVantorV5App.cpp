@@ -18,6 +18,10 @@ CVantorV5App& VantorApp() {
     return app;
 }
 
+void CVantorV5App::NameApplication() {
+    QApplication::setApplicationName("Vantor v5");
+}
+
 bool CVantorV5App::ScreenLargeEnough(QSize desktop) {
     return desktop.width() >= 1024 && desktop.height() >= 768;
 }

@@ -19,6 +19,11 @@ class CVantorV5App {
     // The About box over parent (Help, "About Vantor" in every editor).
     static void OnAppAbout(QWidget* parent = nullptr);
 
+    // Names the program for the system. Window titles stay exactly as each
+    // window gives them: no display name is set, which the window system
+    // would append to every title.
+    static void NameApplication();
+
     // A desktop of at least 1024 by 768 pixels.
     static bool ScreenLargeEnough(QSize desktop);
 

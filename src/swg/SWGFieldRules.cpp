@@ -35,7 +35,9 @@ constexpr FieldRule kTestFields[] = {
     Upper("Contract Number:", "Contract Number:"),
     Upper("Test Reference Number:", "Test Reference Number:"),
     Code("Test Type:", "Test Type:", "TSTTYP"),
-    Integer("Ambient Temperature:", "Ambient Temperature:", -99, 99, "Degrees Celsius (-99->99)"),
+    // Typed as text: the hint gives the usual range, a reading such as 22.5 is kept.
+    rules::Text("Ambient Temperature:", "Ambient Temperature:", kAnyLength,
+                "Degrees Celsius (-99->99)"),
     Code("Recorder Type:", "Recorder Type:", "RECTYP"),
     Code("Data Link Type:", "Data Link Type:", "LINK"),
     {.reportLabel = "Total Number of Curves:",

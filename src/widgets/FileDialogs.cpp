@@ -3,6 +3,9 @@
 #include <QFileDialog>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QPrinterInfo>
+
+#include "core/TextUtil.h"
 
 namespace vantor {
 
@@ -39,12 +42,28 @@ std::optional<std::string> QtFileDialogs::SaveFile(QWidget* parent, const QStrin
         QFileDialog::getSaveFileName(parent, title, QString(), filters.join(";;"), &selected));
 }
 
-bool QtFileDialogs::SetUpPrinter(QWidget* parent, QPrinter& printer) {
+bool IFileDialogs::SetUpPrinter(QWidget* parent, QPrinter& printer) {
+    if (HasPrinter()) return PrintDialog(parent, printer);
+    // Without a printer the print dialog has nowhere to send the pages: a
+    // PDF file is the one place a print can go.
+    auto path = SaveFile(parent, "Print to PDF", {"PDF File (*.pdf)"});
+    if (!path) return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromLocal8Bit(WithExtension(*path, "pdf").c_str()));
+    return true;
+}
+
+bool QtFileDialogs::HasPrinter() {
+    return !QPrinterInfo::availablePrinters().isEmpty();
+}
+
+bool QtFileDialogs::PrintDialog(QWidget* parent, QPrinter& printer) {
     QPrintDialog dialog(&printer, parent);
-    // All pages, no page range, no selection, no print-to-file choice.
+    // All pages, no page range, no selection; a PDF file is offered beside
+    // the printers.
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
-    dialog.setOption(QAbstractPrintDialog::PrintToFile, false);
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
     return dialog.exec() == QDialog::Accepted;
 }
@@ -76,7 +95,7 @@ std::optional<std::string> ScriptedFileDialogs::SaveFile(QWidget*, const QString
     return Next();
 }
 
-bool ScriptedFileDialogs::SetUpPrinter(QWidget*, QPrinter& printer) {
+bool ScriptedFileDialogs::PrintDialog(QWidget*, QPrinter& printer) {
     asked_.push_back({"print", {}, {}});
     if (printFile_.empty()) return false;
     printer.setOutputFormat(QPrinter::PdfFormat);

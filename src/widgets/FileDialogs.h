@@ -22,8 +22,17 @@ class IFileDialogs {
                                                 const QStringList& filters) = 0;
     virtual std::optional<std::string> SaveFile(QWidget* parent, const QString& title,
                                                 const QStringList& filters) = 0;
-    // Lets the user pick and set up the printer; false when cancelled.
-    virtual bool SetUpPrinter(QWidget* parent, QPrinter& printer) = 0;
+    // Lets the user choose where a print goes; false when cancelled. With a
+    // printer installed that is the print dialog, which also offers a PDF
+    // file; without one the user names the PDF file to print to (".pdf" is
+    // added as the other save dialogs add their extension).
+    bool SetUpPrinter(QWidget* parent, QPrinter& printer);
+
+  protected:
+    // Whether the system has any printer to offer.
+    virtual bool HasPrinter() = 0;
+    // The print dialog itself; false when cancelled.
+    virtual bool PrintDialog(QWidget* parent, QPrinter& printer) = 0;
 };
 
 // The dialogs in use: the real ones unless a test installed others.
@@ -37,11 +46,15 @@ class QtFileDialogs : public IFileDialogs {
                                         const QStringList& filters) override;
     std::optional<std::string> SaveFile(QWidget* parent, const QString& title,
                                         const QStringList& filters) override;
-    bool SetUpPrinter(QWidget* parent, QPrinter& printer) override;
+
+  protected:
+    bool HasPrinter() override;
+    bool PrintDialog(QWidget* parent, QPrinter& printer) override;
 };
 
 // Answers from a script: each dialog takes the next path (nothing = Cancel);
-// the printer prints to a PDF file. Records what each dialog asked.
+// the print dialog prints to a PDF file. There is a printer unless the test
+// says there is none. Records what each dialog asked.
 class ScriptedFileDialogs : public IFileDialogs {
   public:
     struct Asked {
@@ -56,23 +69,28 @@ class ScriptedFileDialogs : public IFileDialogs {
     ScriptedFileDialogs& operator=(const ScriptedFileDialogs&) = delete;
 
     void Answer(std::optional<std::string> path) { answers_.push_back(std::move(path)); }
-    // Where printing goes; empty cancels the print dialog.
+    // Where the print dialog prints; empty cancels the print dialog.
     void SetPrintFile(const std::string& pdfPath) { printFile_ = pdfPath; }
+    void SetPrinterInstalled(bool installed) { printerInstalled_ = installed; }
 
     std::optional<std::string> OpenFile(QWidget* parent, const QString& title,
                                         const QStringList& filters) override;
     std::optional<std::string> SaveFile(QWidget* parent, const QString& title,
                                         const QStringList& filters) override;
-    bool SetUpPrinter(QWidget* parent, QPrinter& printer) override;
 
     const std::vector<Asked>& AskedDialogs() const { return asked_; }
     size_t PendingAnswers() const { return answers_.size(); }
+
+  protected:
+    bool HasPrinter() override { return printerInstalled_; }
+    bool PrintDialog(QWidget* parent, QPrinter& printer) override;
 
   private:
     std::optional<std::string> Next();
     std::deque<std::optional<std::string>> answers_;
     std::vector<Asked> asked_;
     std::string printFile_;
+    bool printerInstalled_ = true;
     IFileDialogs* previous_;
 };
 

@@ -1,5 +1,6 @@
 #include "launcher/CChooseDB.h"
 
+#include <QFontMetricsF>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -89,6 +90,29 @@ class CChooseDBTest : public QObject {
                                        "Component\nDatabase", "Crash Avoidance\nDatabase"}));
         QCOMPARE(launcher.Button(EditorType::SWG)->text(), QString("SWG"));
         QVERIFY(!launcher.CurveCheckOption()->isVisible());
+    }
+
+    void captionFitsTheWindow() {
+        const QFont original = QApplication::font();
+        for (int points : {7, 9, 12, 16}) {
+            QFont font = original;
+            font.setPointSize(points);
+            QApplication::setFont(font);
+            CChooseDB launcher;
+            launcher.show();
+            for (const char* titleBar : {"QTitleBar", "QMdiSubWindowTitleBar"}) {
+                const double caption = QFontMetricsF(QApplication::font(titleBar))
+                                           .horizontalAdvance(launcher.windowTitle());
+                QVERIFY2(launcher.width() >= caption, qPrintable(QString::number(points)));
+                QVERIFY(launcher.minimumWidth() >= caption);
+            }
+            // The wider window still holds every control whole.
+            for (auto* child : launcher.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+                if (child->isVisible())
+                    QVERIFY2(launcher.rect().contains(child->geometry()),
+                             qPrintable(child->metaObject()->className()));
+        }
+        QApplication::setFont(original);
     }
 
     void versionsOfTheCodesDatabase() {

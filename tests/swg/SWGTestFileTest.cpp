@@ -83,9 +83,9 @@ TEST(SWGTestFileTest, CheckReportsEveryInvalidField) {
     test::MessageRecorder messages;
     SWGTestFile t;
     CSWGData& d = t.Data();
-    d.testType_ = "TS";      // TSTTYP: known
-    d.recorderType_ = "XX";  // RECTYP: unknown
-    d.ambientTemperature_ = "-100";
+    d.testType_ = "TS";              // TSTTYP: known
+    d.recorderType_ = "XX";          // RECTYP: unknown
+    d.ambientTemperature_ = "22.5";  // text: no range is held to it
     d.testDate_ = "31-APR-2009";
     d.certificationDate_ = "7/jan/09";
     d.instruments_.SetCount(2);
@@ -108,7 +108,6 @@ TEST(SWGTestFileTest, CheckReportsEveryInvalidField) {
         lines.push_back(FormatFieldIssue(issue));
     EXPECT_EQ(lines, (std::vector<std::string>{
                          "TEST record 1: Test Date: \"31-APR-2009\": bad date (day range)",
-                         "TEST record 1: Ambient Temperature: \"-100\": out of range (-99 - 99)",
                          "TEST record 1: Recorder Type: \"XX\": code not found in KORVADB_RECTYP "
                          "for SWGDB",
                          "INSTRUMENTATION record 1: Data Measurement XUnits: \"SEC\": code not "
@@ -126,6 +125,43 @@ TEST(SWGTestFileTest, CheckReportsEveryInvalidField) {
                          "record line (it holds a '|')",
                      }));
     EXPECT_EQ(CurveCheckOf(t), nullptr);
+}
+
+class AnyCode : public CodeLookup {
+  public:
+    bool IsKnownCode(std::string_view, std::string_view, std::string_view) override { return true; }
+};
+
+// What files hold and the check must not refuse: the ambient temperature is
+// free text, and a camera's test reference keeps whatever case it was
+// written in (only typing forces capitals).
+TEST(SWGTestFileTest, CheckKeepsTextThatFilesHold) {
+    const struct {
+        std::string temperature, cameraReference;
+    } cases[] = {{"22.5", "SWG1234"}, {"-100", "swg1234"}, {"ABOUT 20", "Swg-Ref-16-chars"}};
+    const std::string qx5 = test::ReadBytes(test::DataFile("swg/full.qx5"));
+    const std::string shipped = "|CAL|22|";
+    ASSERT_NE(qx5.find(shipped), std::string::npos);
+    for (const auto& c : cases) {
+        test::TempDir dir;
+        std::string text = qx5;
+        text.replace(text.find(shipped), shipped.size(), "|CAL|" + c.temperature + "|");
+        test::WriteBytes(dir.Path("t.qx5"), text);
+        test::WriteBytes(dir.Path("t.hs5"),
+                         "# Source: High Speed Video Data\r\n----- HSVD -----\r\n1|" +
+                             c.cameraReference + "|2.5|front|\r\n----- END -----\r\n");
+        test::MessageRecorder messages;
+        SWGTestFile t;
+        ASSERT_TRUE(t.Load(dir.Path("t.qx5")));
+        EXPECT_EQ(t.Data().ambientTemperature_, c.temperature);
+        EXPECT_EQ(t.Data().testReferenceNumber_, c.cameraReference);
+        AnyCode codes;
+        std::vector<FieldIssue> issues;
+        t.Check(&codes, issues);
+        for (const auto& issue : issues)
+            ADD_FAILURE() << FormatFieldIssue(issue);
+        EXPECT_TRUE(messages.All().empty());
+    }
 }
 
 }  // namespace

@@ -302,8 +302,6 @@ class CSWGPropertySheetTest : public QObject {
         QTest::addColumn<int>("field");
         QTest::addColumn<QString>("bad");
         QTest::addColumn<QString>("good");
-        QTest::newRow("temperature") << 0 << int(D::kAmbientTemperature) << "100"
-                                     << "-99";
         QTest::newRow("test date") << 0 << int(D::kTestDate) << "31-FEB-2009"
                                    << "28-FEB-2009";
         QTest::newRow("level") << 1 << int(D::kLevel) << "4"
@@ -547,6 +545,44 @@ class CSWGPropertySheetTest : public QObject {
         QCOMPARE(Data().title_, std::string("SWG CALIBRATION OF RACK 3"));
         QCOMPARE(InstPage()->Navigator()->Count(), Data().curveCount_);
         QCOMPARE(InstPage()->Navigator()->Current(), 1);
+    }
+
+    void ambientTemperatureIsText() {
+        std::string text = ReadBytes(test::DataFile("swg/full.qx5"));
+        const std::string shipped = "|CAL|22|", decimals = "|CAL|22.5|";
+        text.replace(text.find(shipped), shipped.size(), decimals);
+        test::WriteBytes(dir->Path("warm.qx5"), text);
+        Load(dir->Path("warm.qx5"));
+        CNEdit* temperature = TestPage()->Field(D::kAmbientTemperature);
+        QCOMPARE(temperature->text(), QString("22.5"));
+        QVERIFY(temperature->IsValid());
+        QCOMPARE(temperature->toolTip(), QString("Degrees Celsius (-99->99)"));
+        QVERIFY(SaveEnabled());
+        dialogs->Answer(dir->Path("copy.qx5"));
+        editor->Run(C::SaveTest);
+        QCOMPARE(ReadBytes(dir->Path("copy.qx5")), text);
+    }
+
+    // Both pages show the one test reference number; typed on either, it is
+    // kept in capitals, and the page in front at the save gives the value.
+    void testReferenceIsTypedInCapitalsOnEveryPage() {
+        Load(test::DataFile("swg/full.qx5"));
+        const struct {
+            int page;
+            CNEdit* field;
+        } cases[] = {{0, TestPage()->Field(D::kTestReference)}, {2, Hsvd()->Field(1)}};
+        for (const auto& c : cases) {
+            editor->ShowPage(c.page);
+            TypeInto(c.field, "ref-a" + QString::number(c.page));
+            const QString shown = "REF-A" + QString::number(c.page);
+            QCOMPARE(c.field->text(), shown);
+            QVERIFY(c.field->IsValid());
+            const std::string saved = dir->Path("ref" + std::to_string(c.page) + ".qx5");
+            dialogs->Answer(saved);
+            editor->Run(C::SaveTest);
+            QVERIFY2(ReadBytes(saved).find("|" + shown.toStdString() + "|") != std::string::npos,
+                     ReadBytes(saved).c_str());
+        }
     }
 
     void printsTheChosenFileToPdf() {
