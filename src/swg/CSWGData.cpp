@@ -156,7 +156,9 @@ std::vector<std::string> CSWGData::TestRecord() const {
     std::vector<std::string> values;
     for (size_t f = 0; f < kTestFieldCount; ++f) {
         const std::string* text = TestText(*this, f);
-        values.push_back(text ? *text : IntToText(totalCurves_));
+        // The total states the INSTRUMENTATION records written with it,
+        // whatever the file read said.
+        values.push_back(text ? *text : IntToText(curveCount_));
     }
     return values;
 }
@@ -294,6 +296,16 @@ void CSWGData::ReadInstrumentation(const TextLines& file, int version) {
     totalCurves_ = r;
 }
 
+namespace {
+// A group file column as a QX5 reader would keep it: without the padding of
+// the fixed columns, so that saving and reading back give the same test.
+std::string GroupField(std::string_view record, Qx3Column column) {
+    std::string value = Qx3Field(record, column);
+    TrimBlanks(value);
+    return value;
+}
+}  // namespace
+
 bool CSWGData::ImportGR1(const std::string& path) {
     TextLines file;
     if (!file.Load(path)) return false;
@@ -307,7 +319,7 @@ bool CSWGData::ImportGR1(const std::string& path) {
         return false;
     }
     for (const auto& [column, field] : kGR1Fields)
-        *TestText(*this, field) = Qx3Field(record, CSWGGR1::kColumns[column]);
+        *TestText(*this, field) = GroupField(record, CSWGGR1::kColumns[column]);
     return true;
 }
 
@@ -335,7 +347,7 @@ bool CSWGData::ImportGR5(const std::string& path) {
         for (size_t f = 0; f < kInstrumentFieldCount; ++f)
             instruments_.At(curve, f).clear();
         for (const auto& [column, field] : kGR5Fields)
-            instruments_.At(curve, field) = Qx3Field(record, CSWGGR5::kColumns[column]);
+            instruments_.At(curve, field) = GroupField(record, CSWGGR5::kColumns[column]);
     }
     totalCurves_ = curveCount_;
     // A file of comment lines takes nothing, whatever the test held before.

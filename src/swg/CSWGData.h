@@ -108,7 +108,8 @@ class CSWGData : public CHighSpeedVideoData {
     // carry ('|', a line break, marker text). WriteQx5 refuses such a test.
     void CheckRecordLines(std::vector<FieldIssue>& out) const;
 
-    // The TEST record's fields in file order, the total as a decimal.
+    // The TEST record's fields in file order, the total as a decimal: the
+    // curve count, so a saved file states the records it holds.
     std::vector<std::string> TestRecord() const;
     // The text member behind a TEST field; null for the total number of
     // curves, which is held as a number.

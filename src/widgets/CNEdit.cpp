@@ -50,6 +50,8 @@ class FieldInputValidator : public QValidator {
     explicit FieldInputValidator(CNEdit* edit) : QValidator(edit), edit_(edit) {}
 
     State validate(QString& input, int& pos) const override {
+        // A value put into the field is taken as it is: only typing changes.
+        if (edit_->puttingText_) return Acceptable;
         if (std::any_of(input.begin(), input.end(), IsRefused)) return Invalid;
         // The line edit has taken the change already: compare with the text
         // it showed before.
@@ -226,10 +228,13 @@ void CNEdit::SetText(std::string_view raw) {
     text_ = text;
     QString shown = Shown(text_);
     if (maxLength_ > 0) setMaxLength(std::max(maxLength_, static_cast<int>(shown.size())));
-    if (shown == QLineEdit::text())
+    if (shown == QLineEdit::text()) {
         OnTextChanged(shown);  // same text: still checked, as a typed change would be
-    else
+    } else {
+        puttingText_ = true;
         setText(shown);
+        puttingText_ = false;
+    }
 }
 
 std::string CNEdit::GetText() const {

@@ -105,7 +105,8 @@ class CNEdit : public QLineEdit, public ICodeField {
     void SetColors(const QColor& text, const QColor& back);
 
     std::string text_;
-    QString shownBefore_;  // the text shown before the change being checked
+    QString shownBefore_;       // the text shown before the change being checked
+    bool puttingText_ = false;  // SetText at work: nothing is typed
     TextEncoding encoding_ = TextEncoding::Utf8;
     bool valid_ = true;
     bool highlighted_ = false;

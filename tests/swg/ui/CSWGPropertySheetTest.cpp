@@ -19,6 +19,7 @@
 #include "support/ui/UiTestSupport.h"
 #include "swg/ui/CSWGInstPage.h"
 #include "swg/ui/CSWGTestPage.h"
+#include "swg/ui/SWGEditorFixture.h"
 #include "video/ui/CHsvdPage.h"
 #include "widgets/CListCtrlEx.h"
 #include "widgets/CNEdit.h"
@@ -26,19 +27,13 @@
 
 using namespace vantor;
 using test::ReadBytes;
+using test::TypeInto;
 
 namespace {
 
 using D = CSWGData;
-using C = EditorCommand;
 
 const QColor kRed(255, 0, 0), kYellow(255, 255, 0), kGrey(235, 235, 235), kWhite(255, 255, 255);
-
-void TypeInto(CNEdit* edit, const QString& text) {
-    edit->selectAll();
-    QTest::keyClick(edit, Qt::Key_Delete);
-    QTest::keyClicks(edit, text);
-}
 
 const std::string kCamerasHs5 =
     "# Source: High Speed Video Data\r\n# Date: <3/7/2009>\r\n----- HSVD -----\r\n"
@@ -52,59 +47,14 @@ bool Exists(const std::string& path) {
 
 // The SWG editor opened through the launcher, with scripted answers and
 // file dialogs.
-class CSWGPropertySheetTest : public QObject {
+class CSWGPropertySheetTest : public test::SWGEditorFixture {
     Q_OBJECT
 
-    std::unique_ptr<test::MessageRecorder> messages;
-    std::unique_ptr<ScriptedFileDialogs> dialogs;
-    std::unique_ptr<test::SharedCodes> codes;
-    std::unique_ptr<test::TempDir> dir;
-    std::unique_ptr<CChooseDB> launcher;
-    CSWGPropertySheet* editor = nullptr;
-
-    CSWGTestPage* TestPage() { return editor->TestPage(); }
-    CSWGInstPage* InstPage() { return editor->InstPage(); }
-    CHsvdPage* Hsvd() { return editor->HsvdPage(); }
-    CSWGData& Data() { return editor->Data(); }
-
-    void Load(const std::string& path) {
-        dialogs->Answer(path);
-        editor->Run(C::LoadTest);
-    }
-    std::string CopyData(const std::string& name, const std::string& as) {
-        std::filesystem::copy_file(test::DataFile(name), dir->Path(as));
-        return dir->Path(as);
-    }
-    bool SaveEnabled() {
-        editor->UpdateMenuStates();
-        return editor->Action(C::SaveTest)->isEnabled();
-    }
-
   private slots:
-    void initTestCase() {
-        codes = std::make_unique<test::SharedCodes>();
-        QVERIFY(codes->Opened());
-    }
-    void cleanupTestCase() { codes.reset(); }
-    void init() {
-        messages = std::make_unique<test::MessageRecorder>();
-        dialogs = std::make_unique<ScriptedFileDialogs>();
-        dir = std::make_unique<test::TempDir>();
-        CSWGPropertySheet::Register();
-        launcher = std::make_unique<CChooseDB>();
-        launcher->OnSWG();
-        editor = qobject_cast<CSWGPropertySheet*>(launcher->Editor(EditorType::SWG));
-        QVERIFY(editor);
-        QVERIFY(editor->isVisible());
-        messages->Clear();
-    }
-    void cleanup() {
-        launcher.reset();
-        editor = nullptr;
-        dir.reset();
-        dialogs.reset();
-        messages.reset();
-    }
+    void initTestCase() { QVERIFY(OpenCodes()); }
+    void cleanupTestCase() { CloseCodes(); }
+    void init() { QVERIFY(OpenEditor()); }
+    void cleanup() { CloseEditor(); }
 
     void menuGreysWhatTheSWGEditorCannotDo() {
         QVERIFY(editor->width() <= 1024 && editor->height() <= 768);
