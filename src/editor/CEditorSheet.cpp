@@ -59,7 +59,13 @@ CEditorSheet::CEditorSheet(EditorHost* host, EditorType type, std::unique_ptr<Te
     connect(tabs_, &QTabWidget::currentChanged, this, &CEditorSheet::OnTabChanged);
 }
 
-CEditorSheet::~CEditorSheet() = default;
+CEditorSheet::~CEditorSheet() {
+    // The pages go before the test they show, and no page is handed over
+    // while they go.
+    disconnect(tabs_, nullptr, this, nullptr);
+    pages_.clear();
+    delete tabs_;
+}
 
 void CEditorSheet::BuildMenus() {
     QMenu* menu = nullptr;
