@@ -156,30 +156,43 @@ std::optional<std::vector<TextLine>> TextLines::SideFileRecords(std::string_view
     return records;
 }
 
-bool SaveTextFile(const std::string& path, std::string_view text) {
-    std::string bytes;
-    bytes.reserve(text.size() + text.size() / 16);
-    for (char c : text) {
-        if (c == '\n') bytes += '\r';
-        bytes += c;
+namespace {
+// Writes all of bytes; the error number, or 0.
+int WriteAll(int fd, std::string_view bytes) {
+    size_t done = 0;
+    while (done < bytes.size()) {
+        ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return errno;
+        }
+        done += static_cast<size_t>(n);
     }
+    return 0;
+}
+}  // namespace
+
+bool SaveTextFile(const std::string& path, std::string_view text) {
     std::string tmp = path + ".XXXXXX";
     int fd = ::mkstemp(tmp.data());
     if (fd < 0) {
         ReportCantOpen(path, errno);
         return false;
     }
-    size_t done = 0;
+    // CR LF line ends go out a block at a time: no second copy of the text.
     int error = 0;
-    while (done < bytes.size()) {
-        ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            error = errno;
-            break;
+    std::string block;
+    constexpr size_t kBlock = 1 << 16;
+    block.reserve(kBlock + 2);
+    for (size_t i = 0; i < text.size() && !error; ++i) {
+        if (text[i] == '\n') block += '\r';
+        block += text[i];
+        if (block.size() >= kBlock) {
+            error = WriteAll(fd, block);
+            block.clear();
         }
-        done += static_cast<size_t>(n);
     }
+    if (!error) error = WriteAll(fd, block);
     if (!error && ::fsync(fd) != 0 && errno != EINVAL) error = errno;
     if (::close(fd) != 0 && !error) error = errno;
     // mkstemp creates the file for the owner only; give it the usual rights.

@@ -259,7 +259,10 @@ bool CVehData::WriteQx5(const std::string& path) {
     // fails leaves the test as it was.
     const std::string typedDate = Test(kTestDate);
     const RecordTable typedVehicles = vehicles_;
-    const RecordTable typedInstruments = instruments_;
+    // Only the calibration dates change among the curves: keep those, not a
+    // copy of every curve.
+    const std::vector<std::string> typedCalibrationDates =
+        instruments_.Column(kInstCalibrationDate);
     SetTest(kTestDate, ToUpper(Test(kTestDate)));
     for (int n = 1; n <= TotalNumberOfCurves(); ++n)
         instruments_.At(n, kInstCalibrationDate) =
@@ -288,7 +291,7 @@ bool CVehData::WriteQx5(const std::string& path) {
     if (SaveTextFile(path, out)) return true;
     SetTest(kTestDate, typedDate);
     vehicles_ = typedVehicles;
-    instruments_ = typedInstruments;
+    instruments_.Column(kInstCalibrationDate) = typedCalibrationDates;
     return false;
 }
 
