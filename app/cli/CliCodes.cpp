@@ -17,8 +17,8 @@ class ValueField : public ICodeField {
     std::string text_;
 };
 
-// Answers the whole-test check with the same statement and rules as the
-// editor's coded fields.
+// Answers the whole-test check with the same statements and rules as the
+// editor's coded fields; the connection reads each look-up once.
 class DatabaseCodes : public CodeLookup {
   public:
     bool Open(const std::string& path) { return connection_.Open(path); }
@@ -27,9 +27,9 @@ class DatabaseCodes : public CodeLookup {
         ValueField field(code);
         return CodeValidator(connection_).ValidateCode(field, codeName, refWord);
     }
-    bool IsKnownByQuery(std::string_view sql, std::string_view value) override {
+    bool IsKnownByQuery(const CodeQuery& query, std::string_view value) override {
         ValueField field(value);
-        return CodeValidator(connection_).ValidateCodeByQuery(field, sql);
+        return CodeValidator(connection_).ValidateCodeByQuery(field, query);
     }
 
   private:

@@ -10,13 +10,13 @@ std::vector<SensorChainCheck> SensorChainChecks(const CBioData& data, int curve)
     const std::string attachment = TrimWhite(t.At(curve, CBioData::kInstSensorAttachment));
     const std::string units = TrimWhite(t.At(curve, CBioData::kInstYUnits));
     std::vector<SensorChainCheck> checks;
-    auto add = [&](size_t column, std::string statement) {
+    auto add = [&](size_t column, CodeQuery statement) {
         if (!TrimWhite(t.At(curve, column)).empty())
             checks.push_back({column, std::move(statement)});
     };
-    add(CBioData::kInstYUnits, UnitsOfAttachmentCheck(attachment));
-    add(CBioData::kInstSensorLocation, LocationsOfAttachmentCheck(attachment, units));
-    add(CBioData::kInstSensorType, SensorTypesOfUnitsCheck(units));
+    add(CBioData::kInstYUnits, UnitsOfAttachmentQuery(attachment));
+    add(CBioData::kInstSensorLocation, LocationsOfAttachmentQuery(attachment, units));
+    add(CBioData::kInstSensorType, SensorTypesOfUnitsQuery(units));
     return checks;
 }
 

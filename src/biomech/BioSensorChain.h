@@ -7,12 +7,13 @@
 #include <vector>
 
 #include "biomech/CBioData.h"
+#include "core/CodeQuery.h"
 
 namespace vantor {
 
 struct SensorChainCheck {
-    size_t column;          // the INSTRUMENTATION column the statement validates
-    std::string statement;  // its first selected column lists the allowed values
+    size_t column;        // the INSTRUMENTATION column the statement validates
+    CodeQuery statement;  // its first selected column lists the allowed values
 };
 
 // The checks of curve `curve`, in page order (Y units, sensor location, sensor

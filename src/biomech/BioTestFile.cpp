@@ -99,7 +99,7 @@ void BioTestFile::Check(CodeLookup* codes, std::vector<FieldIssue>& out) {
                 const std::string& value = data_.instrumentation_.At(n, c.column);
                 if (!codes->IsKnownByQuery(c.statement, TrimWhite(value)))
                     out.push_back({"INSTRUMENTATION", n, CurveLabel(c.column), value,
-                                   "not listed by " + c.statement});
+                                   "not listed by " + c.statement.Text()});
             }
     }
 

@@ -120,7 +120,7 @@ Section FindSection(const TextLines& file, const Layout& layout) {
         }
     }
     for (; section.found && i < file.Size(); ++i) {
-        const std::string& line = file[i];
+        const std::string_view line = file[i];
         if (line.starts_with("----- ")) break;
         if (line.starts_with("#") || line.find('|') == std::string::npos) continue;
         section.records.push_back({line, static_cast<int>(i) + 1});
@@ -138,7 +138,7 @@ int SourceField(const Layout& layout, int version, size_t pos) {
 // Takes a record's fields into stored positions; kKeep positions stay as the
 // test holds them.
 std::vector<std::string> TakeFields(const CBioData& data, const Layout& layout, int version,
-                                    int number, const std::string& line) {
+                                    int number, std::string_view line) {
     const RecordRules& rules = CBioData::Rules(layout.record);
     std::vector<std::string> fields(rules.fields.size());
     for (size_t pos = 0; pos < fields.size(); ++pos) {

@@ -12,16 +12,6 @@ std::string Str(std::string_view s) {
 }
 }  // namespace
 
-std::string SqlQuoted(std::string_view value) {
-    std::string out;
-    out.reserve(value.size());
-    for (char c : value) {
-        out += c;
-        if (c == '\'') out += '\'';
-    }
-    return out;
-}
-
 bool IsCodeName(std::string_view codeName) {
     if (codeName.empty()) return false;
     for (unsigned char c : codeName)
@@ -131,19 +121,33 @@ std::string AttachmentLocationRowsStatement(std::string_view condition) {
     return "SELECT SENLOC, UNITS, SENATTD FROM SENATTCODE1 " + Str(condition) + " ORDER BY SENLOC ";
 }
 
+CodeQuery UnitsOfAttachmentQuery(std::string_view attachment) {
+    return {{"SELECT DISTINCT UNITS FROM SENATTCODE1 WHERE SENATT LIKE '%", "%' ORDER BY UNITS "},
+            {Str(attachment)}};
+}
+
+CodeQuery LocationsOfAttachmentQuery(std::string_view attachment, std::string_view units) {
+    return {{"SELECT DISTINCT SENLOC FROM SENATTCODE1 WHERE SENATT LIKE '%", "%' AND UNITS LIKE '%",
+             "%' ORDER BY SENLOC "},
+            {Str(attachment), Str(units)}};
+}
+
+CodeQuery SensorTypesOfUnitsQuery(std::string_view units) {
+    return {{"SELECT DISTINCT SENTYP FROM SENTYPCODE WHERE UNITS LIKE '%",
+             "%'OR UNITS LIKE '%ALL%' ORDER BY SENTYP"},
+            {Str(units)}};
+}
+
 std::string UnitsOfAttachmentCheck(std::string_view attachment) {
-    return "SELECT DISTINCT UNITS FROM SENATTCODE1 WHERE SENATT LIKE '%" + SqlQuoted(attachment) +
-           "%' ORDER BY UNITS ";
+    return UnitsOfAttachmentQuery(attachment).Text();
 }
 
 std::string LocationsOfAttachmentCheck(std::string_view attachment, std::string_view units) {
-    return "SELECT DISTINCT SENLOC FROM SENATTCODE1 " + AttachmentCondition(attachment, units) +
-           " ORDER BY SENLOC ";
+    return LocationsOfAttachmentQuery(attachment, units).Text();
 }
 
 std::string SensorTypesOfUnitsCheck(std::string_view units) {
-    return "SELECT DISTINCT SENTYP FROM SENTYPCODE WHERE UNITS LIKE '%" + SqlQuoted(units) +
-           "%'OR UNITS LIKE '%ALL%' ORDER BY SENTYP";
+    return SensorTypesOfUnitsQuery(units).Text();
 }
 
 }  // namespace vantor

@@ -6,10 +6,9 @@
 #include <string_view>
 #include <vector>
 
-namespace vantor {
+#include "core/CodeQuery.h"
 
-// The value as it goes between single quotes: every quote doubled.
-std::string SqlQuoted(std::string_view value);
+namespace vantor {
 
 // Whether text can stand for a code name (it names a table and a column, so
 // it is pasted unquoted): letters, digits and underscores only.
@@ -54,7 +53,12 @@ std::string AttachmentCondition(std::string_view attachment, std::string_view un
 // Rows of SENATTCODE1 under a condition, by sensor location.
 std::string AttachmentLocationRowsStatement(std::string_view condition);
 
-// Save-time checks of the sensor chain (used with ValidateCodeByQuery).
+// Save-time checks of the sensor chain (used with ValidateCodeByQuery): the
+// values stay apart from the statement, which is prepared once per open.
+CodeQuery UnitsOfAttachmentQuery(std::string_view attachment);
+CodeQuery LocationsOfAttachmentQuery(std::string_view attachment, std::string_view units);
+CodeQuery SensorTypesOfUnitsQuery(std::string_view units);
+// The same statements as text.
 std::string UnitsOfAttachmentCheck(std::string_view attachment);
 std::string LocationsOfAttachmentCheck(std::string_view attachment, std::string_view units);
 std::string SensorTypesOfUnitsCheck(std::string_view units);

@@ -28,7 +28,7 @@ bool CodeValidator::ValidateCode(ICodeField& field, std::string_view codeName,
     }
     // The code name is pasted into the statement as a table and column name.
     if (!RequireCodeName(codeName)) return false;
-    return MatchFieldAgainstQuery(field, ValidationStatement(codeName, reference), codeName);
+    return MatchFieldAgainstCodes(field, connection_.ValidationCodes(codeName, reference));
 }
 
 bool CodeValidator::ValidateCode(ICodeField& field, std::string_view codeName,
@@ -51,23 +51,41 @@ bool CodeValidator::ValidateCodeByQuery(ICodeField& field, std::string_view sql)
         ShowPlain("SQL statement error: code name not found.");
         return false;
     }
-    return MatchFieldAgainstQuery(field, sql, column);
+    return MatchFieldAgainstCodes(field, connection_.ColumnCodes(sql, column));
 }
+
+bool CodeValidator::ValidateCodeByQuery(ICodeField& field, const CodeQuery& query) {
+    if (IsEmptyField(field)) {
+        field.SetValid(true);
+        return true;
+    }
+    std::string column = FindCodeColumn(query.Text());
+    if (column.empty()) {
+        ShowPlain("SQL statement error: code name not found.");
+        return false;
+    }
+    return MatchFieldAgainstCodes(field, connection_.ColumnCodes(query, column));
+}
+
+namespace {
+bool NoValidationData(std::string_view sql) {
+    ShowPlain("No Validation Data Found in the portable DB.\n\r" + std::string(sql));
+    return false;
+}
+bool NoCodeColumn(std::string_view codeColumn) {
+    ShowPlain("Codes database error: the statement gives no column " + std::string(codeColumn) +
+              ".");
+    return false;
+}
+}  // namespace
 
 bool CodeValidator::MatchFieldAgainstQuery(ICodeField& field, std::string_view sql,
                                            std::string_view codeColumn) {
     CodesAnswer answer;
     if (!connection_.Run(sql, answer)) return false;
-    if (answer.rows.empty()) {
-        ShowPlain("No Validation Data Found in the portable DB.\n\r" + std::string(sql));
-        return false;
-    }
+    if (answer.rows.empty()) return NoValidationData(sql);
     const int column = answer.Column(codeColumn);
-    if (column < 0) {
-        ShowPlain("Codes database error: the statement gives no column " + std::string(codeColumn) +
-                  ".");
-        return false;
-    }
+    if (column < 0) return NoCodeColumn(codeColumn);
     const std::string text = TrimmedBlanks(field.GetText());
     bool found = false;
     for (const auto& row : answer.rows) {
@@ -76,6 +94,18 @@ bool CodeValidator::MatchFieldAgainstQuery(ICodeField& field, std::string_view s
             break;
         }
     }
+    field.SetValid(found);
+    return found;
+}
+
+bool CodeValidator::MatchFieldAgainstCodes(ICodeField& field, const CodeColumn& codes) {
+    if (!codes.ran) {
+        ShowPlain(codes.error);
+        return false;
+    }
+    if (codes.rows == 0) return NoValidationData(codes.statement);
+    if (!codes.hasColumn) return NoCodeColumn(codes.column);
+    const bool found = codes.codes.contains(TrimmedBlanks(field.GetText()));
     field.SetValid(found);
     return found;
 }

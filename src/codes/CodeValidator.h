@@ -1,6 +1,8 @@
 #pragma once
 // Checks the text of a coded field against the codes database and marks the
 // field valid or invalid. Stateless: create one on the stack for each check.
+// The answers come from the connection, which reads each look-up once while
+// it stays open.
 #include <string>
 #include <string_view>
 
@@ -35,12 +37,16 @@ class CodeValidator {
     // The same against a whole select statement of the caller; the code column
     // is the first one the statement selects (after DISTINCT, if any).
     bool ValidateCodeByQuery(ICodeField& field, std::string_view sql);
+    // The same for a statement built from a record's values.
+    bool ValidateCodeByQuery(ICodeField& field, const CodeQuery& query);
 
-    // The core of both: runs the statement and looks for a row whose
+    // The core of both: looks among the rows of the statement for one whose
     // codeColumn equals the field text exactly (both trimmed of blanks). With
     // no row at all the user is told and the field keeps its colour.
     bool MatchFieldAgainstQuery(ICodeField& field, std::string_view sql,
                                 std::string_view codeColumn);
+    // The same against the answer of a statement as the connection keeps it.
+    bool MatchFieldAgainstCodes(ICodeField& field, const CodeColumn& codes);
 
     // The code column of a caller's statement, or empty when it names none.
     static std::string FindCodeColumn(std::string_view sql);

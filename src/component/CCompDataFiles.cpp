@@ -255,7 +255,7 @@ Section FindSection(const TextLines& file, std::string_view name) {
     if (marker < 0) return s;
     s.present = true;
     for (size_t i = static_cast<size_t>(marker) + 1; i < file.Size(); ++i) {
-        const std::string& line = file[i];
+        const std::string_view line = file[i];
         if (line.starts_with("----- ")) break;
         if (line.starts_with("#") || line.find('|') == std::string::npos) continue;
         s.records.push_back({line, static_cast<int>(i) + 1});

@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/CodeQuery.h"
+
 namespace vantor {
 
 enum class FieldKind {
@@ -57,8 +59,8 @@ class CodeLookup {
     // Answers whether a value is among those a select statement lists in its
     // first column (fields whose allowed codes depend on other fields). A
     // lookup that cannot run statements accepts every value.
-    virtual bool IsKnownByQuery(std::string_view sql, std::string_view value) {
-        (void)sql;
+    virtual bool IsKnownByQuery(const CodeQuery& query, std::string_view value) {
+        (void)query;
         (void)value;
         return true;
     }

@@ -28,7 +28,7 @@ bool Qx3Columns::Read(const std::string& path, Records records,
     if (file.Size() == 0 || file[0].empty()) return false;
     int number = 0;
     for (std::size_t i = 0; i < file.Size(); ++i) {
-        const std::string& line = file[i];
+        const std::string_view line = file[i];
         if (line.starts_with("#")) continue;
         if (line.size() != recordLength_) {
             ShowError(FormatMessage(path), "ERROR");

@@ -28,12 +28,16 @@ void ReportCantOpen(std::string_view path, int error) {
 
 bool TextLines::Load(const std::string& path, bool reportOpenFailure) {
     lines_.clear();
+    bytes_.clear();
     int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
         if (reportOpenFailure) ReportCantOpen(path, errno);
         return false;
     }
     std::string bytes;
+    struct stat info {};
+    if (::fstat(fd, &info) == 0 && info.st_size > 0)
+        bytes.reserve(static_cast<size_t>(info.st_size));
     char buf[65536];
     while (true) {
         ssize_t n = ::read(fd, buf, sizeof buf);
@@ -48,12 +52,19 @@ bool TextLines::Load(const std::string& path, bool reportOpenFailure) {
         bytes.append(buf, static_cast<size_t>(n));
     }
     ::close(fd);
-    SetContent(bytes);
+    bytes_ = std::move(bytes);
+    CutLines();
     return true;
 }
 
 void TextLines::SetContent(std::string_view bytes) {
+    bytes_ = bytes;
+    CutLines();
+}
+
+void TextLines::CutLines() {
     lines_.clear();
+    const std::string_view bytes = bytes_;
     size_t start = 0;
     while (start < bytes.size()) {
         size_t nl = bytes.find('\n', start);
@@ -91,7 +102,7 @@ std::optional<std::vector<TextLine>> TextLines::StrictRepeated(std::string_view 
     // Past the last line the file reads as one empty line.
     auto lineAt = [&](size_t k) -> TextLine {
         if (k < lines_.size()) return {lines_[k], static_cast<int>(k) + 1};
-        return {std::string(), static_cast<int>(lines_.size()) + 1};
+        return {std::string_view(), static_cast<int>(lines_.size()) + 1};
     };
     TextLine first = lineAt(i);
     if (first.text.empty()) return std::nullopt;
@@ -116,7 +127,7 @@ std::optional<size_t> TextLines::FirstRecordIndex(std::string_view marker) const
     int m = FindMarker(marker);
     if (m < 0) return std::nullopt;
     for (size_t i = static_cast<size_t>(m) + 1; i < lines_.size(); ++i) {
-        const std::string& line = lines_[i];
+        const std::string_view line = lines_[i];
         if (line.find('|') != std::string::npos && !StartsWith(line, "#")) return i;
         if (line.find("-----") != std::string::npos) return std::nullopt;
     }
@@ -134,7 +145,7 @@ std::vector<TextLine> TextLines::TolerantRecords(std::string_view marker) const 
     auto first = FirstRecordIndex(marker);
     if (!first) return records;
     for (size_t i = *first; i < lines_.size(); ++i) {
-        const std::string& line = lines_[i];
+        const std::string_view line = lines_[i];
         if (line.find("----- ") != std::string::npos || line.find('|') == std::string::npos ||
             StartsWith(line, "#"))
             break;
@@ -148,7 +159,7 @@ std::optional<std::vector<TextLine>> TextLines::SideFileRecords(std::string_view
     if (m < 0) return std::nullopt;
     std::vector<TextLine> records;
     for (size_t i = static_cast<size_t>(m) + 1; i < lines_.size(); ++i) {
-        const std::string& line = lines_[i];
+        const std::string_view line = lines_[i];
         if (line.find("----- END -----") != std::string::npos) break;
         if (line.find('|') == std::string::npos || StartsWith(line, "#")) continue;
         records.push_back({line, static_cast<int>(i) + 1});
@@ -156,30 +167,43 @@ std::optional<std::vector<TextLine>> TextLines::SideFileRecords(std::string_view
     return records;
 }
 
-bool SaveTextFile(const std::string& path, std::string_view text) {
-    std::string bytes;
-    bytes.reserve(text.size() + text.size() / 16);
-    for (char c : text) {
-        if (c == '\n') bytes += '\r';
-        bytes += c;
+namespace {
+// Writes all of bytes; the error number, or 0.
+int WriteAll(int fd, std::string_view bytes) {
+    size_t done = 0;
+    while (done < bytes.size()) {
+        ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            return errno;
+        }
+        done += static_cast<size_t>(n);
     }
+    return 0;
+}
+}  // namespace
+
+bool SaveTextFile(const std::string& path, std::string_view text) {
     std::string tmp = path + ".XXXXXX";
     int fd = ::mkstemp(tmp.data());
     if (fd < 0) {
         ReportCantOpen(path, errno);
         return false;
     }
-    size_t done = 0;
+    // CR LF line ends go out a block at a time: no second copy of the text.
     int error = 0;
-    while (done < bytes.size()) {
-        ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            error = errno;
-            break;
+    std::string block;
+    constexpr size_t kBlock = 1 << 16;
+    block.reserve(kBlock + 2);
+    for (size_t i = 0; i < text.size() && !error; ++i) {
+        if (text[i] == '\n') block += '\r';
+        block += text[i];
+        if (block.size() >= kBlock) {
+            error = WriteAll(fd, block);
+            block.clear();
         }
-        done += static_cast<size_t>(n);
     }
+    if (!error) error = WriteAll(fd, block);
     if (!error && ::fsync(fd) != 0 && errno != EINVAL) error = errno;
     if (::close(fd) != 0 && !error) error = errno;
     // mkstemp creates the file for the owner only; give it the usual rights.

@@ -14,8 +14,9 @@ namespace vantor {
 std::string CantOpenMessage(std::string_view path, int error);
 void ReportCantOpen(std::string_view path, int error);
 
+// A line points into the TextLines it came from and lives no longer.
 struct TextLine {
-    std::string text;
+    std::string_view text;
     int number = 0;  // 1-based line number in the file
 };
 
@@ -26,8 +27,8 @@ class TextLines {
     void SetContent(std::string_view bytes);
 
     size_t Size() const { return lines_.size(); }
-    const std::string& operator[](size_t i) const { return lines_[i]; }
-    const std::vector<std::string>& Lines() const { return lines_; }
+    std::string_view operator[](size_t i) const { return lines_[i]; }
+    const std::vector<std::string_view>& Lines() const { return lines_; }
 
     // Index of the first line that contains the marker text, or -1.
     int FindMarker(std::string_view marker) const;
@@ -54,7 +55,10 @@ class TextLines {
 
   private:
     std::optional<size_t> FirstRecordIndex(std::string_view marker) const;
-    std::vector<std::string> lines_;
+    void CutLines();
+    // The file's bytes once; the lines are views into them.
+    std::string bytes_;
+    std::vector<std::string_view> lines_;
 };
 
 // Write text (lines ending in '\n') to path with CR LF line ends, atomically.

@@ -313,7 +313,7 @@ bool CSWGData::ImportGR1(const std::string& path) {
     size_t i = 0;
     while (i < file.Size() && file[i].starts_with("#"))
         ++i;
-    const std::string record = i < file.Size() ? file[i] : std::string();
+    const std::string record(i < file.Size() ? file[i] : std::string_view());
     if (record.size() != CSWGGR1::kRecordLength) {
         ReportQx3Format(path, "GR1");
         return false;
@@ -328,7 +328,7 @@ bool CSWGData::ImportGR5(const std::string& path) {
     if (!file.Load(path)) return false;
     int highest = 0;
     for (size_t i = 0; i < file.Size(); ++i) {
-        const std::string& record = file[i];
+        const std::string record(file[i]);
         if (record.empty()) return false;
         if (record.starts_with("#")) continue;
         const int curve =

@@ -208,7 +208,11 @@ bool CTcaData::Read(const std::string& name) {
     std::array<size_t, 6> markers;
     markers.fill(kNone);
     for (size_t i = 0; i < file.Size(); ++i) {
-        std::string text = TrimWhite(file[i]);
+        // The trimmed text is a part of the line, which the file keeps: it
+        // starts at the line's first character that is not white.
+        const std::string_view raw = file[i];
+        const std::string trimmed = TrimWhite(raw);
+        const std::string_view text = raw.substr(raw.find(trimmed), trimmed.size());
         if (text.empty() || text.starts_with("#")) continue;
         if (text.starts_with("-")) {
             for (const auto& layout : TcaSections()) {
@@ -217,7 +221,7 @@ bool CTcaData::Read(const std::string& name) {
                 if (marker == kNone && text == MarkerLine(layout.name)) marker = lines.size();
             }
         }
-        lines.push_back({std::move(text), static_cast<int>(i) + 1});
+        lines.push_back({text, static_cast<int>(i) + 1});
     }
     if (std::ranges::all_of(markers, [](size_t m) { return m == kNone; })) {
         errors_.push_back("File " + name + " holds no crash-avoidance test section");
@@ -258,7 +262,7 @@ bool CTcaData::ReadSection(const TcaSectionLayout& layout, const std::vector<Tex
     return true;
 }
 
-void CTcaData::StoreRecord(const TcaSectionLayout& layout, int record, const std::string& line) {
+void CTcaData::StoreRecord(const TcaSectionLayout& layout, int record, std::string_view line) {
     RecordTable& table = Section(layout.id);
     std::vector<std::string> fields = SplitText(line, '|');
     for (size_t f = 0; f < layout.written; ++f)

@@ -207,7 +207,7 @@ class CTcaData {
     std::string WrittenValue(TcaSectionId id, int record, size_t field) const;
     bool ReadSection(const TcaSectionLayout& layout, const std::vector<TextLine>& lines,
                      size_t first);
-    void StoreRecord(const TcaSectionLayout& layout, int record, const std::string& line);
+    void StoreRecord(const TcaSectionLayout& layout, int record, std::string_view line);
 };
 
 }  // namespace vantor

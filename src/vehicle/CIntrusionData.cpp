@@ -79,7 +79,7 @@ bool CIntrusionData::ReadIp5(const std::string& path, bool reportOpenFailure) {
     if (!records) return true;
     points_.Clear();
     for (const TextLine& record : *records) {
-        const std::string& line = record.text;
+        const std::string_view line = record.text;
         // Every field but the record number, then the test reference number.
         CheckPipeCount(5, CountPipes(line), 0, "INTRUSION",
                        {static_cast<int>(IntrusionRules().fields.size()) - 1});

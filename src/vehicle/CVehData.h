@@ -111,7 +111,7 @@ class CVehData : public CHighSpeedVideoData {
 
   private:
     bool ReadSection(const TextLines& file, VehSection section, int version);
-    void StoreLine(VehSection section, int record, const std::string& line, int version);
+    void StoreLine(VehSection section, int record, std::string_view line, int version);
     // A record's fields as its QX5 line carries them, and how many records
     // of the section WriteQx5 writes (0: no section).
     std::vector<std::string> WrittenFields(VehSection section, int record) const;

@@ -80,7 +80,7 @@ std::optional<std::vector<TextLine>> SectionRecords(const TextLines& file,
     if (m < 0) return std::nullopt;
     std::vector<TextLine> records;
     for (size_t i = static_cast<size_t>(m) + 1; i < file.Size(); ++i) {
-        const std::string& line = file[i];
+        const std::string_view line = file[i];
         if (line.starts_with("#")) continue;
         const bool hasPipe = line.find('|') != std::string::npos;
         if (records.empty()) {
@@ -120,7 +120,7 @@ std::vector<size_t> ReportFields(VehSection section) {
 
 }  // namespace
 
-void CVehData::StoreLine(VehSection section, int record, const std::string& line, int version) {
+void CVehData::StoreLine(VehSection section, int record, std::string_view line, int version) {
     const std::vector<size_t> fields = FileFields(section, version);
     for (size_t k = 0; k < fields.size(); ++k) {
         if (fields[k] == kNone) continue;
@@ -259,7 +259,10 @@ bool CVehData::WriteQx5(const std::string& path) {
     // fails leaves the test as it was.
     const std::string typedDate = Test(kTestDate);
     const RecordTable typedVehicles = vehicles_;
-    const RecordTable typedInstruments = instruments_;
+    // Only the calibration dates change among the curves: keep those, not a
+    // copy of every curve.
+    const std::vector<std::string> typedCalibrationDates =
+        instruments_.Column(kInstCalibrationDate);
     SetTest(kTestDate, ToUpper(Test(kTestDate)));
     for (int n = 1; n <= TotalNumberOfCurves(); ++n)
         instruments_.At(n, kInstCalibrationDate) =
@@ -288,7 +291,7 @@ bool CVehData::WriteQx5(const std::string& path) {
     if (SaveTextFile(path, out)) return true;
     SetTest(kTestDate, typedDate);
     vehicles_ = typedVehicles;
-    instruments_ = typedInstruments;
+    instruments_.Column(kInstCalibrationDate) = typedCalibrationDates;
     return false;
 }
 

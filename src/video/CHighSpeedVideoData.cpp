@@ -62,7 +62,7 @@ bool CHighSpeedVideoData::ReadHs5(const std::string& path, bool reportOpenFailur
     if (!records) return true;
     cameras_.Clear();
     for (const TextLine& record : *records) {
-        const std::string& line = record.text;
+        const std::string_view line = record.text;
         CheckPipeCount(5, CountPipes(line), 0, "HSVD",
                        {static_cast<int>(CameraRules().fields.size()) - 1});
         int n = cameras_.Add();

@@ -127,8 +127,8 @@ TEST(BioCliTest, CheckFollowsTheSensorChain) {
 class FakeCodes : public CodeLookup {
   public:
     bool IsKnownCode(std::string_view, std::string_view, std::string_view) override { return true; }
-    bool IsKnownByQuery(std::string_view sql, std::string_view value) override {
-        queries.push_back(std::string(sql) + " <- " + std::string(value));
+    bool IsKnownByQuery(const CodeQuery& query, std::string_view value) override {
+        queries.push_back(query.Text() + " <- " + std::string(value));
         return false;
     }
     std::vector<std::string> queries;
@@ -145,7 +145,7 @@ TEST(BioCheckTest, SensorChainStatementsNameTheirFields) {
     auto checks = SensorChainChecks(d, n);
     ASSERT_EQ(checks.size(), 2u) << "no location typed, so none is checked";
     EXPECT_EQ(checks[0].column, CBioData::kInstYUnits);
-    EXPECT_EQ(checks[0].statement,
+    EXPECT_EQ(checks[0].statement.Text(),
               "SELECT DISTINCT UNITS FROM SENATTCODE1 WHERE SENATT LIKE '%S''P%' ORDER BY UNITS ");
     EXPECT_EQ(checks[1].column, CBioData::kInstSensorType);
 
@@ -153,7 +153,7 @@ TEST(BioCheckTest, SensorChainStatementsNameTheirFields) {
     checks = SensorChainChecks(d, n);
     ASSERT_EQ(checks.size(), 3u);
     EXPECT_EQ(checks[1].column, CBioData::kInstSensorLocation);
-    EXPECT_EQ(checks[1].statement,
+    EXPECT_EQ(checks[1].statement.Text(),
               "SELECT DISTINCT SENLOC FROM SENATTCODE1 WHERE SENATT LIKE '%S''P%' AND UNITS LIKE "
               "'%G''S%' ORDER BY SENLOC ");
 

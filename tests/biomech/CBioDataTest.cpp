@@ -206,7 +206,8 @@ TEST_F(BioFileTest, SectionsInAnyOrderReadTheSame) {
     TextLines file;
     ASSERT_TRUE(file.Load(test::DataFile("biomech/full.qx5")));
     std::vector<std::string> sections;
-    for (const std::string& line : file.Lines()) {
+    for (const std::string_view view : file.Lines()) {
+        const std::string line(view);
         if (line.starts_with("#") || line == "----- QX5 -----" || line == "----- END -----")
             continue;
         if (line.starts_with("----- "))

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
 
 #include "codes/CodeStatements.h"
@@ -141,13 +142,17 @@ TEST_F(CodeValidatorTest, FailuresAreShownAndLeaveTheColour) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        messages.Clear();
-        TestField field("09");
-        CodeValidator validator(connection);
-        EXPECT_FALSE(c.run(validator, field));
-        EXPECT_FALSE(field.mark.has_value());
-        ASSERT_EQ(messages.All().size(), 1u);
-        EXPECT_EQ(messages.All()[0].text, c.message);
+        // The second time the answer is the one kept from the first: it is
+        // told again all the same.
+        for (int round = 0; round < 2; ++round) {
+            messages.Clear();
+            TestField field("09");
+            CodeValidator validator(connection);
+            EXPECT_FALSE(c.run(validator, field));
+            EXPECT_FALSE(field.mark.has_value());
+            ASSERT_EQ(messages.All().size(), 1u);
+            EXPECT_EQ(messages.All()[0].text, c.message);
+        }
     }
 }
 
@@ -177,25 +182,62 @@ TEST(CodeValidatorColumn, FindsTheFirstSelectedColumn) {
 
 TEST_F(CodeValidatorTest, CallerStatementsAreCheckedAgainstTheirCodeColumn) {
     struct Case {
-        std::string sql;
+        CodeQuery query;
         const char* text;
         bool valid;
     } cases[] = {
-        {UnitsOfAttachmentCheck("HDCG"), "G'S", true},
-        {UnitsOfAttachmentCheck("HDCG"), "NWT", false},
-        {LocationsOfAttachmentCheck("HDCG", "G'S"), "03", true},
-        {LocationsOfAttachmentCheck("A,B", "G'S"), "01", true},
-        {LocationsOfAttachmentCheck("A,B", "G'S"), "03", false},
-        {SensorTypesOfUnitsCheck("G'S"), "AC", true},
-        {SensorTypesOfUnitsCheck("NWT"), "OT", true},  // suits all units
-        {SensorTypesOfUnitsCheck("NWT"), "AC", false},
+        {UnitsOfAttachmentQuery("HDCG"), "G'S", true},
+        {UnitsOfAttachmentQuery("HDCG"), "NWT", false},
+        {UnitsOfAttachmentQuery("hdcg"), "G'S", true},  // LIKE ignores case
+        {UnitsOfAttachmentQuery("%"), "G'S", true},     // a wildcard typed stays one
+        {UnitsOfAttachmentQuery("DC"), "G'S", true},    // part of an attachment
+        {LocationsOfAttachmentQuery("HDCG", "G'S"), "03", true},
+        {LocationsOfAttachmentQuery("A,B", "G'S"), "01", true},
+        {LocationsOfAttachmentQuery("A,B", "G'S"), "03", false},
+        {SensorTypesOfUnitsQuery("G'S"), "AC", true},
+        {SensorTypesOfUnitsQuery("NWT"), "OT", true},  // suits all units
+        {SensorTypesOfUnitsQuery("NWT"), "AC", false},
+        {SensorTypesOfUnitsQuery("' OR 1=1 --"), "LC", false},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.sql + " / " + c.text);
-        TestField field(c.text);
-        EXPECT_EQ(CodeValidator(connection).ValidateCodeByQuery(field, c.sql), c.valid);
-        EXPECT_EQ(field.mark, c.valid);
-    }
+    // The statement as text, the same with its values bound, and each again
+    // from the answers kept.
+    for (int round = 0; round < 2; ++round)
+        for (const auto& c : cases) {
+            SCOPED_TRACE(c.query.Text() + " / " + c.text);
+            TestField byText(c.text), bound(c.text), direct(c.text);
+            CodeValidator validator(connection);
+            EXPECT_EQ(validator.ValidateCodeByQuery(byText, c.query.Text()), c.valid);
+            EXPECT_EQ(validator.ValidateCodeByQuery(bound, c.query), c.valid);
+            EXPECT_EQ(validator.MatchFieldAgainstQuery(
+                          direct, c.query.Text(), CodeValidator::FindCodeColumn(c.query.Text())),
+                      c.valid);
+            EXPECT_EQ(byText.mark, c.valid);
+            EXPECT_EQ(bound.mark, c.valid);
+        }
+    EXPECT_TRUE(messages.All().empty());
+}
+
+TEST_F(CodeValidatorTest, BoundValuesShowInMessagesAsTheStatementText) {
+    TestField field("AC");
+    EXPECT_FALSE(
+        CodeValidator(connection).ValidateCodeByQuery(field, UnitsOfAttachmentQuery("O'X")));
+    EXPECT_FALSE(field.mark.has_value());
+    EXPECT_EQ(messages.Texts(),
+              std::vector<std::string>{"No Validation Data Found in the portable DB.\n\r"
+                                       "SELECT DISTINCT UNITS FROM SENATTCODE1 WHERE SENATT LIKE "
+                                       "'%O''X%' ORDER BY UNITS "});
+}
+
+TEST_F(CodeValidatorTest, EachOpenReadsTheCodesAfresh) {
+    TestField field("NEW");
+    EXPECT_FALSE(CodeValidator(connection).ValidateCode(field, "MAKE", "VEHDB"));
+    connection.Close();
+    const std::string path = dir.Path("ncodes.mdb");
+    std::filesystem::remove(path);
+    test::WriteCodesDatabase(
+        path, std::string(kSchema) + "INSERT INTO KORVADB_MAKE VALUES ('NEW', '', '', 'VEHDB');");
+    ASSERT_TRUE(connection.Open(path));
+    EXPECT_TRUE(CodeValidator(connection).ValidateCode(field, "MAKE", "VEHDB"));
     EXPECT_TRUE(messages.All().empty());
 }
 

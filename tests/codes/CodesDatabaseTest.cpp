@@ -99,6 +99,22 @@ TEST_F(CodesDatabaseTest, OpenSetsTheFlagAndCloseClearsIt) {
     EXPECT_FALSE(CodesDatabaseOpen());
 }
 
+TEST_F(CodesDatabaseTest, PathsWithUriCharactersOpen) {
+    for (const char* name : {"codes?mode=rw.mdb", "a#b.mdb", "100%25 done.mdb", "o'k+1.mdb"}) {
+        SCOPED_TRACE(name);
+        ASSERT_TRUE(OpenCodesDatabase(test::WriteCodesDatabase(dir.Path(name), kVersions)));
+        EXPECT_EQ(QueryDatabaseVersion(), "2009.02.27");
+    }
+    // A relative path is taken from the current folder.
+    const auto here = std::filesystem::current_path();
+    std::filesystem::current_path(dir.Path(""));
+    const bool opened = OpenCodesDatabase("a#b.mdb");
+    std::filesystem::current_path(here);
+    ASSERT_TRUE(opened);
+    EXPECT_EQ(QueryDatabaseVersion(), "2009.02.27");
+    EXPECT_TRUE(messages.All().empty());
+}
+
 TEST_F(CodesDatabaseTest, DatabaseVersionWithoutRowsOrTable) {
     ASSERT_TRUE(OpenCodesDatabase(test::WriteCodesDatabase(
         dir.Path("empty.mdb"), "CREATE TABLE DATABASE_VERSION (DATABASE_VERSION TEXT);")));

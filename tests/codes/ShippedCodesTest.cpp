@@ -10,6 +10,7 @@
 #include "codes/CodeValidator.h"
 #include "codes/CodesTestDatabase.h"
 #include "component/CompFieldRules.h"
+#include "core/TextUtil.h"
 #include "support/TestSupport.h"
 #include "swg/SWGFieldRules.h"
 #include "tca/TcaFieldRules.h"
@@ -88,10 +89,8 @@ TEST_F(ShippedCodesTest, EveryLookUpFindsCodes) {
     EXPECT_GE(Codes(DatabaseVersionStatement(), "DATABASE_VERSION").size(), 2u);
 }
 
-// The same from the field rules themselves, so that a coded field added to a
-// page cannot go without codes: what its "Search..." button lists and what
-// its check accepts.
-TEST_F(ShippedCodesTest, EveryCodedFieldOfTheRuleTablesFindsCodes) {
+// Every rule table of every test type.
+std::vector<std::span<const FieldRule>> AllRuleTables() {
     std::vector<std::span<const FieldRule>> tables = {
         SWGTestRules().fields,     SWGInstrumentationRules().fields,
         CompTestRules(),           CompVehicleRules(),
@@ -107,8 +106,15 @@ TEST_F(ShippedCodesTest, EveryCodedFieldOfTheRuleTablesFindsCodes) {
     for (VehSection section : kVehSections)
         tables.push_back(VehRules(section).fields);
     tables.push_back(IntrusionRules().fields);
+    return tables;
+}
+
+// The same from the field rules themselves, so that a coded field added to a
+// page cannot go without codes: what its "Search..." button lists and what
+// its check accepts.
+TEST_F(ShippedCodesTest, EveryCodedFieldOfTheRuleTablesFindsCodes) {
     int coded = 0;
-    for (const auto& table : tables)
+    for (const auto& table : AllRuleTables())
         for (const FieldRule& rule : table) {
             if (rule.kind != FieldKind::Code) continue;
             ++coded;
@@ -126,6 +132,90 @@ TEST_F(ShippedCodesTest, EveryCodedFieldOfTheRuleTablesFindsCodes) {
             }
         }
     EXPECT_GT(coded, 100);
+}
+
+// The answers kept by the connection are those of running each statement: for
+// every coded field, every code of its table (for any test type) and a few
+// texts beside them.
+TEST_F(ShippedCodesTest, KeptAnswersAreThoseOfTheStatements) {
+    CodesConnection direct;
+    ASSERT_TRUE(direct.Open(VANTOR_CODES_DATABASE));
+    auto same = [&](const std::string& text, auto cached, auto uncached) {
+        messages.Clear();
+        test::TestField kept(text), fresh(text);
+        const bool a = cached(kept);
+        const auto keptMessages = messages.Texts();
+        messages.Clear();
+        const bool b = uncached(fresh);
+        EXPECT_EQ(a, b) << text;
+        EXPECT_EQ(kept.mark, fresh.mark) << text;
+        EXPECT_EQ(keptMessages, messages.Texts()) << text;
+        messages.Clear();
+    };
+    int compared = 0;
+    for (const auto& table : AllRuleTables())
+        for (const FieldRule& rule : table) {
+            if (rule.kind != FieldKind::Code) continue;
+            for (auto [codeName, ref] : {std::pair{rule.codeName, rule.refWord},
+                                         std::pair{rule.CheckCode(), rule.CheckRef()}}) {
+                const std::string name(codeName);
+                std::set<std::string> texts = {"", "  ", "?", "NA ", " na", "0"};
+                for (const auto& code : Codes("SELECT " + name + " FROM KORVADB_" + name, name)) {
+                    texts.insert(code);
+                    texts.insert(" " + code + " ");
+                    texts.insert(code + "X");
+                    texts.insert(ToLower(code));
+                }
+                std::vector<std::string> refs = {std::string(ref)};
+                if (ref.empty()) refs = {"FCW", "LDW", "DRO", "SSR", ""};
+                for (const auto& word : refs)
+                    for (const auto& text : texts) {
+                        ++compared;
+                        same(
+                            text,
+                            [&](test::TestField& f) {
+                                return CodeValidator(connection).ValidateCode(f, name, word);
+                            },
+                            [&](test::TestField& f) {
+                                // What the validator did before it kept answers.
+                                if (f.GetText().find_first_not_of(' ') == std::string::npos)
+                                    return CodeValidator(direct).ValidateCode(f, name, word);
+                                return CodeValidator(direct).MatchFieldAgainstQuery(
+                                    f, ValidationStatement(name, word), name);
+                            });
+                    }
+            }
+        }
+    EXPECT_GT(compared, 5000);
+
+    // The sensor chain, with every attachment, unit and code.
+    const auto attachments = Codes(SensorAttachmentsStatement(), "SENATT");
+    const auto units = Codes("SELECT UNITS FROM KORVADB_UNITS", "UNITS");
+    auto locations = Codes("SELECT SENLOC FROM SENATTCODE1", "SENLOC");
+    auto types = Codes("SELECT SENTYP FROM SENTYPCODE", "SENTYP");
+    auto check = [&](const CodeQuery& query, const std::set<std::string>& texts) {
+        const std::string sql = query.Text();
+        for (const auto& text : texts)
+            same(
+                text,
+                [&](test::TestField& f) {
+                    return CodeValidator(connection).ValidateCodeByQuery(f, query);
+                },
+                [&](test::TestField& f) {
+                    if (f.GetText().find_first_not_of(' ') == std::string::npos)
+                        return CodeValidator(direct).ValidateCodeByQuery(f, sql);
+                    return CodeValidator(direct).MatchFieldAgainstQuery(
+                        f, sql, CodeValidator::FindCodeColumn(sql));
+                });
+    };
+    for (const auto& attachment : attachments) {
+        check(UnitsOfAttachmentQuery(attachment), units);
+        for (const auto& unit : units)
+            check(LocationsOfAttachmentQuery(attachment, unit), locations);
+    }
+    for (const auto& unit : units)
+        check(SensorTypesOfUnitsQuery(unit), types);
+    check(UnitsOfAttachmentQuery("NO SUCH"), {"G'S"});
 }
 
 TEST_F(ShippedCodesTest, CodesTheProgramNamesPassTheirCheck) {

@@ -20,11 +20,11 @@ TEST(TextFileTest, WritesCrLfAndReadsBothLineEnds) {
 
     TextLines lines;
     ASSERT_TRUE(lines.Load(path));
-    EXPECT_EQ(lines.Lines(), (std::vector<std::string>{"one", "two|x"}));
+    EXPECT_EQ(lines.Lines(), (std::vector<std::string_view>{"one", "two|x"}));
 
     test::WriteBytes(path, "a\nb\r\nc");
     ASSERT_TRUE(lines.Load(path));
-    EXPECT_EQ(lines.Lines(), (std::vector<std::string>{"a", "b", "c"}));
+    EXPECT_EQ(lines.Lines(), (std::vector<std::string_view>{"a", "b", "c"}));
 }
 
 TEST(TextFileTest, MissingFileGivesCantOpenMessageOnlyWhenAsked) {
