@@ -10,6 +10,8 @@
 #include <cstdio>
 
 #include "core/Messages.h"
+#include "core/Qx5Format.h"
+#include "core/TextUtil.h"
 
 namespace vantor {
 
@@ -66,9 +68,17 @@ void TextLines::SetContent(std::string_view bytes) {
     }
 }
 
+bool IsMarkerLine(std::string_view line) {
+    return line.find('|') == std::string_view::npos && TrimWhite(line).starts_with("----- ");
+}
+
+bool IsMarkerLine(std::string_view line, std::string_view marker) {
+    return TrimWhite(line) == marker;
+}
+
 int TextLines::FindMarker(std::string_view marker) const {
     for (size_t i = 0; i < lines_.size(); ++i)
-        if (lines_[i].find(marker) != std::string::npos) return static_cast<int>(i);
+        if (IsMarkerLine(lines_[i], marker)) return static_cast<int>(i);
     return -1;
 }
 
@@ -102,7 +112,7 @@ std::optional<std::vector<TextLine>> TextLines::StrictRepeated(std::string_view 
     std::vector<TextLine> records;
     while (true) {
         TextLine line = lineAt(i);
-        if (StartsWith(line.text, "----- ")) break;
+        if (IsMarkerLine(line.text)) break;
         records.push_back(line);
         if (i >= lines_.size()) break;  // the empty line at the end of the file
         ++i;
@@ -135,9 +145,7 @@ std::vector<TextLine> TextLines::TolerantRecords(std::string_view marker) const 
     if (!first) return records;
     for (size_t i = *first; i < lines_.size(); ++i) {
         const std::string& line = lines_[i];
-        if (line.find("----- ") != std::string::npos || line.find('|') == std::string::npos ||
-            StartsWith(line, "#"))
-            break;
+        if (line.find('|') == std::string::npos || StartsWith(line, "#")) break;
         records.push_back({line, static_cast<int>(i) + 1});
     }
     return records;
@@ -149,7 +157,7 @@ std::optional<std::vector<TextLine>> TextLines::SideFileRecords(std::string_view
     std::vector<TextLine> records;
     for (size_t i = static_cast<size_t>(m) + 1; i < lines_.size(); ++i) {
         const std::string& line = lines_[i];
-        if (line.find("----- END -----") != std::string::npos) break;
+        if (IsMarkerLine(line, kEndLine)) break;
         if (line.find('|') == std::string::npos || StartsWith(line, "#")) continue;
         records.push_back({line, static_cast<int>(i) + 1});
     }

@@ -91,7 +91,7 @@ std::optional<std::vector<TextLine>> SectionRecords(const TextLines& file,
             if (line.find("-----") != std::string::npos) break;
             continue;
         }
-        if (!hasPipe || line.find("----- ") != std::string::npos) break;
+        if (!hasPipe) break;
         records.push_back({line, static_cast<int>(i) + 1});
     }
     return records;

@@ -156,6 +156,33 @@ TEST(RecordLineRefusalTest, EveryWriterRefusesWhatItsLineCannotCarry) {
     }
 }
 
+// A hand-made file may hold marker text inside a value, where no writer of
+// ours puts it: the readers take it as the value, not as a section.
+TEST(RecordLineRefusalTest, EveryReaderTakesMarkerTextInsideAValueAsData) {
+    const std::string value = "a ----- END ----- b ----- TEST -----";
+    for (const Target& target : kTargets) {
+        SCOPED_TRACE(target.name);
+        test::TempDir dir;
+        test::MessageRecorder messages;
+        ASSERT_TRUE(target.make("MARK")->Save(dir.Path("t.qx5")));
+        const std::string file = dir.Path(target.file);
+        std::string bytes = test::ReadBytes(file);
+        const size_t at = bytes.find("MARK");
+        ASSERT_NE(at, std::string::npos);
+        test::WriteBytes(file, bytes.replace(at, 4, value));
+
+        std::unique_ptr<TestFileType> test = target.make("");
+        EXPECT_TRUE(test->Load(dir.Path("t.qx5")));
+        EXPECT_TRUE(messages.All().empty());
+        std::vector<FieldIssue> issues;
+        test->Check(nullptr, issues);
+        std::vector<std::string> labels;
+        for (const FieldIssue& i : issues)
+            if (i.value == value) labels.push_back(i.label);
+        EXPECT_EQ(labels, std::vector<std::string>{target.label});
+    }
+}
+
 TEST(RecordLineRefusalTest, PipeFromAGroupFileStopsTheVehicleConversion) {
     test::TempDir dir;
     std::string record(299, ' ');
