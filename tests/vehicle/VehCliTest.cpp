@@ -53,6 +53,26 @@ TEST_F(VehCliTest, ConvertUsesTheVehicleCountOfTheConfiguration) {
     EXPECT_FALSE(Exists("two.ip5"));
 }
 
+// A point without a vehicle is written as vehicle "0"; a converted test
+// converts again, for one vehicle and for two.
+TEST_F(VehCliTest, IntrusionPointWithoutVehicleConvertsAgain) {
+    for (const char* config : {"VTB", "VTV"}) {
+        SCOPED_TRACE(config);
+        Write("in.qx5", std::string("----- TEST -----\nV5|t| | | | | | |") + config +
+                            "| | | |DDA|UMB| | | | |0|\n");
+        Write("in.ip5", "----- INTRUSION -----\n |P1|Dash|1|2|3|4|5|6|R\n----- END -----\n");
+        ASSERT_EQ(Run("convert --type vehicle -o " + dir.Path("a.qx5") + " " + dir.Path("in.qx5")),
+                  0)
+            << err;
+        ASSERT_NE(ReadBytes(dir.Path("a.ip5")).find("\r\n0|P1|Dash|"), std::string::npos);
+        EXPECT_EQ(Run("convert --type vehicle -o " + dir.Path("b.qx5") + " " + dir.Path("a.qx5")),
+                  0)
+            << err;
+        EXPECT_EQ(err, "");
+        EXPECT_EQ(ReadBytes(dir.Path("b.ip5")), ReadBytes(dir.Path("a.ip5")));
+    }
+}
+
 TEST_F(VehCliTest, FailuresGiveStatusOneWithTheirMessages) {
     // A camera out of range: the test is written, its side files are not.
     const std::string in = Write("cam.qx5", ReadBytes(DataFile("vehicle/full.qx5")));
