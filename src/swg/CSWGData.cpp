@@ -239,6 +239,13 @@ bool CSWGData::ReadFile(const std::string& path, int version) {
     lastReadFaults_ = false;
     TextLines file;
     if (!file.Load(path)) return false;
+    // Every SWG file written holds at least its INSTRUMENTATION marker; a file
+    // with neither section (empty, binary, other text) is no SWG test.
+    if (file.FindMarker(MarkerLine(kTestSection)) < 0 &&
+        file.FindMarker(MarkerLine(kInstrumentSection)) < 0) {
+        ShowPlain(path + " has no SWG test section; nothing was read.", "Error");
+        return false;
+    }
     ReadTest(file, version);
     ReadInstrumentation(file, version);
     return true;
