@@ -28,11 +28,24 @@ void ReportCantOpen(std::string_view path, int error) {
     ShowPlain(CantOpenMessage(path, error), "Error");
 }
 
+std::string NotRegularFileMessage(std::string_view path) {
+    return std::string(path) + " is not a regular file; nothing was read from it.";
+}
+
 bool TextLines::Load(const std::string& path, bool reportOpenFailure) {
     lines_.clear();
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Without O_NONBLOCK the open itself would wait for a writer of a FIFO.
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         if (reportOpenFailure) ReportCantOpen(path, errno);
+        return false;
+    }
+    // A FIFO, a device or a socket may never end. A folder fails at the read
+    // below with the can't-open message, as it always did.
+    struct stat status {};
+    if (::fstat(fd, &status) == 0 && !S_ISREG(status.st_mode) && !S_ISDIR(status.st_mode)) {
+        ::close(fd);
+        ShowPlain(NotRegularFileMessage(path), "Error");
         return false;
     }
     std::string bytes;

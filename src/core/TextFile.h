@@ -20,6 +20,9 @@ void ReportCantOpen(std::string_view path, int error);
 bool IsMarkerLine(std::string_view line);
 bool IsMarkerLine(std::string_view line, std::string_view marker);
 
+// "PATH is not a regular file; nothing was read from it."
+std::string NotRegularFileMessage(std::string_view path);
+
 struct TextLine {
     std::string text;
     int number = 0;  // 1-based line number in the file
@@ -28,6 +31,8 @@ struct TextLine {
 class TextLines {
   public:
     // Reads the file; on failure shows the can't-open message when asked to.
+    // Anything but a regular file or a folder (a FIFO, a device) is refused
+    // with its own message, asked or not: it is never a missing side file.
     bool Load(const std::string& path, bool reportOpenFailure = true);
     void SetContent(std::string_view bytes);
 

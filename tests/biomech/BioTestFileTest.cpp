@@ -37,6 +37,8 @@ TEST(BioCliTest, ConvertAndReportWithTheirSideFiles) {
 }
 
 TEST(BioCliTest, Failures) {
+    const std::string kNotWritten =
+        "vantor-cli: out.qx5 was not written because an input could not be read.\n";
     test::TempDir dir;
     test::WriteBytes(dir.Path("cleared.qx5"),
                      "----- TEST -----\r\nB5| | | | | | | | | | | | |0|CD|\r\n");
@@ -53,11 +55,11 @@ TEST(BioCliTest, Failures) {
          "Message: Both bio-dummy and bio-occupant tables are empty.\nIt is illegal. No Report "
          "output.\n"},
         {"convert --type biomech -o out.qx5 bad.qx5", 1,
-         "Message: File import fails:\n\rbad.qx5\n" + kEmptyOccupant},
+         "Message: File import fails:\n\rbad.qx5\n" + kNotWritten},
         {"convert --type biomech -o out.qx5 garbage.gr6", 1,
          "ERROR: garbage.gr6 is not in proper GR6 format.\nMessage: File import fails:\n\r"
          "garbage.gr6\n" +
-             kEmptyOccupant},
+             kNotWritten},
     };
     for (const auto& c : cases) {
         CliResult r = RunCli(dir, c.args);

@@ -94,7 +94,9 @@ TEST_F(VehCliTest, FailuresGiveStatusOneWithTheirMessages) {
 
     const std::string bad = Write("bad.gr3", "too short\n");
     EXPECT_EQ(Run("convert --type vehicle -o " + dir.Path("g.qx5") + " " + bad), 1);
-    EXPECT_EQ(err, "ERROR: " + bad + " is not in proper GR3 format.\n");
+    EXPECT_EQ(err, "ERROR: " + bad +
+                       " is not in proper GR3 format.\nvantor-cli: " + dir.Path("g.qx5") +
+                       " was not written because an input could not be read.\n");
 }
 
 }  // namespace
