@@ -201,12 +201,12 @@ TEST(BioCheckTest, RulesBeyondTheFieldLimits) {
                   "HSVD record 1: Video Frame Scale Factor: \"20000\": out of range (0 - "
                   "10000)"}));
 
-    // The QX5 file is written; the cameras that fail their check are not.
+    // Cameras that fail their check stop the save before anything is written.
     test::TempDir dir;
     test::MessageRecorder messages;
     d.title_ = "ok";
     EXPECT_FALSE(t.Save(dir.Path("a.qx5")));
-    EXPECT_TRUE(std::filesystem::exists(dir.Path("a.qx5")));
+    EXPECT_FALSE(std::filesystem::exists(dir.Path("a.qx5")));
     EXPECT_FALSE(std::filesystem::exists(dir.Path("a.hs5")));
     EXPECT_EQ(messages.Texts(), (std::vector<std::string>{"Illegal data found. No file output."}));
 }

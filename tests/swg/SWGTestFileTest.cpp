@@ -97,7 +97,8 @@ TEST(SWGTestFileTest, SavesSideFilesOnlyForValidCameras) {
     d.cameras_.At(n, CHighSpeedVideoData::kScaleFactor) = "10000.5";
     EXPECT_FALSE(t.Save(dir.Path("bad.qx5")));
     EXPECT_FALSE(t.SaveReport(dir.Path("bad.qxr")));
-    EXPECT_TRUE(std::filesystem::exists(dir.Path("bad.qx5")));
+    EXPECT_FALSE(std::filesystem::exists(dir.Path("bad.qx5")));
+    EXPECT_FALSE(std::filesystem::exists(dir.Path("bad.qxr")));
     EXPECT_FALSE(std::filesystem::exists(dir.Path("bad.hs5")));
     EXPECT_FALSE(std::filesystem::exists(dir.Path("bad.hsr")));
     EXPECT_EQ(messages.Texts(), std::vector<std::string>(2, "Illegal data found. No file output."));

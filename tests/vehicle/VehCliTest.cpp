@@ -74,22 +74,23 @@ TEST_F(VehCliTest, IntrusionPointWithoutVehicleConvertsAgain) {
 }
 
 TEST_F(VehCliTest, FailuresGiveStatusOneWithTheirMessages) {
-    // A camera out of range: the test is written, its side files are not.
+    // A camera out of range: nothing is written.
     const std::string in = Write("cam.qx5", ReadBytes(DataFile("vehicle/full.qx5")));
     Write("cam.hs5", "----- HSVD -----\n1|R|20000|view|c\n----- END -----\n");
     Write("cam.ip5", ReadBytes(DataFile("vehicle/full.ip5")));
     EXPECT_EQ(Run("convert --type vehicle -o " + dir.Path("o.qx5") + " " + in), 1);
     EXPECT_EQ(err, "Message: Illegal data found. No high-speed video file output.\n");
-    EXPECT_TRUE(Exists("o.qx5"));
+    EXPECT_FALSE(Exists("o.qx5"));
     EXPECT_FALSE(Exists("o.hs5"));
     EXPECT_FALSE(Exists("o.ip5"));
 
-    // An intrusion point out of range: the ".hs5" file is written, the ".ip5" not.
+    // An intrusion point out of range: nothing is written either.
     Write("ip.qx5", ReadBytes(DataFile("vehicle/full.qx5")));
     Write("ip.ip5", "----- INTRUSION -----\n1|P|L|10001|0|0|0|0|0|R\n");
     EXPECT_EQ(Run("convert --type vehicle -o " + dir.Path("p.qx5") + " " + dir.Path("ip.qx5")), 1);
     EXPECT_EQ(err, "Message: Illegal data found. No intrusion file output.\n");
-    EXPECT_TRUE(Exists("p.qx5"));
+    EXPECT_FALSE(Exists("p.qx5"));
+    EXPECT_FALSE(Exists("p.hs5"));
     EXPECT_FALSE(Exists("p.ip5"));
 
     const std::string bad = Write("bad.gr3", "too short\n");
