@@ -69,21 +69,22 @@ TEST_F(GroupImportTest, FilesWithoutRecords) {
     struct Case {
         const char* what;
         const char* bytes;
-        size_t messages;
+        std::string message;  // after the path
     } cases[] = {
-        {"empty file", "", 0},
+        {"empty file", "", " is empty; it holds no GRY record."},
+        {"line ends only", "\r\n\r\n", " is empty; it holds no GRY record."},
         {"empty first line",
          "\r\n"
          "xxxxxxxxxxxxx\r\n",
-         0},
-        {"comments only", "# one\r\n# two\r\n", 1},
+         " is not in proper GRY format."},
+        {"comments only", "# one\r\n# two\r\n", " is not in proper GRY format."},
     };
     for (const auto& c : cases) {
         messages.Clear();
         std::string path = dir.Path("a.gry");
         test::WriteBytes(path, c.bytes);
         EXPECT_FALSE(d.ImportGRY(path)) << c.what;
-        EXPECT_EQ(messages.All().size(), c.messages) << c.what;
+        EXPECT_EQ(messages.Texts(), std::vector<std::string>{path + c.message}) << c.what;
     }
     messages.Clear();
     EXPECT_FALSE(d.ImportGR1(dir.Path("missing.gr1")));
