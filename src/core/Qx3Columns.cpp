@@ -2,6 +2,7 @@
 
 #include "core/Messages.h"
 #include "core/TextFile.h"
+#include "core/TextUtil.h"
 
 namespace vantor {
 
@@ -11,6 +12,10 @@ Qx3Columns::Qx3Columns(std::string_view kind, std::vector<Qx3Column> columns,
 
 std::string Qx3Columns::Take(std::string_view line, std::size_t i) const {
     return Qx3Field(line, columns_.at(i));
+}
+
+std::string Qx3Columns::Value(std::string_view line, std::size_t i) const {
+    return TrimWhite(Take(line, i));
 }
 
 std::string Qx3Columns::FormatMessage(std::string_view path) const {

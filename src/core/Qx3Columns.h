@@ -41,6 +41,9 @@ class Qx3Columns {
 
     // Column i of a record line, blanks kept; empty where the line is short.
     std::string Take(std::string_view line, std::size_t i) const;
+    // Column i as the test keeps it: without the column padding, as a QX5
+    // read would give it back, so that a save, a read and a save agree.
+    std::string Value(std::string_view line, std::size_t i) const;
 
     // path + " is not in proper GR1 format." (with this layout's kind).
     std::string FormatMessage(std::string_view path) const;
