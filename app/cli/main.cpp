@@ -3,13 +3,16 @@
 // message box the editor would show on stderr.
 #include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 #include <string>
+#include <system_error>
 #include <vector>
+
+#include <unistd.h>
 
 #include "CliTypes.h"
 #include "core/Messages.h"
+#include "core/TextFile.h"
 
 using namespace vantor;
 
@@ -41,11 +44,12 @@ struct Arguments {
     std::vector<std::string> inputs;
 };
 
-// Whether a path names a file that can be opened for reading; the type's
-// loader has already said why when it cannot.
+// Whether a path names a regular file that can be opened for reading; the
+// type's loader has already said why when it cannot. Nothing is opened here:
+// opening a FIFO would wait for a writer.
 bool Readable(const std::string& path) {
-    std::ifstream in(path);
-    return in.is_open() && !std::filesystem::is_directory(path);
+    std::error_code ec;
+    return std::filesystem::is_regular_file(path, ec) && ::access(path.c_str(), R_OK) == 0;
 }
 
 }  // namespace
@@ -112,16 +116,24 @@ int main(int argc, char** argv) {
         ok = test->Load(input) && ok;
     }
 
-    // An input that could not be opened leaves a test that is not the one
-    // asked for; writing it would replace OUT with an empty or partial test.
-    if (writes && !allOpened) {
+    // An input that could not be opened or read leaves a test that is not the
+    // one asked for; writing it would replace OUT with an empty or partial test.
+    if (writes && (!allOpened || !ok)) {
         std::cerr << "vantor-cli: " << args.output
-                  << " was not written because an input could not be opened.\n";
+                  << " was not written because an input could not be "
+                  << (allOpened ? "read" : "opened") << ".\n";
         return 1;
     }
-    if (args.command == "convert") return test->Save(args.output) && ok ? 0 : 1;
-    if (args.command == "report") return test->SaveReport(args.output) && ok ? 0 : 1;
+    if (args.command == "convert") return test->Save(args.output) ? 0 : 1;
+    if (args.command == "report") return test->SaveReport(args.output) ? 0 : 1;
 
+    // The codes database is opened by its engine, which would wait on a FIFO.
+    std::error_code ec;
+    if (std::filesystem::exists(args.codes, ec) &&
+        !std::filesystem::is_regular_file(args.codes, ec)) {
+        ShowPlain(NotRegularFileMessage(args.codes), "Error");
+        return 1;
+    }
     auto codes = cli::OpenCodes(args.codes);
     if (!codes) return 1;
     std::vector<FieldIssue> issues;

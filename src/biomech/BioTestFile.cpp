@@ -58,6 +58,7 @@ bool BioTestFile::Save(const std::string& path) {
         return false;
     }
     const std::string target = WithExtension(path, "qx5");
+    if (!data_.SideFileAllowed(false, kIllegalDataMessage)) return false;
     if (!data_.WriteQx5(target)) return false;
     return data_.SaveSideFile(target, false, kIllegalDataMessage);
 }
@@ -68,6 +69,7 @@ bool BioTestFile::SaveReport(const std::string& path) {
         return false;
     }
     const std::string target = WithExtension(path, "qxr");
+    if (!data_.SideFileAllowed(true, kIllegalDataMessage)) return false;
     if (!data_.WriteReport(target)) return false;
     return data_.SaveSideFile(target, true, kIllegalDataMessage);
 }

@@ -65,7 +65,8 @@ std::string Take(std::string_view line, const BioGroupColumn& c) {
         case BioGroupColumn::Form::AsIs:
             break;
     }
-    return text;
+    // Without the column padding, as a QX5 read would give the value back.
+    return TrimWhite(text);
 }
 
 template <class Layout>

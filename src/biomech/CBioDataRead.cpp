@@ -105,12 +105,14 @@ struct Section {
     std::vector<TextLine> records;
 };
 
-// The first line holding one of the markers opens the section; its records
-// are the lines with a pipe that are not comments, up to the next marker.
+// The first marker line holding one of the markers opens the section (older
+// files name some sections shorter, "----- OCCI -----"); its records are the
+// lines with a pipe that are not comments, up to the next marker line.
 Section FindSection(const TextLines& file, const Layout& layout) {
     Section section;
     size_t i = 0;
     for (; i < file.Size() && !section.found; ++i) {
+        if (!IsMarkerLine(file[i])) continue;
         for (const Marker& m : layout.markers) {
             if (!m.text.empty() && file[i].find(m.text) != std::string::npos) {
                 section.found = true;
@@ -121,7 +123,7 @@ Section FindSection(const TextLines& file, const Layout& layout) {
     }
     for (; section.found && i < file.Size(); ++i) {
         const std::string_view line = file[i];
-        if (line.starts_with("----- ")) break;
+        if (IsMarkerLine(line)) break;
         if (line.starts_with("#") || line.find('|') == std::string::npos) continue;
         section.records.push_back({line, static_cast<int>(i) + 1});
     }

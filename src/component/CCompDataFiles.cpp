@@ -246,7 +246,7 @@ struct Section {
 };
 
 // The record lines of a section: from its marker to the next line that
-// begins "----- " (the next marker or the END line), skipping comment lines
+// is a marker line (the next marker or the END line), skipping comment lines
 // and lines without a pipe. An empty section thus never takes the records of
 // the one after it.
 Section FindSection(const TextLines& file, std::string_view name) {
@@ -256,7 +256,7 @@ Section FindSection(const TextLines& file, std::string_view name) {
     s.present = true;
     for (size_t i = static_cast<size_t>(marker) + 1; i < file.Size(); ++i) {
         const std::string_view line = file[i];
-        if (line.starts_with("----- ")) break;
+        if (IsMarkerLine(line)) break;
         if (line.starts_with("#") || line.find('|') == std::string::npos) continue;
         s.records.push_back({line, static_cast<int>(i) + 1});
     }

@@ -42,7 +42,7 @@ const Qx3Columns& CCompGR1::Layout() {
 bool CCompGR1::Import(const std::string& path, CCompData& data) {
     return Layout().Read(path, Qx3Columns::Records::One, [&](std::string_view line, int) {
         for (size_t i = 0; i < std::size(kTargets); ++i)
-            if (kTargets[i].field) data.*kTargets[i].field = Layout().Take(line, i);
+            if (kTargets[i].field) data.*kTargets[i].field = Layout().Value(line, i);
         return true;
     });
 }

@@ -23,6 +23,13 @@ inline std::string Qx3Field(std::string_view record, Qx3Column column) {
     return std::string(record.substr(column.offset, column.length));
 }
 
+class TextLines;
+
+// Why a group file that starts with an empty line is not imported: a file of
+// nothing but line ends is empty ("PATH is empty; it holds no GR1 record."),
+// any other is not in the kind's format.
+std::string EmptyStartMessage(const TextLines& file, std::string_view path, std::string_view kind);
+
 class Qx3Columns {
   public:
     Qx3Columns(std::string_view kind, std::vector<Qx3Column> columns, std::size_t recordLength);
@@ -34,6 +41,9 @@ class Qx3Columns {
 
     // Column i of a record line, blanks kept; empty where the line is short.
     std::string Take(std::string_view line, std::size_t i) const;
+    // Column i as the test keeps it: without the column padding, as a QX5
+    // read would give it back, so that a save, a read and a save agree.
+    std::string Value(std::string_view line, std::size_t i) const;
 
     // path + " is not in proper GR1 format." (with this layout's kind).
     std::string FormatMessage(std::string_view path) const;
@@ -44,7 +54,7 @@ class Qx3Columns {
     using RecordHandler = std::function<bool(std::string_view line, int number)>;
 
     // Reads a group file: an open failure gives the can't-open message, an
-    // empty first line fails silently, "#" lines are skipped, a line of the
+    // empty first line gives EmptyStartMessage, "#" lines are skipped, a line of the
     // wrong length (or a file without any record line) gives the format
     // message in a box titled "ERROR". Lines handed over before a failure
     // stay stored. Records::One stops after the first record line.

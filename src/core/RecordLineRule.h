@@ -22,13 +22,15 @@ bool BreaksRecordLine(char c);
 
 // Why the value, as the writer puts it into the line, cannot be written there.
 //
-// The readers find a section as any line holding its "----- NAME -----" text,
-// end a section at a line holding or starting with "----- " (a side file at
-// one holding "----- END -----"), and the crash-avoidance reader at a trimmed
-// line starting with "-----". So a value is refused when it holds "----- "
-// anywhere (which covers every marker and END line) or, after leading blanks
-// and tabs, begins with "-----" wherever it stands in the line. Hyphens
-// elsewhere ("1-----2", "A -----") are carried as they are.
+// This program's readers take only a whole line as a marker, but earlier
+// versions and other readers of these files find a section as any line
+// holding its "----- NAME -----" text, end a section at a line holding or
+// starting with "----- " (a side file at one holding "----- END -----"), and
+// the crash-avoidance reader at a trimmed line starting with "-----". So a
+// value is refused when it holds "----- " anywhere (which covers every marker
+// and END line) or, after leading blanks and tabs, begins with "-----"
+// wherever it stands in the line. Hyphens elsewhere ("1-----2", "A -----")
+// are carried as they are.
 RecordLineFault RecordLineFaultOf(std::string_view value);
 
 // "cannot be written in a record line (it holds a '|')" and the like: the

@@ -10,6 +10,8 @@
 #include <cstdio>
 
 #include "core/Messages.h"
+#include "core/Qx5Format.h"
+#include "core/TextUtil.h"
 
 namespace vantor {
 
@@ -26,12 +28,25 @@ void ReportCantOpen(std::string_view path, int error) {
     ShowPlain(CantOpenMessage(path, error), "Error");
 }
 
+std::string NotRegularFileMessage(std::string_view path) {
+    return std::string(path) + " is not a regular file; nothing was read from it.";
+}
+
 bool TextLines::Load(const std::string& path, bool reportOpenFailure) {
     lines_.clear();
     bytes_.clear();
-    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    // Without O_NONBLOCK the open itself would wait for a writer of a FIFO.
+    int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         if (reportOpenFailure) ReportCantOpen(path, errno);
+        return false;
+    }
+    // A FIFO, a device or a socket may never end. A folder fails at the read
+    // below with the can't-open message, as it always did.
+    struct stat status {};
+    if (::fstat(fd, &status) == 0 && !S_ISREG(status.st_mode) && !S_ISDIR(status.st_mode)) {
+        ::close(fd);
+        ShowPlain(NotRegularFileMessage(path), "Error");
         return false;
     }
     std::string bytes;
@@ -77,9 +92,17 @@ void TextLines::CutLines() {
     }
 }
 
+bool IsMarkerLine(std::string_view line) {
+    return line.find('|') == std::string_view::npos && TrimWhite(line).starts_with("----- ");
+}
+
+bool IsMarkerLine(std::string_view line, std::string_view marker) {
+    return TrimWhite(line) == marker;
+}
+
 int TextLines::FindMarker(std::string_view marker) const {
     for (size_t i = 0; i < lines_.size(); ++i)
-        if (lines_[i].find(marker) != std::string::npos) return static_cast<int>(i);
+        if (IsMarkerLine(lines_[i], marker)) return static_cast<int>(i);
     return -1;
 }
 
@@ -113,7 +136,7 @@ std::optional<std::vector<TextLine>> TextLines::StrictRepeated(std::string_view 
     std::vector<TextLine> records;
     while (true) {
         TextLine line = lineAt(i);
-        if (StartsWith(line.text, "----- ")) break;
+        if (IsMarkerLine(line.text)) break;
         records.push_back(line);
         if (i >= lines_.size()) break;  // the empty line at the end of the file
         ++i;
@@ -146,9 +169,7 @@ std::vector<TextLine> TextLines::TolerantRecords(std::string_view marker) const 
     if (!first) return records;
     for (size_t i = *first; i < lines_.size(); ++i) {
         const std::string_view line = lines_[i];
-        if (line.find("----- ") != std::string::npos || line.find('|') == std::string::npos ||
-            StartsWith(line, "#"))
-            break;
+        if (line.find('|') == std::string::npos || StartsWith(line, "#")) break;
         records.push_back({line, static_cast<int>(i) + 1});
     }
     return records;
@@ -160,7 +181,7 @@ std::optional<std::vector<TextLine>> TextLines::SideFileRecords(std::string_view
     std::vector<TextLine> records;
     for (size_t i = static_cast<size_t>(m) + 1; i < lines_.size(); ++i) {
         const std::string_view line = lines_[i];
-        if (line.find("----- END -----") != std::string::npos) break;
+        if (IsMarkerLine(line, kEndLine)) break;
         if (line.find('|') == std::string::npos || StartsWith(line, "#")) continue;
         records.push_back({line, static_cast<int>(i) + 1});
     }

@@ -14,6 +14,15 @@ namespace vantor {
 std::string CantOpenMessage(std::string_view path, int error);
 void ReportCantOpen(std::string_view path, int error);
 
+// A marker line ("----- TEST -----", "----- END -----" ...) stands alone on its
+// line: blanks at its ends aside, the line is the marker. A line with a pipe is
+// a record, whatever text its values hold, and never opens or ends a section.
+bool IsMarkerLine(std::string_view line);
+bool IsMarkerLine(std::string_view line, std::string_view marker);
+
+// "PATH is not a regular file; nothing was read from it."
+std::string NotRegularFileMessage(std::string_view path);
+
 // A line points into the TextLines it came from and lives no longer.
 struct TextLine {
     std::string_view text;
@@ -23,6 +32,8 @@ struct TextLine {
 class TextLines {
   public:
     // Reads the file; on failure shows the can't-open message when asked to.
+    // Anything but a regular file or a folder (a FIFO, a device) is refused
+    // with its own message, asked or not: it is never a missing side file.
     bool Load(const std::string& path, bool reportOpenFailure = true);
     void SetContent(std::string_view bytes);
 
@@ -30,11 +41,11 @@ class TextLines {
     std::string_view operator[](size_t i) const { return lines_[i]; }
     const std::vector<std::string_view>& Lines() const { return lines_; }
 
-    // Index of the first line that contains the marker text, or -1.
+    // Index of the first marker line of this marker, or -1.
     int FindMarker(std::string_view marker) const;
 
     // Strict shape. nullopt when the section is absent. For a repeated
-    // section the records run up to the next "----- " line; reaching the end
+    // section the records run up to the next marker line; reaching the end
     // of the file yields one last empty record (which fails its pipe check).
     std::optional<TextLine> StrictSingle(std::string_view marker) const;
     std::optional<std::vector<TextLine>> StrictRepeated(std::string_view marker) const;
@@ -44,13 +55,13 @@ class TextLines {
     // line holds "-----" (the section has no record).
     std::optional<TextLine> TolerantFirst(std::string_view marker) const;
     // Tolerant repeated records: from the first record on, every line with a
-    // pipe not starting with '#', until a line that contains "----- ", has no
-    // pipe or starts with '#', or the end of the file. Empty when absent.
+    // pipe not starting with '#', until a line that has no pipe (a marker line
+    // among them) or starts with '#', or the end of the file. Empty when absent.
     std::vector<TextLine> TolerantRecords(std::string_view marker) const;
 
     // Side-file shape (".hs5", ".ip5"): after the marker, every line with a
-    // pipe not starting with '#', until a line holding "----- END -----" or
-    // the end of the file. nullopt when the marker is missing.
+    // pipe not starting with '#', until the "----- END -----" line or the end
+    // of the file. nullopt when the marker is missing.
     std::optional<std::vector<TextLine>> SideFileRecords(std::string_view marker) const;
 
   private:

@@ -239,6 +239,13 @@ bool CSWGData::ReadFile(const std::string& path, int version) {
     lastReadFaults_ = false;
     TextLines file;
     if (!file.Load(path)) return false;
+    // Every SWG file written holds at least its INSTRUMENTATION marker; a file
+    // with neither section (empty, binary, other text) is no SWG test.
+    if (file.FindMarker(MarkerLine(kTestSection)) < 0 &&
+        file.FindMarker(MarkerLine(kInstrumentSection)) < 0) {
+        ShowPlain(path + " has no SWG test section; nothing was read.", "Error");
+        return false;
+    }
     ReadTest(file, version);
     ReadInstrumentation(file, version);
     return true;
@@ -309,7 +316,10 @@ std::string GroupField(std::string_view record, Qx3Column column) {
 bool CSWGData::ImportGR1(const std::string& path) {
     TextLines file;
     if (!file.Load(path)) return false;
-    if (file.Size() == 0 || file[0].empty()) return false;
+    if (file.Size() == 0 || file[0].empty()) {
+        ShowPlain(EmptyStartMessage(file, path, "GR1"), "ERROR");
+        return false;
+    }
     size_t i = 0;
     while (i < file.Size() && file[i].starts_with("#"))
         ++i;
@@ -326,10 +336,17 @@ bool CSWGData::ImportGR1(const std::string& path) {
 bool CSWGData::ImportGR5(const std::string& path) {
     TextLines file;
     if (!file.Load(path)) return false;
+    if (file.Size() == 0 || file[0].empty()) {
+        ShowPlain(EmptyStartMessage(file, path, "GR5"), "ERROR");
+        return false;
+    }
     int highest = 0;
     for (size_t i = 0; i < file.Size(); ++i) {
         const std::string record(file[i]);
-        if (record.empty()) return false;
+        if (record.empty()) {
+            ReportQx3Format(path, "GR5");
+            return false;
+        }
         if (record.starts_with("#")) continue;
         const int curve =
             record.size() == CSWGGR5::kRecordLength
@@ -351,6 +368,7 @@ bool CSWGData::ImportGR5(const std::string& path) {
     }
     totalCurves_ = curveCount_;
     // A file of comment lines takes nothing, whatever the test held before.
+    if (highest == 0) ReportQx3Format(path, "GR5");
     return highest != 0;
 }
 

@@ -24,12 +24,14 @@ bool SWGTestFile::LoadFile(const std::string& path) {
 
 bool SWGTestFile::Save(const std::string& path) {
     const std::string target = WithExtension(path, "qx5");
+    if (!data_.SideFileAllowed(false, kIllegalDataMessage)) return false;
     if (!data_.WriteQx5(target)) return false;
     return data_.SaveSideFile(target, false, kIllegalDataMessage);
 }
 
 bool SWGTestFile::SaveReport(const std::string& path) {
     const std::string target = WithExtension(path, "qxr");
+    if (!data_.SideFileAllowed(true, kIllegalDataMessage)) return false;
     if (!data_.WriteReport(target)) return false;
     return data_.SaveSideFile(target, true, kIllegalDataMessage);
 }

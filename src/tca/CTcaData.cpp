@@ -37,6 +37,12 @@ std::string FileField(std::string_view value) {
     return out;
 }
 
+// A section ends at the next marker or END line. A record line, with its
+// pipes, never does, whatever its values begin with.
+bool EndsSection(std::string_view trimmedLine) {
+    return trimmedLine.starts_with("-----") && trimmedLine.find('|') == std::string_view::npos;
+}
+
 bool SameVehicleNumber(std::string_view a, std::string_view b) {
     std::string x = TrimWhite(a), y = TrimWhite(b);
     if (IsIntegerNumber(x) && IsIntegerNumber(y)) return TextToInt(x) == TextToInt(y);
@@ -239,7 +245,7 @@ bool CTcaData::ReadSection(const TcaSectionLayout& layout, const std::vector<Tex
                            size_t first) {
     RecordTable& table = Section(layout.id);
     bool stored = false;
-    for (size_t i = first; i < lines.size() && !lines[i].text.starts_with("-----"); ++i) {
+    for (size_t i = first; i < lines.size() && !EndsSection(lines[i].text); ++i) {
         const TextLine& line = lines[i];
         int pipes = CountPipes(line.text);
         if (pipes != layout.Pipes()) {

@@ -95,7 +95,9 @@ class CVehData : public CHighSpeedVideoData {
     bool WriteQx5(const std::string& path);
     bool WriteReport(const std::string& path) const;
     // Reads a QX5 file into the current data; false (reading nothing beyond
-    // the TEST section) when the file has no TEST record.
+    // the TEST section) when the file has no TEST record, unless it is one
+    // this program wrote for a test without TEST data (no TEST marker, and
+    // other vehicle sections or the vehicle header).
     bool ReadQx5(const std::string& path);
     // Reads a QX4 file; true whenever the file opened and holds a vehicle
     // section.

@@ -91,10 +91,21 @@ std::optional<std::vector<TextLine>> SectionRecords(const TextLines& file,
             if (line.find("-----") != std::string::npos) break;
             continue;
         }
-        if (!hasPipe || line.find("----- ") != std::string::npos) break;
+        if (!hasPipe) break;
         records.push_back({line, static_cast<int>(i) + 1});
     }
     return records;
+}
+
+// The presence rule leaves an empty TEST record out of the file; such a file
+// is still a test of ours and must read back.
+bool WrittenWithoutTest(const TextLines& file) {
+    // A TEST marker without its record is not of our making.
+    if (file.FindMarker(MarkerLine(VehRules(VehSection::Test).section)) >= 0) return false;
+    for (VehSection s : kVehSections)
+        if (file.FindMarker(MarkerLine(VehRules(s).section)) >= 0) return true;
+    // A test without any data is written as its header and END line only.
+    return file.Size() > 0 && file[0].starts_with(kVehicleSource) && file.FindMarker(kEndLine) >= 0;
 }
 
 // The file positions of the fields: QX5 lines hold the fields in table order,
@@ -192,7 +203,7 @@ bool CVehData::ReadSection(const TextLines& file, VehSection section, int versio
 bool CVehData::ReadQx5(const std::string& path) {
     TextLines file;
     if (!file.Load(path)) return false;
-    if (!ReadSection(file, VehSection::Test, 5)) {
+    if (!ReadSection(file, VehSection::Test, 5) && !WrittenWithoutTest(file)) {
         ShowPlain(path + " has no TEST record; nothing was read.", "Error");
         return false;
     }

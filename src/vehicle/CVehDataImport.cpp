@@ -48,7 +48,7 @@ bool CVehData::ImportQx3(const std::string& path, int group) {
         for (size_t c = 0; c < layout.Columns().Size(); ++c)
             if (layout.FieldOf(c) >= 0)
                 Set(section, record, static_cast<size_t>(layout.FieldOf(c)),
-                    layout.Columns().Take(line, c));
+                    layout.Columns().Value(line, c));
         for (const auto& fixed : layout.FixedValues())
             Set(section, record, fixed.field, fixed.value);
         imported = number;

@@ -4,6 +4,7 @@
 #include <system_error>
 
 #include "core/Messages.h"
+#include "core/RecordLineRule.h"
 #include "core/TextFile.h"
 #include "core/TextUtil.h"
 #include "vehicle/VehTestRules.h"
@@ -50,16 +51,21 @@ bool VehTestFile::LoadFile(const std::string& path) {
 bool VehTestFile::Save(const std::string& path) {
     const std::string qx5 = WithExtension(path, "qx5");
     data_.UpdateVehicleCount();
-    if (!data_.WriteQx5(qx5)) return false;
-    bool ok = true;
-    if (!data_.intrusion_.HasRecords()) ok = RemoveStaleSideFile(SideFileName(qx5, ".ip5"));
-    if (!data_.SaveSideFile(qx5, false, kNoVideoFileMessage)) return false;
+    // The side records are checked first: a save that stops half way would
+    // leave a new test file beside the side files of the old test.
+    if (!data_.SideFileAllowed(false, kNoVideoFileMessage)) return false;
     std::vector<FieldIssue> intrusionIssues;
     CheckIntrusion(data_.intrusion_, data_.VehicleCount, nullptr, intrusionIssues);
     if (!intrusionIssues.empty()) {
         ShowPlain(kNoIntrusionFileMessage);
         return false;
     }
+    data_.intrusion_.CheckRecordLines(intrusionIssues);
+    if (RefuseRecordLines(intrusionIssues)) return false;
+    if (!data_.WriteQx5(qx5)) return false;
+    bool ok = true;
+    if (!data_.intrusion_.HasRecords()) ok = RemoveStaleSideFile(SideFileName(qx5, ".ip5"));
+    if (!data_.SaveSideFile(qx5, false, kNoVideoFileMessage)) return false;
     if (data_.intrusion_.HasRecords())
         ok = data_.intrusion_.WriteIp5(SideFileName(qx5, ".ip5")) && ok;
     return ok;
@@ -67,6 +73,7 @@ bool VehTestFile::Save(const std::string& path) {
 
 bool VehTestFile::SaveReport(const std::string& path) {
     const std::string qxr = WithExtension(path, "qxr");
+    if (!data_.SideFileAllowed(true, kNoVideoFileMessage)) return false;
     if (!data_.WriteReport(qxr)) return false;
     const bool ok = data_.SaveSideFile(qxr, true, kNoVideoFileMessage);
     return data_.intrusion_.WriteIpr(SideFileName(qxr, ".ipr")) && ok;

@@ -268,8 +268,14 @@ void CheckIntrusion(const CIntrusionData& intrusion, int vehicleCount, CodeLooku
     SectionCheck point(IntrusionRules(), out);
     point.Rule(CIntrusionData::kVehicleNumber) =
         VehicleNumberRule(point.Rule(CIntrusionData::kVehicleNumber), vehicleCount);
-    for (int n = 1; n <= intrusion.Count(); ++n)
-        point.Record(n, intrusion.points_.Record(n), codes);
+    for (int n = 1; n <= intrusion.Count(); ++n) {
+        std::vector<std::string> values = intrusion.points_.Record(n);
+        // The ".ip5" file carries an empty vehicle number as "0": read back,
+        // it is still the point without a vehicle.
+        if (TrimWhite(values[CIntrusionData::kVehicleNumber]) == "0")
+            values[CIntrusionData::kVehicleNumber].clear();
+        point.Record(n, values, codes);
+    }
 }
 
 }  // namespace vantor

@@ -107,6 +107,18 @@ bool CHighSpeedVideoData::CamerasValid() const {
     return issues.empty();
 }
 
+bool CHighSpeedVideoData::SideFileAllowed(bool report, std::string_view failed) const {
+    if (!HasCameraRecords()) return true;
+    if (!CamerasValid()) {
+        ShowPlain(failed);
+        return false;
+    }
+    if (report) return true;
+    std::vector<FieldIssue> unwritable;
+    CheckCameraLines(unwritable);
+    return !RefuseRecordLines(unwritable);
+}
+
 bool CHighSpeedVideoData::SaveSideFile(const std::string& testPath, bool report,
                                        std::string_view failed) const {
     if (!HasCameraRecords()) return report || RemoveStaleSideFile(SideFileName(testPath, ".hs5"));

@@ -53,6 +53,11 @@ class CHighSpeedVideoData {
     // cameras removes an old ".hs5" of the target's name, which would bring
     // deleted cameras back at the next load.
     bool SaveSideFile(const std::string& testPath, bool report, std::string_view failed) const;
+    // Whether SaveSideFile can do its part: no cameras, or cameras that pass
+    // the camera rules and, for ".hs5", fit their lines. Says why not (`failed`
+    // or the record-line refusal), so that a save refuses before it has
+    // written anything and never leaves a test without its cameras.
+    bool SideFileAllowed(bool report, std::string_view failed) const;
 
     // Camera n as its ".hs5" line holds it: number, test reference number,
     // scale factor, view description, commentary.

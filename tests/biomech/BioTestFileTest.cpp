@@ -37,6 +37,8 @@ TEST(BioCliTest, ConvertAndReportWithTheirSideFiles) {
 }
 
 TEST(BioCliTest, Failures) {
+    const std::string kNotWritten =
+        "vantor-cli: out.qx5 was not written because an input could not be read.\n";
     test::TempDir dir;
     test::WriteBytes(dir.Path("cleared.qx5"),
                      "----- TEST -----\r\nB5| | | | | | | | | | | | |0|CD|\r\n");
@@ -53,11 +55,11 @@ TEST(BioCliTest, Failures) {
          "Message: Both bio-dummy and bio-occupant tables are empty.\nIt is illegal. No Report "
          "output.\n"},
         {"convert --type biomech -o out.qx5 bad.qx5", 1,
-         "Message: File import fails:\n\rbad.qx5\n" + kEmptyOccupant},
+         "Message: File import fails:\n\rbad.qx5\n" + kNotWritten},
         {"convert --type biomech -o out.qx5 garbage.gr6", 1,
          "ERROR: garbage.gr6 is not in proper GR6 format.\nMessage: File import fails:\n\r"
          "garbage.gr6\n" +
-             kEmptyOccupant},
+             kNotWritten},
     };
     for (const auto& c : cases) {
         CliResult r = RunCli(dir, c.args);
@@ -199,12 +201,12 @@ TEST(BioCheckTest, RulesBeyondTheFieldLimits) {
                   "HSVD record 1: Video Frame Scale Factor: \"20000\": out of range (0 - "
                   "10000)"}));
 
-    // The QX5 file is written; the cameras that fail their check are not.
+    // Cameras that fail their check stop the save before anything is written.
     test::TempDir dir;
     test::MessageRecorder messages;
     d.title_ = "ok";
     EXPECT_FALSE(t.Save(dir.Path("a.qx5")));
-    EXPECT_TRUE(std::filesystem::exists(dir.Path("a.qx5")));
+    EXPECT_FALSE(std::filesystem::exists(dir.Path("a.qx5")));
     EXPECT_FALSE(std::filesystem::exists(dir.Path("a.hs5")));
     EXPECT_EQ(messages.Texts(), (std::vector<std::string>{"Illegal data found. No file output."}));
 }

@@ -156,6 +156,99 @@ TEST(RecordLineRefusalTest, EveryWriterRefusesWhatItsLineCannotCarry) {
     }
 }
 
+// A hand-made file may hold marker text inside a value, where no writer of
+// ours puts it: the readers take it as the value, not as a section.
+TEST(RecordLineRefusalTest, EveryReaderTakesMarkerTextInsideAValueAsData) {
+    const std::string value = "a ----- END ----- b ----- TEST -----";
+    for (const Target& target : kTargets) {
+        SCOPED_TRACE(target.name);
+        test::TempDir dir;
+        test::MessageRecorder messages;
+        ASSERT_TRUE(target.make("MARK")->Save(dir.Path("t.qx5")));
+        const std::string file = dir.Path(target.file);
+        std::string bytes = test::ReadBytes(file);
+        const size_t at = bytes.find("MARK");
+        ASSERT_NE(at, std::string::npos);
+        test::WriteBytes(file, bytes.replace(at, 4, value));
+
+        std::unique_ptr<TestFileType> test = target.make("");
+        EXPECT_TRUE(test->Load(dir.Path("t.qx5")));
+        EXPECT_TRUE(messages.All().empty());
+        std::vector<FieldIssue> issues;
+        test->Check(nullptr, issues);
+        std::vector<std::string> labels;
+        for (const FieldIssue& i : issues)
+            if (i.value == value) labels.push_back(i.label);
+        EXPECT_EQ(labels, std::vector<std::string>{target.label});
+    }
+}
+
+// The cameras of a test of any type that has them.
+CHighSpeedVideoData& Video(TestFileType& t) {
+    if (auto* v = dynamic_cast<VehTestFile*>(&t)) return v->Data();
+    if (auto* c = dynamic_cast<CompTestFile*>(&t)) return c->Data();
+    if (auto* b = dynamic_cast<BioTestFile*>(&t)) return b->Data();
+    return dynamic_cast<SWGTestFile&>(t).Data();
+}
+
+// A side record that fails its check stops the save before anything is
+// written: the test file, its side files and its reports stay as they were.
+TEST(RecordLineRefusalTest, FaultySideRecordsWriteNothing) {
+    const std::vector<std::string> files = {"t.qx5", "t.hs5", "t.ip5", "t.qxr", "t.hsr", "t.ipr"};
+    struct Spoil {
+        const char* name;
+        std::function<void(CHighSpeedVideoData&, CIntrusionData*)> apply;
+        bool reportRefused;
+    };
+    const Spoil spoils[] = {
+        {"camera out of range",
+         [](CHighSpeedVideoData& v, CIntrusionData*) {
+             AddCamera(v, "front");
+             v.cameras_.At(1, CHighSpeedVideoData::kScaleFactor) = "20000";
+         },
+         true},
+        {"camera with a pipe", [](CHighSpeedVideoData& v, CIntrusionData*) { AddCamera(v, "a|b"); },
+         false},
+        {"intrusion out of range",
+         [](CHighSpeedVideoData&, CIntrusionData* i) {
+             if (!i) return;
+             int n = i->points_.Add();
+             i->points_.At(n, CIntrusionData::kBeforeX) = "10001";
+         },
+         false},
+        {"intrusion with a pipe",
+         [](CHighSpeedVideoData&, CIntrusionData* i) {
+             if (!i) return;
+             int n = i->points_.Add();
+             i->points_.At(n, CIntrusionData::kPointLocation) = "a|b";
+         },
+         false},
+    };
+    for (const Target& target : kTargets) {
+        const std::string name = target.name;
+        if (name == "tca" || name == "cameras" || name == "intrusion") continue;
+        for (const Spoil& spoil : spoils) {
+            SCOPED_TRACE(name + ": " + spoil.name);
+            std::unique_ptr<TestFileType> test = target.make("ok");
+            CIntrusionData* intrusion = nullptr;
+            if (auto* v = dynamic_cast<VehTestFile*>(test.get())) intrusion = &v->Data().intrusion_;
+            if (!intrusion && std::string(spoil.name).starts_with("intrusion")) continue;
+            spoil.apply(Video(*test), intrusion);
+            test::TempDir dir;
+            test::MessageRecorder messages;
+            for (const auto& f : files)
+                test::WriteBytes(dir.Path(f), "previous\r\n");
+            EXPECT_FALSE(test->Save(dir.Path("t.qx5")));
+            EXPECT_EQ(messages.All().size(), 1u);
+            if (spoil.reportRefused) {
+                EXPECT_FALSE(test->SaveReport(dir.Path("t.qxr")));
+            }
+            for (const auto& f : files)
+                EXPECT_EQ(test::ReadBytes(dir.Path(f)), "previous\r\n") << f;
+        }
+    }
+}
+
 TEST(RecordLineRefusalTest, PipeFromAGroupFileStopsTheVehicleConversion) {
     test::TempDir dir;
     std::string record(299, ' ');

@@ -1,6 +1,13 @@
 // Runs the vantor-cli program itself: exit statuses, stdout and the stderr
 // lines that stand in for the editor's message boxes.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <atomic>
+#include <chrono>
+#include <thread>
 
 #include "support/TestSupport.h"
 
@@ -37,6 +44,97 @@ TEST(VantorCliTest, UnopenableInputLeavesTheOutputAlone) {
                   std::string::npos)
             << type << ": " << r.err;
         EXPECT_EQ(test::ReadBytes(dir.Path("out.qx5")), "previous\r\n") << type;
+    }
+}
+
+// An input that opens but cannot be read leaves OUT as it was, for every
+// type, whether converting or reporting.
+TEST(VantorCliTest, UnreadableInputLeavesTheOutputAlone) {
+    test::TempDir dir;
+    test::WriteBytes(dir.Path("vehicle.qx5"), "----- TEST -----\r\n----- END -----\r\n");
+    test::WriteBytes(dir.Path("vehicle.qx4"), "no sections\r\n");
+    test::WriteBytes(dir.Path("component.qx5"), "----- TEST -----\r\nB5|T| | | | | |STA| |0|\r\n");
+    test::WriteBytes(dir.Path("biomech.gr6"), "short\r\n");
+    test::WriteBytes(dir.Path("swg.qx5"), std::string(4, '\0'));
+    test::WriteBytes(dir.Path("tca.qx5"), "# Source: x\r\n----- END -----\r\n");
+    const struct {
+        const char* type;
+        const char* input;
+    } cases[] = {
+        {"vehicle", "vehicle.qx5"}, {"vehicle", "vehicle.qx4"}, {"component", "component.qx5"},
+        {"biomech", "biomech.gr6"}, {"swg", "swg.qx5"},         {"tca", "tca.qx5"},
+    };
+    for (const auto& c : cases) {
+        for (const char* command : {"convert", "report"}) {
+            SCOPED_TRACE(std::string(command) + " " + c.input);
+            const std::string out =
+                dir.Path(std::string("out.") + (command[0] == 'c' ? "qx5" : "qxr"));
+            test::WriteBytes(out, "previous\r\n");
+            CliRun r = RunCli(dir, std::string(command) + " --type " + c.type + " -o " + out + " " +
+                                       dir.Path(c.input));
+            EXPECT_EQ(r.status, 1);
+            EXPECT_NE(r.err.find(out + " was not written because an input could not be read.\n"),
+                      std::string::npos)
+                << r.err;
+            EXPECT_EQ(test::ReadBytes(out), "previous\r\n");
+        }
+    }
+}
+
+// Opens the FIFO for writing once the test is over, or after a while, so that
+// a reader that waits on it ends and the test fails instead of hanging.
+class FifoRescue {
+  public:
+    explicit FifoRescue(std::string path) : path_(std::move(path)) {
+        ::mkfifo(path_.c_str(), 0600);
+        thread_ = std::thread([this] {
+            for (int i = 0; i < 100 && !done_; ++i)
+                std::this_thread::sleep_for(std::chrono::milliseconds(100));
+            int fd = ::open(path_.c_str(), O_WRONLY | O_NONBLOCK);
+            if (fd >= 0) ::close(fd);
+        });
+    }
+    ~FifoRescue() {
+        done_ = true;
+        thread_.join();
+    }
+
+  private:
+    std::string path_;
+    std::atomic<bool> done_{false};
+    std::thread thread_;
+};
+
+TEST(VantorCliTest, FifosAreRefusedAsInputsSideFilesAndCodes) {
+    test::TempDir dir;
+    const std::string refused = " is not a regular file; nothing was read from it.\n";
+    {
+        FifoRescue fifo(dir.Path("pipe.qx5"));
+        for (const char* type : {"swg", "vehicle", "component", "biomech", "tca"}) {
+            SCOPED_TRACE(type);
+            test::WriteBytes(dir.Path("out.qx5"), "previous\r\n");
+            CliRun r = RunCli(dir, std::string("convert --type ") + type + " -o " +
+                                       dir.Path("out.qx5") + " " + dir.Path("pipe.qx5"));
+            EXPECT_EQ(r.status, 1);
+            EXPECT_NE(r.err.find(dir.Path("pipe.qx5") + refused), std::string::npos) << r.err;
+            EXPECT_EQ(test::ReadBytes(dir.Path("out.qx5")), "previous\r\n");
+        }
+    }
+    {
+        test::WriteBytes(dir.Path("t.qx5"), test::ReadBytes(test::DataFile("vehicle/full.qx5")));
+        FifoRescue hs5(dir.Path("t.hs5"));
+        FifoRescue ip5(dir.Path("t.ip5"));
+        CliRun r =
+            RunCli(dir, "convert --type vehicle -o " + dir.Path("o.qx5") + " " + dir.Path("t.qx5"));
+        EXPECT_NE(r.err.find(dir.Path("t.hs5") + refused), std::string::npos) << r.err;
+        EXPECT_NE(r.err.find(dir.Path("t.ip5") + refused), std::string::npos) << r.err;
+    }
+    {
+        FifoRescue codes(dir.Path("codes.mdb"));
+        CliRun r = RunCli(dir, "check --type swg --codes " + dir.Path("codes.mdb") + " " +
+                                   test::DataFile("swg/full.qx5"));
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(r.err, "Error: " + dir.Path("codes.mdb") + refused);
     }
 }
 

@@ -79,7 +79,7 @@ TEST(CompImportTest, TestThenCurvesIntoAClearedTest) {
                           {8, "SEAT"},
                           {12, axis},
                           {14, "G"},
-                          {114, "  -20"},
+                          {114, "-20"},
                           {119, "   79"},
                           {124, "   100"},
                           {130, "AM"},
@@ -90,29 +90,27 @@ TEST(CompImportTest, TestThenCurvesIntoAClearedTest) {
     D d;
     d.testType_ = "OLD";
     ASSERT_TRUE(d.ImportGR1(dir.Path("t.gr1")));
-    EXPECT_EQ(d.testTitle_, "Seat test" + std::string(61, ' ')) << "columns keep their blanks";
-    EXPECT_EQ(d.testReferenceNumber_, "R0000001  ");
+    EXPECT_EQ(d.testTitle_, "Seat test") << "without the column padding";
+    EXPECT_EQ(d.testReferenceNumber_, "R0000001");
     EXPECT_EQ(d.testType_, "STA");
-    EXPECT_EQ(d.ambientTemperature_, " 21");
+    EXPECT_EQ(d.ambientTemperature_, "21");
     EXPECT_EQ(d.versionNumber_, "C5");
 
     ASSERT_TRUE(d.ImportGR5(dir.Path("t.gr5")));
     EXPECT_EQ(d.instrumentation_.Count(), 2);
     EXPECT_EQ(d.totalCurves_, 2);
     EXPECT_EQ(d.instrumentation_.At(1, D::kAxis), "YG");
-    EXPECT_EQ(d.instrumentation_.At(2, D::kXUnits), "G  ");
-    EXPECT_EQ(d.instrumentation_.At(2, D::kYUnits), "G  ");
-    EXPECT_EQ(d.instrumentation_.At(2, D::kFirstPoint), "  -20");
+    EXPECT_EQ(d.instrumentation_.At(2, D::kXUnits), "G");
+    EXPECT_EQ(d.instrumentation_.At(2, D::kYUnits), "G");
+    EXPECT_EQ(d.instrumentation_.At(2, D::kFirstPoint), "-20");
     EXPECT_EQ(d.instrumentation_.At(2, D::kChannelStatus), "");
     EXPECT_EQ(d.instrumentation_.At(2, D::kInstConfigurationNumber), "");
     EXPECT_TRUE(messages.All().empty());
 
     ASSERT_TRUE(d.WriteQx5(dir.Path("t.qx5")));
     std::string out = test::ReadBytes(dir.Path("t.qx5"));
-    // Text fields are trimmed; the last field keeps its blanks.
     EXPECT_NE(out.find("----- TEST -----\r\nC5|Seat test|Strength|05-MAR-85|TRC|K-17|R0000001|STA|"
-                       "21|2|old comment" +
-                       std::string(59, ' ') + "\r\n"),
+                       "21|2|old comment\r\n"),
               std::string::npos);
     EXPECT_NE(out.find("\r\n |2| |1 |AC|SEAT|YG|G|G|"), std::string::npos);
 }
@@ -138,7 +136,7 @@ TEST(CompImportTest, ComponentsCountTheLinesRead) {
                           {2, tested},
                           {6, "BK"},
                           {8, "N"},
-                          {79, "  12.5"},
+                          {79, "12.5"},
                           {131, "HU"},
                           {133, "50"},
                           {345, "tail"}}) +
@@ -153,9 +151,9 @@ TEST(CompImportTest, ComponentsCountTheLinesRead) {
     ASSERT_TRUE(d.ImportGR9(dir.Path("c.gr9")));
     ASSERT_EQ(d.components_.Count(), 2);
     EXPECT_EQ(d.components_.At(2, D::kComponentTested), "BELT");
-    EXPECT_EQ(d.components_.At(1, D::kComponentWeight), "  12.5");
+    EXPECT_EQ(d.components_.At(1, D::kComponentWeight), "12.5");
     EXPECT_EQ(d.components_.At(1, D::kDummySize), "50");
-    EXPECT_EQ(d.components_.At(1, D::kComponentComments), "tail" + std::string(66, ' '));
+    EXPECT_EQ(d.components_.At(1, D::kComponentComments), "tail");
     EXPECT_EQ(d.components_.At(1, D::kCompVehicleNumber), "");
 }
 

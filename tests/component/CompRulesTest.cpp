@@ -105,7 +105,7 @@ TEST_F(CompTypeTest, CamerasTravelWithTheTest) {
     d.cameras_.At(cam, D::kCameraNumber) = "1";
     d.cameras_.At(cam, D::kScaleFactor) = "20000";  // beyond the page's range
     EXPECT_FALSE(type.Save(dir.Path("a.qx5")));
-    EXPECT_TRUE(std::filesystem::exists(dir.Path("a.qx5")));
+    EXPECT_FALSE(std::filesystem::exists(dir.Path("a.qx5")));
     EXPECT_FALSE(std::filesystem::exists(dir.Path("a.hs5")));
     EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Illegal data found. No file output."});
 

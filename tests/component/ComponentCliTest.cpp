@@ -28,6 +28,8 @@ TEST(ComponentCliTest, FailuresAreReported) {
     title.replace(3, 9, "Seat|pull");
     test::WriteBytes(dir.Path("pipe.gr1"), title + "\r\n");
     test::WriteBytes(dir.Path("seat.gr9"), " 1SEAT" + std::string(409, ' ') + "\r\n");
+    const std::string notWritten = "vantor-cli: " + dir.Path("o.qxr") +
+                                   " was not written because an input could not be read.\n";
     struct Case {
         std::string args;
         int status;
@@ -37,9 +39,10 @@ TEST(ComponentCliTest, FailuresAreReported) {
          1, "Warning: This test has no configuration or component records.\n"},
         {"report --type component -o '" + dir.Path("o.qxr") + "' '" + dir.Path("bio.qx5") + "'", 1,
          "Error: Version Number \"B5\" in section TEST is not a component test version (it must "
-         "begin with \"C\").\n"},
+         "begin with \"C\").\n" +
+             notWritten},
         {"report --type component -o '" + dir.Path("o.qxr") + "' '" + dir.Path("short.gr9") + "'",
-         1, "ERROR: " + dir.Path("short.gr9") + " is not in proper GR9 format.\n"},
+         1, "ERROR: " + dir.Path("short.gr9") + " is not in proper GR9 format.\n" + notWritten},
         {"convert --type component -o '" + dir.Path("o.qx5") + "' '" + dir.Path("pipe.gr1") +
              "' '" + dir.Path("seat.gr9") + "'",
          1,

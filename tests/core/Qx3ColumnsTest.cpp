@@ -16,26 +16,40 @@ TEST(Qx3ColumnsTest, ReadingRules) {
         Qx3Columns::Records records;
         bool ok;
         std::vector<std::string> lines;  // handed to the callback
-        bool formatMessage;
-    } cases[] = {
+        const char* message;             // after the path, or none
+    };
+    const char* kFormat = " is not in proper GR7 format.";
+    const char* kEmpty = " is empty; it holds no GR7 record.";
+    const Case cases[] = {
         {"crlf and comments",
          "# head\r\nab c d\r\n#\r\n123456\r\n",
          Qx3Columns::Records::All,
          true,
          {"ab c d", "123456"},
-         false},
-        {"one record only", "ab c d\n123456\n", Qx3Columns::Records::One, true, {"ab c d"}, false},
-        {"one short", "ab c d\n12345\nabcdef\n", Qx3Columns::Records::All, false, {"ab c d"}, true},
-        {"one long", "1234567\n", Qx3Columns::Records::One, false, {}, true},
-        {"empty first line", "\nab c d\n", Qx3Columns::Records::All, false, {}, false},
-        {"empty file", "", Qx3Columns::Records::All, false, {}, false},
-        {"comments only", "# a\n# b\n", Qx3Columns::Records::All, false, {}, true},
+         nullptr},
+        {"one record only",
+         "ab c d\n123456\n",
+         Qx3Columns::Records::One,
+         true,
+         {"ab c d"},
+         nullptr},
+        {"one short",
+         "ab c d\n12345\nabcdef\n",
+         Qx3Columns::Records::All,
+         false,
+         {"ab c d"},
+         kFormat},
+        {"one long", "1234567\n", Qx3Columns::Records::One, false, {}, kFormat},
+        {"empty first line", "\nab c d\n", Qx3Columns::Records::All, false, {}, kFormat},
+        {"empty file", "", Qx3Columns::Records::All, false, {}, kEmpty},
+        {"line ends only", "\r\n\n", Qx3Columns::Records::All, false, {}, kEmpty},
+        {"comments only", "# a\n# b\n", Qx3Columns::Records::All, false, {}, kFormat},
         {"blank line inside",
          "ab c d\n\n123456\n",
          Qx3Columns::Records::All,
          false,
          {"ab c d"},
-         true},
+         kFormat},
     };
     for (const auto& c : cases) {
         test::TempDir dir;
@@ -50,10 +64,10 @@ TEST(Qx3ColumnsTest, ReadingRules) {
         });
         EXPECT_EQ(ok, c.ok) << c.name;
         EXPECT_EQ(seen, c.lines) << c.name;
-        if (c.formatMessage) {
+        if (c.message) {
             ASSERT_EQ(messages.All().size(), 1u) << c.name;
-            EXPECT_EQ(messages.All()[0], (RecordedMessage{MessageKind::Error, "ERROR",
-                                                          path + " is not in proper GR7 format."}))
+            EXPECT_EQ(messages.All()[0],
+                      (RecordedMessage{MessageKind::Error, "ERROR", path + c.message}))
                 << c.name;
         } else {
             EXPECT_TRUE(messages.All().empty()) << c.name;

@@ -157,5 +157,54 @@ TEST(SectionReaderTest, TolerantShapeAndAnyOrder) {
     EXPECT_EQ(lines.TolerantFirst("----- C -----")->text, "x|y");
 }
 
+// Values of hand-made files may hold marker text; only a line that is a
+// marker opens or ends a section. Marker lines with blanks or a CR at their
+// end still count.
+TEST(SectionReaderTest, MarkerTextInsideValuesIsData) {
+    TextLines lines;
+    lines.SetContent(
+        "----- QX5 -----\n"
+        "----- TEST ----- \r\n"
+        "said ----- END -----|x|----- TEST -----\n"
+        "----- INSTRUMENTATION -----\n"
+        "1|see ----- RESTRAINT ----- note\n"
+        "----- END ----- |2\n"
+        "\t----- RESTRAINT -----\t\n"
+        "r|1\n"
+        "----- HSVD -----\n"
+        "1|a ----- END ----- b|c\n"
+        "2|d\n"
+        "----- END -----\n"
+        "3|after end\n");
+    using Texts = std::vector<std::string>;
+    auto texts = [](const std::vector<TextLine>& records) {
+        Texts out;
+        for (const auto& r : records)
+            out.emplace_back(r.text);
+        return out;
+    };
+    const Texts test{"said ----- END -----|x|----- TEST -----"};
+    const Texts inst{"1|see ----- RESTRAINT ----- note", "----- END ----- |2"};
+    struct Case {
+        const char* reader;
+        Texts got, want;
+    } cases[] = {
+        {"strict single", {std::string(lines.StrictSingle("----- TEST -----")->text)}, test},
+        {"strict repeated", texts(*lines.StrictRepeated("----- INSTRUMENTATION -----")), inst},
+        {"tolerant first", {std::string(lines.TolerantFirst("----- TEST -----")->text)}, test},
+        {"tolerant records", texts(lines.TolerantRecords("----- INSTRUMENTATION -----")), inst},
+        {"tolerant restraint", texts(lines.TolerantRecords("----- RESTRAINT -----")), {"r|1"}},
+        {"side file",
+         texts(*lines.SideFileRecords("----- HSVD -----")),
+         {"1|a ----- END ----- b|c", "2|d"}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.got, c.want) << c.reader;
+    EXPECT_EQ(lines.FindMarker("----- TEST -----"), 1);
+    EXPECT_EQ(lines.FindMarker("----- RESTRAINT -----"), 6);
+    EXPECT_EQ(lines.FindMarker("----- END -----"), 11);
+    EXPECT_EQ(lines.FindMarker("----- NONE -----"), -1);
+}
+
 }  // namespace
 }  // namespace vantor

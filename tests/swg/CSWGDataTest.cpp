@@ -27,6 +27,10 @@ std::vector<std::string> FormatMessage(bool reported, const std::string& path, c
     return {path + " is not in proper " + kind + " format."};
 }
 
+std::vector<std::string> EmptyMessage(const std::string& path, const char* kind) {
+    return {path + " is empty; it holds no " + kind + " record."};
+}
+
 const std::string kHeader =
     "# Source: Vantor for Windows v5\n# Date: <3/7/2009>\n----- QX5 -----\n";
 const std::string kCurveLine = "1|S|5|ET|C|A|XG|SEC|V|1|2|3|-4|5|6|AM|OK|c\n";
@@ -263,8 +267,7 @@ TEST(SWGDataTest, ImportGR1TakesItsColumnsWithoutPadding) {
     } faults[] = {
         {"one column short", "# c\r\n" + std::string(298, 'x') + "\r\n", true},
         {"only comments", "# c\r\n# d\r\n", true},
-        {"empty first line", "\r\n" + std::string(299, 'x') + "\r\n", false},
-        {"empty file", "", false},
+        {"empty first line", "\r\n" + std::string(299, 'x') + "\r\n", true},
     };
     for (const Case& c : faults) {
         SCOPED_TRACE(c.name);
@@ -278,6 +281,17 @@ TEST(SWGDataTest, ImportGR1TakesItsColumnsWithoutPadding) {
         if (c.reported) {
             EXPECT_EQ(messages.All()[0].caption, "ERROR");
         }
+    }
+    // An empty group file says so, GR1 and GR5 alike.
+    for (const char* kind : {"GR1", "GR5"}) {
+        SCOPED_TRACE(kind);
+        test::TempDir dir;
+        const std::string path = dir.Path(std::string("t.") + kind);
+        test::WriteBytes(path, "\r\n");
+        messages.Clear();
+        CSWGData e;
+        EXPECT_FALSE(kind[2] == '1' ? e.ImportGR1(path) : e.ImportGR5(path));
+        EXPECT_EQ(messages.Texts(), EmptyMessage(path, kind));
     }
 }
 
@@ -328,7 +342,7 @@ TEST(SWGDataTest, ImportGR5FillsRecordsByCurveNumber) {
     messages.Clear();
     EXPECT_FALSE(gap.ImportGR5(dir.Path("comments.gr5")));
     EXPECT_EQ(gap.curveCount_, 3);
-    EXPECT_TRUE(messages.All().empty());
+    EXPECT_EQ(messages.Texts(), FormatMessage(true, dir.Path("comments.gr5"), "GR5"));
 
     struct Case {
         const char* name;
@@ -340,7 +354,7 @@ TEST(SWGDataTest, ImportGR5FillsRecordsByCurveNumber) {
         {"curve number 0", Gr5Line("  0"), true, 1},
         {"negative curve number", Gr5Line("-12"), true, 1},
         {"line too long", Gr5Line("  2") + " ", true, 1},
-        {"empty line ends the import", "", false, 1},
+        {"empty line ends the import", "", true, 1},
         {"lines out of curve order", Gr5Line("  5") + "\r\n" + Gr5Line("  2"), false, 5},
     };
     for (const Case& c : cases) {

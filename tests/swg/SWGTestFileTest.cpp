@@ -48,6 +48,37 @@ TEST(SWGTestFileTest, LoadsByExtensionAsTheEditorDoes) {
     EXPECT_EQ(messages.All().size(), 1u);
 }
 
+TEST(SWGTestFileTest, FileWithoutAnySectionIsNoTest) {
+    test::TempDir dir;
+    test::MessageRecorder messages;
+    const struct {
+        const char* name;
+        std::string bytes;
+    } cases[] = {
+        {"empty.qx5", ""},
+        {"nul.qx5", std::string(64, '\0')},
+        {"text.qx4", "just some notes\r\nwith a | pipe\r\n"},
+        {"marker in a value.qx5", "1|----- TEST -----|x\r\n"},
+    };
+    for (const auto& c : cases) {
+        messages.Clear();
+        const std::string path = dir.Path(c.name);
+        test::WriteBytes(path, c.bytes);
+        SWGTestFile t;
+        EXPECT_FALSE(t.Load(path)) << c.name;
+        EXPECT_EQ(messages.Texts(),
+                  std::vector<std::string>{path + " has no SWG test section; nothing was read."})
+            << c.name;
+    }
+    // What an empty test writes still reads back.
+    SWGTestFile empty;
+    ASSERT_TRUE(empty.Save(dir.Path("new.qx5")));
+    messages.Clear();
+    SWGTestFile t;
+    EXPECT_TRUE(t.Load(dir.Path("new.qx5")));
+    EXPECT_TRUE(messages.All().empty());
+}
+
 TEST(SWGTestFileTest, SavesSideFilesOnlyForValidCameras) {
     test::TempDir dir;
     test::MessageRecorder messages;
@@ -66,7 +97,8 @@ TEST(SWGTestFileTest, SavesSideFilesOnlyForValidCameras) {
     d.cameras_.At(n, CHighSpeedVideoData::kScaleFactor) = "10000.5";
     EXPECT_FALSE(t.Save(dir.Path("bad.qx5")));
     EXPECT_FALSE(t.SaveReport(dir.Path("bad.qxr")));
-    EXPECT_TRUE(std::filesystem::exists(dir.Path("bad.qx5")));
+    EXPECT_FALSE(std::filesystem::exists(dir.Path("bad.qx5")));
+    EXPECT_FALSE(std::filesystem::exists(dir.Path("bad.qxr")));
     EXPECT_FALSE(std::filesystem::exists(dir.Path("bad.hs5")));
     EXPECT_FALSE(std::filesystem::exists(dir.Path("bad.hsr")));
     EXPECT_EQ(messages.Texts(), std::vector<std::string>(2, "Illegal data found. No file output."));

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 
 #include "support/TestSupport.h"
 #include "vehicle/VehTestFile.h"
@@ -308,8 +309,8 @@ TEST_F(VehFilesTest, FailedLoadKeepsThePreviousTest) {
         std::string path;
         std::vector<std::string> texts;
     } cases[] = {
-        {"no TEST section",
-         Write("a.qx5", "----- VEHICLE -----\n" + Line("1", 80) + "\n"),
+        {"no section at all",
+         Write("a.qx5", "# Source: elsewhere\n----- QX5 -----\n----- END -----\n"),
          {dir.Path("a.qx5") + " has no TEST record; nothing was read."}},
         {"TEST section without a record",
          Write("b.qx5", "----- TEST -----\n----- VEHICLE -----\n" + Line("1", 80) + "\n"),
@@ -344,6 +345,38 @@ TEST_F(VehFilesTest, FailedLoadKeepsThePreviousTest) {
     EXPECT_TRUE(file.Load(Write("c.qx5", "----- TEST -----\n" + kTestLine + "\n")));
     EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Really clear all entries?"});
     unchanged("declined");
+}
+
+// An empty TEST record is left out of the file; what was written reads back
+// (the absent TEST section leaves the defaults of a new test).
+TEST_F(VehFilesTest, TestWrittenWithoutTestSectionReadsBack) {
+    struct Case {
+        const char* name;
+        std::function<void(CVehData&)> fill;
+    } cases[] = {
+        {"vehicle only", [](CVehData& d) { d.Set(VehSection::Vehicle, 1, kVehMake, "Volvo"); }},
+        {"occupant only",
+         [](CVehData& d) {
+             d.Set(VehSection::Occupant, d.AddRecord(VehSection::Occupant), kOccComments, "seat");
+         }},
+        {"nothing at all", [](CVehData&) {}},
+    };
+    for (const auto& c : cases) {
+        messages.Clear();
+        VehTestFile written;
+        // The coded defaults are TEST data; a user may empty them.
+        written.Data().SetTest(kTestRecorderType, "");
+        written.Data().SetTest(kTestDataLinkType, "");
+        c.fill(written.Data());
+        const std::string path = dir.Path("w.qx5");
+        ASSERT_TRUE(written.Save(path)) << c.name;
+        ASSERT_EQ(ReadBytes(path).find("----- TEST -----"), std::string::npos) << c.name;
+        VehTestFile read;
+        EXPECT_TRUE(read.Load(path)) << c.name;
+        EXPECT_TRUE(messages.Texts().empty()) << c.name;
+        EXPECT_EQ(read.Data().Vehicle(1, kVehMake), written.Data().Vehicle(1, kVehMake)) << c.name;
+        EXPECT_EQ(read.Data().OccupantCount(), written.Data().OccupantCount()) << c.name;
+    }
 }
 
 TEST_F(VehFilesTest, LoadClearsTheTestAndBringsItsSideFiles) {

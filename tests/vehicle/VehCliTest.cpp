@@ -53,28 +53,51 @@ TEST_F(VehCliTest, ConvertUsesTheVehicleCountOfTheConfiguration) {
     EXPECT_FALSE(Exists("two.ip5"));
 }
 
+// A point without a vehicle is written as vehicle "0"; a converted test
+// converts again, for one vehicle and for two.
+TEST_F(VehCliTest, IntrusionPointWithoutVehicleConvertsAgain) {
+    for (const char* config : {"VTB", "VTV"}) {
+        SCOPED_TRACE(config);
+        Write("in.qx5", std::string("----- TEST -----\nV5|t| | | | | | |") + config +
+                            "| | | |DDA|UMB| | | | |0|\n");
+        Write("in.ip5", "----- INTRUSION -----\n |P1|Dash|1|2|3|4|5|6|R\n----- END -----\n");
+        ASSERT_EQ(Run("convert --type vehicle -o " + dir.Path("a.qx5") + " " + dir.Path("in.qx5")),
+                  0)
+            << err;
+        ASSERT_NE(ReadBytes(dir.Path("a.ip5")).find("\r\n0|P1|Dash|"), std::string::npos);
+        EXPECT_EQ(Run("convert --type vehicle -o " + dir.Path("b.qx5") + " " + dir.Path("a.qx5")),
+                  0)
+            << err;
+        EXPECT_EQ(err, "");
+        EXPECT_EQ(ReadBytes(dir.Path("b.ip5")), ReadBytes(dir.Path("a.ip5")));
+    }
+}
+
 TEST_F(VehCliTest, FailuresGiveStatusOneWithTheirMessages) {
-    // A camera out of range: the test is written, its side files are not.
+    // A camera out of range: nothing is written.
     const std::string in = Write("cam.qx5", ReadBytes(DataFile("vehicle/full.qx5")));
     Write("cam.hs5", "----- HSVD -----\n1|R|20000|view|c\n----- END -----\n");
     Write("cam.ip5", ReadBytes(DataFile("vehicle/full.ip5")));
     EXPECT_EQ(Run("convert --type vehicle -o " + dir.Path("o.qx5") + " " + in), 1);
     EXPECT_EQ(err, "Message: Illegal data found. No high-speed video file output.\n");
-    EXPECT_TRUE(Exists("o.qx5"));
+    EXPECT_FALSE(Exists("o.qx5"));
     EXPECT_FALSE(Exists("o.hs5"));
     EXPECT_FALSE(Exists("o.ip5"));
 
-    // An intrusion point out of range: the ".hs5" file is written, the ".ip5" not.
+    // An intrusion point out of range: nothing is written either.
     Write("ip.qx5", ReadBytes(DataFile("vehicle/full.qx5")));
     Write("ip.ip5", "----- INTRUSION -----\n1|P|L|10001|0|0|0|0|0|R\n");
     EXPECT_EQ(Run("convert --type vehicle -o " + dir.Path("p.qx5") + " " + dir.Path("ip.qx5")), 1);
     EXPECT_EQ(err, "Message: Illegal data found. No intrusion file output.\n");
-    EXPECT_TRUE(Exists("p.qx5"));
+    EXPECT_FALSE(Exists("p.qx5"));
+    EXPECT_FALSE(Exists("p.hs5"));
     EXPECT_FALSE(Exists("p.ip5"));
 
     const std::string bad = Write("bad.gr3", "too short\n");
     EXPECT_EQ(Run("convert --type vehicle -o " + dir.Path("g.qx5") + " " + bad), 1);
-    EXPECT_EQ(err, "ERROR: " + bad + " is not in proper GR3 format.\n");
+    EXPECT_EQ(err, "ERROR: " + bad +
+                       " is not in proper GR3 format.\nvantor-cli: " + dir.Path("g.qx5") +
+                       " was not written because an input could not be read.\n");
 }
 
 }  // namespace

@@ -19,10 +19,6 @@ std::string Record(size_t length, std::initializer_list<Put> puts) {
     return line;
 }
 
-std::string Padded(const std::string& text, size_t width) {
-    return text + std::string(width - text.size(), ' ');
-}
-
 struct Expect {
     VehSection section;
     int record;
@@ -56,11 +52,11 @@ TEST_F(VehQx3Test, EachGroupFileFillsItsRecords) {
                           {217, "-00150"},
                           {229, "Comment"}}) +
              "\r\n" + Record(299, {{3, "second line ignored"}}) + "\r\n",
-         {{VehSection::Test, 1, kTestTitle, Padded("Pole test", 70)},
+         {{VehSection::Test, 1, kTestTitle, "Pole test"},
           {VehSection::Test, 1, kTestReferenceNumber, "REF0000001"},
           {VehSection::Test, 1, kTestConfiguration, "PTV"},
           {VehSection::Test, 1, kTestSideImpactPoint, "-00150"},
-          {VehSection::Test, 1, kTestComments, Padded("Comment", 70)},
+          {VehSection::Test, 1, kTestComments, "Comment"},
           {VehSection::Test, 1, kTestVersion, "V5"}}},
         {2,
          Record(549, {{1, "2"},
@@ -82,7 +78,7 @@ TEST_F(VehQx3Test, EachGroupFileFillsItsRecords) {
           {VehSection::Vehicle, 2, kVehDamageProfile1, "-0010"},
           {VehSection::Vehicle, 2, kVehDamageIndex, "12FDEW3"},
           {VehSection::Vehicle, 2, kVehAx21, "000456"},
-          {VehSection::Vehicle, 2, kVehComments, Padded("Vehicle two", 70)},
+          {VehSection::Vehicle, 2, kVehComments, "Vehicle two"},
           {VehSection::Vehicle, 1, kVehMake, ""}}},
         {3,
          Record(83, {{1, "R"}, {2, "POL"}, {5, "090"}, {8, "00300"}}) + "\n",
@@ -95,7 +91,7 @@ TEST_F(VehQx3Test, EachGroupFileFillsItsRecords) {
              Record(505, {{1, "2"}, {2, "03"}, {374, "AB"}, {430, "01234"}}) + "\n",
          {{VehSection::Occupant, 1, kOccLocation, "01"},
           {VehSection::Occupant, 1, kOccKneeToSeatback, "00120"},
-          {VehSection::Occupant, 1, kOccComments, Padded("First", 70)},
+          {VehSection::Occupant, 1, kOccComments, "First"},
           {VehSection::Occupant, 2, kOccVehicleNumber, "2"},
           {VehSection::Occupant, 2, kOccHeadContact1, "AB"},
           {VehSection::Occupant, 2, kOccShoulderBeltLoad, "01234"},

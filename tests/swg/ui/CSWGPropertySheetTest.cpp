@@ -159,7 +159,7 @@ class CSWGPropertySheetTest : public test::SWGEditorFixture {
         }
     }
 
-    void invalidCameraKeepsOnlyTheSideFileBack() {
+    void invalidCameraWritesNothing() {
         const std::string test = CopyData("swg/full.qx5", "cams.qx5");
         test::WriteBytes(dir->Path("cams.hs5"), kCamerasHs5);
         Load(test);
@@ -170,11 +170,11 @@ class CSWGPropertySheetTest : public test::SWGEditorFixture {
 
         dialogs->Answer(dir->Path("out"));
         editor->Run(C::SaveTest);
-        QVERIFY(Exists(dir->Path("out.qx5")));
+        QVERIFY(!Exists(dir->Path("out.qx5")));
         QVERIFY(!Exists(dir->Path("out.hs5")));
         QCOMPARE(messages->Texts(),
                  (std::vector<std::string>{"Illegal data found. No file output."}));
-        QVERIFY2(SaveEnabled(), "a bad camera does not hold back the test file");
+        QVERIFY2(SaveEnabled(), "a refused save leaves Save Test available");
         // The failing camera is the one shown.
         QCOMPARE(Hsvd()->Navigator()->Current(), 2);
 
