@@ -267,7 +267,10 @@ int SideFileRoundTrip(std::string_view input, const char* ext,
 int Hs5RoundTrip(std::string_view input) {
     return SideFileRoundTrip<CHighSpeedVideoData>(
         input, "hs5", [](CHighSpeedVideoData& d, const std::string& p) { return d.ReadHs5(p, true); },
-        [](const CHighSpeedVideoData& d, const std::string& p) { return d.WriteHs5(p); },
+        // As a test's save writes it: only cameras that pass their rules.
+        [](const CHighSpeedVideoData& d, const std::string& p) {
+            return d.CamerasValid() && d.WriteHs5(p);
+        },
         [](const CHighSpeedVideoData& d, const std::string& p) { d.WriteHsr(p); },
         [](const CHighSpeedVideoData& d) {
             std::vector<FieldIssue> issues;
@@ -278,12 +281,17 @@ int Hs5RoundTrip(std::string_view input) {
 int Ip5RoundTrip(std::string_view input) {
     return SideFileRoundTrip<CIntrusionData>(
         input, "ip5", [](CIntrusionData& d, const std::string& p) { return d.ReadIp5(p, true); },
-        [](const CIntrusionData& d, const std::string& p) { return d.WriteIp5(p); },
+        // As a vehicle test's save writes it: only records that pass their
+        // checks (two vehicles allow every vehicle number a test can have).
+        [](const CIntrusionData& d, const std::string& p) {
+            std::vector<FieldIssue> issues;
+            CheckIntrusion(d, 2, nullptr, issues);
+            return issues.empty() && d.WriteIp5(p);
+        },
         [](const CIntrusionData& d, const std::string& p) { d.WriteIpr(p); },
         [](const CIntrusionData& d) {
             std::vector<FieldIssue> issues;
-            // Two vehicles: every vehicle number a test can have is allowed.
-            CheckIntrusion(d, 2, nullptr, issues);
+            d.CheckRecordLines(issues);
         });
 }
 
