@@ -1,6 +1,10 @@
 # Two commands matter: `make run` and `make test`. Both install what is missing.
 BUILD      ?= build
 SAN_BUILD  ?= build-sanitize
+FUZZ_BUILD ?= build-fuzz
+# Seconds `make fuzz` gives each target; FUZZ_TARGETS picks some (default: all).
+FUZZ_SECONDS ?= 180
+FUZZ_TARGETS ?=
 WORKDIR    ?= $(CURDIR)/work
 JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?=
@@ -8,7 +12,7 @@ ifdef CI
 CMAKE_ARGS += -DVANTOR_WERROR=ON
 endif
 
-.PHONY: all deps build run test test-sanitize format bench clean
+.PHONY: all deps build run test test-sanitize fuzz format bench clean
 
 all: build
 
@@ -31,6 +35,10 @@ test-sanitize: deps
 	cmake --build $(SAN_BUILD) -j $(JOBS)
 	cd $(SAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 ctest --output-on-failure -j $(JOBS)
 
+# libFuzzer on every file reader (clang; the replay of the corpus is part of `make test`).
+fuzz: deps
+	@bash scripts/fuzz.sh $(FUZZ_BUILD) $(FUZZ_SECONDS) $(JOBS) $(FUZZ_TARGETS)
+
 bench: build
 	@for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && "$$b"; done; true
 
@@ -38,4 +46,4 @@ format: deps
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD) $(SAN_BUILD)
+	rm -rf $(BUILD) $(SAN_BUILD) $(FUZZ_BUILD)
