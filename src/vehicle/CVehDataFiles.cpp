@@ -189,7 +189,9 @@ bool CVehData::ReadSection(const TextLines& file, VehSection section, int versio
                 TextToInt(GetPipeField(line.text, version == 4 ? 1 : 0, version == 4 ? 2 : 1));
             VehicleRecordCount = number >= 1 && number <= kMaxVehicles ? number : n;
         }
-        if (section == VehSection::Test && version == 5) {
+        // The version's first letter is a capital, whichever file it came
+        // from, so a QX4 file saved as QX5 reads back the same.
+        if (section == VehSection::Test) {
             std::string v = Test(kTestVersion);
             if (!v.empty()) {
                 v[0] = ToUpper(v.substr(0, 1))[0];
@@ -203,9 +205,15 @@ bool CVehData::ReadSection(const TextLines& file, VehSection section, int versio
 bool CVehData::ReadQx5(const std::string& path) {
     TextLines file;
     if (!file.Load(path)) return false;
-    if (!ReadSection(file, VehSection::Test, 5) && !WrittenWithoutTest(file)) {
-        ShowPlain(path + " has no TEST record; nothing was read.", "Error");
-        return false;
+    if (!ReadSection(file, VehSection::Test, 5)) {
+        if (!WrittenWithoutTest(file)) {
+            ShowPlain(path + " has no TEST record; nothing was read.", "Error");
+            return false;
+        }
+        // Written without TEST because the test had no TEST data: it has none
+        // now either, not a new test's defaults, so the next save is the same.
+        for (size_t f = 0; f < kTestFieldCount; ++f)
+            test_.At(1, f).clear();
     }
     for (VehSection s : kVehSections)
         if (s != VehSection::Test) ReadSection(file, s, 5);
