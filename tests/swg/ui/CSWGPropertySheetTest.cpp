@@ -650,49 +650,48 @@ class CSWGPropertySheetTest : public test::SWGEditorFixture {
                  std::string("FRONT LEFT"));
     }
 
-    void switchingTypeLeavesOneEditor() {
+    // Leaving the editor, for another type's or out of Vantor, asks first:
+    // No keeps the editor and its entries, Yes leaves one editor or none.
+    void noKeepsTheEditorYesLeavesIt_data() {
+        QTest::addColumn<bool>("exit");
+        QTest::addColumn<QString>("question");
+        Row("to the vehicle editor", false, "Exit SWG Data Screens?");
+        Row("out of Vantor", true, "Really exit Vantor?");
+    }
+    void noKeepsTheEditorYesLeavesIt() {
+        QFETCH(bool, exit);
+        QFETCH(QString, question);
         QWidget* vehicle = nullptr;
         launcher->SetEditorFactory(EditorType::Vehicle, [&vehicle](EditorHost*, int) {
             vehicle = new QWidget;
             return vehicle;
         });
-        QPointer<CSWGPropertySheet> swg = editor;
+        Load(test::DataFile("swg/full.qx5"));
+        const C command = exit ? C::Exit : C::VehicleDatabase;
         messages->ScriptAnswers({false});
-        editor->Run(C::VehicleDatabase);
-        QCOMPARE(messages->All(), (std::vector<RecordedMessage>{{MessageKind::Question, "Warning",
-                                                                 "Exit SWG Data Screens?"}}));
+        editor->Run(command);
+        QCOMPARE(messages->All(), (std::vector<RecordedMessage>{
+                                      {MessageKind::Question, "Warning", question.toStdString()}}));
+        QVERIFY(editor->isVisible());
         QCOMPARE(launcher->Editor(EditorType::SWG), static_cast<QWidget*>(editor));
-        QVERIFY(!vehicle);
+        QVERIFY(!vehicle && !launcher->HasEnded());
+        QCOMPARE(TestPage()->Field(D::kTitle)->GetText(), std::string("SWG CALIBRATION OF RACK 3"));
+        if (exit) {
+            messages->ScriptAnswers({false});  // closing the window asks the same
+            QVERIFY(!editor->close());
+            QVERIFY(editor->isVisible());
+        }
 
+        QPointer<CSWGPropertySheet> swg = editor;
+        editor = nullptr;
         messages->ScriptAnswers({true});
-        editor->Run(C::VehicleDatabase);
-        QVERIFY(vehicle);
-        QCOMPARE(launcher->Editor(EditorType::Vehicle), vehicle);
+        swg->Run(command);
         QVERIFY(!launcher->Editor(EditorType::SWG));
+        QCOMPARE(launcher->HasEnded(), exit);
+        QCOMPARE(vehicle != nullptr, !exit);
+        QCOMPARE(launcher->Editor(EditorType::Vehicle), vehicle);
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(swg.isNull());
-        editor = nullptr;
-        QVERIFY(!launcher->HasEnded());
-    }
-
-    void noToReallyExitChangesNothing() {
-        Load(test::DataFile("swg/full.qx5"));
-        messages->ScriptAnswers({false});
-        editor->Run(C::Exit);
-        QCOMPARE(messages->All(), (std::vector<RecordedMessage>{
-                                      {MessageKind::Question, "Warning", "Really exit Vantor?"}}));
-        QVERIFY(editor->isVisible());
-        QVERIFY(!launcher->HasEnded());
-        QCOMPARE(TestPage()->Field(D::kTitle)->GetText(), std::string("SWG CALIBRATION OF RACK 3"));
-        messages->ScriptAnswers({false});  // closing the window asks the same
-        QVERIFY(!editor->close());
-        QVERIFY(editor->isVisible());
-
-        messages->ScriptAnswers({true});
-        editor->Run(C::Exit);
-        QVERIFY(launcher->HasEnded());
-        QVERIFY(!launcher->Editor(EditorType::SWG));
-        editor = nullptr;
     }
 
     void qx3ImportAddsToTheEntries() {
