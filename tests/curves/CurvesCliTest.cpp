@@ -105,10 +105,6 @@ TEST(CurvesCliTest, ComponentAndBiomechanicsTestsListTheirCurves) {
                    "and NFP = 'First Point'",
                    badLine}) +
              "Hint: replacing 'Time Step' =500 with 1000\n"},
-        {"biomechanics, every curve agrees", "biomech",
-         BiomechTest({{"-2", "2", "1000"}, {"-20", "79", "0"}}), false, 0,
-         kHeader + Line({"1", "-2", "-2", "2", "2", "5", "5", "1000", "1000", "", ""}) +
-             Line({"2", "-20", "-", "79", "79", "100", "100", "0", "-", "", ""}) + kAgrees},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -22,22 +22,19 @@ class QtMessagesTest : public QObject {
     }
 
   private slots:
-    void errorBoxShowsCaptionAndText() {
+    void boxesShowCaptionAndTextAndAnswer() {
         QtMessages messages;
         QString caption, text;
         AnswerNextBox(QMessageBox::Ok, &caption, &text);
         messages.ShowError("ncodes.mdb was not found in the path.", "Error");
         QCOMPARE(caption, QString("Error"));
         QCOMPARE(text, QString("ncodes.mdb was not found in the path."));
-    }
-    void questionAnswersYesAndNo() {
-        QtMessages messages;
-        QString caption, text;
-        AnswerNextBox(QMessageBox::No, &caption, &text);
-        QVERIFY(!messages.AskYesNo("Really exit Vantor?", "Warning"));
-        QCOMPARE(caption, QString("Warning"));
-        AnswerNextBox(QMessageBox::Yes, &caption, &text);
-        QVERIFY(messages.AskYesNo("Really exit Vantor?", "Warning"));
+        for (bool yes : {false, true}) {
+            AnswerNextBox(yes ? QMessageBox::Yes : QMessageBox::No, &caption, &text);
+            QCOMPARE(messages.AskYesNo("Really exit Vantor?", "Warning"), yes);
+            QCOMPARE(caption, QString("Warning"));
+            QCOMPARE(text, QString("Really exit Vantor?"));
+        }
     }
     void bytesThatAreNotUtf8ShowAsWindows1252() {
         QCOMPARE(QtMessages::FromBytes("caf\xc3\xa9"), QString::fromUtf8("caf\xc3\xa9"));

@@ -31,11 +31,17 @@ QStringList Headings(const CListCtrlEx* list, const QStringList& expected) {
     return headings;
 }
 
-QStringList Row(const CListCtrlEx* list, int row) {
+QStringList Cells(const CListCtrlEx* list, int row) {
     QStringList cells;
     for (int c = 0; c < list->columnCount(); ++c)
         cells << list->CellText(row, c);
     return cells;
+}
+
+// A row of a data-driven test, its cells in column order.
+template <typename... T>
+void Row(const char* name, const T&... cells) {
+    (QTest::newRow(name) << ... << cells);
 }
 
 int SelectedRow(const CListCtrlEx* list) {
@@ -138,63 +144,39 @@ class CSearchTest : public QObject {
         QTest::addColumn<QStringList>("firstRow");
         QTest::addColumn<QString>("noRows");
         const QStringList standard{"Code 70", "Description 300", "Comments 250", "Code Name 80"};
-        QTest::newRow("standard") << "TSTTYP"
-                                  << "SWGDB"
-                                  << "" << false << Strings{} << "TSTTYP Search" << standard
-                                  << QStringList{"CAL", "CALIBRATION", "", "TSTTYP"} << "";
-        QTest::newRow("standard, none") << "TSTTYP"
-                                        << "BIODB"
-                                        << "" << false << Strings{} << "TSTTYP Search" << standard
-                                        << QStringList{} << "No Data Fetched.\n\r";
-        QTest::newRow("custom statement")
-            << "SENATT"
-            << ""
-            << "SELECT DISTINCT SENATT,SENATTD,SENATT_COMMENT FROM SENATTCODE1" << false
-            << Strings{} << "SENATT Search" << standard
-            << QStringList{"HDAC", "HEAD ACCEL", "skull", "SENATT"} << "";
-        QTest::newRow("channel type")
-            << "CHANTYP"
-            << "TCADB"
-            << "" << false << Strings{} << "CHANTYP Search"
-            << QStringList{"Code 50", "Description 250", "Comments 250", "ISO IS 30", "UNITS 30"}
-            << QStringList{"SPD", "SPEED", "vehicle speed", "VE", "KPH"} << "";
-        QTest::newRow("allowed codes")
-            << "MAKE"
-            << "VEHDB"
-            << "" << false << Strings{"ZED", "BMW"} << "MAKE Search" << standard
-            << QStringList{"BMW", "BAYERISCHE MOTOREN WERKE", "", "MAKE"} << "";
-        QTest::newRow("allowed, none")
-            << "MAKE"
-            << "VEHDB"
-            << "" << false << Strings{"TRK"} << "MAKE Search" << standard << QStringList{}
-            << "No Data Retrieved.\n\rSELECT MAKE, MAKED, MAKE_COMMENT FROM KORVADB_MAKE WHERE "
-               "REFERENCE LIKE '%VEHDB%' AND MAKE IN ('TRK') ORDER BY MAKE";
-        QTest::newRow("attachments of a unit")
-            << "SENATT"
-            << "BIODB"
-            << "SELECT SENATT,SENLOC,SENATTD,SENATT_COMMENT FROM SENATTCODE1 WHERE UNITS LIKE "
-               "'%DEG%' ORDER BY SENATT"
-            << true << Strings{} << "SENATT Search"
-            << QStringList{"SENATT 60", "SENLOC 180", "SENATTD 110", "SENATT_COMMENT 90"}
-            << QStringList{"HDAC", "HD ( HEAD CENTRE )", "HEAD ANGLE", ""} << "";
-        QTest::newRow("Y units") << "BIO_YUNITS"
-                                 << "HDAC"
-                                 << "" << false << Strings{} << "BIO_YUNITS Search"
-                                 << QStringList{"UNITS 60", "UNITSD 180", "MEASUREMENT_TYPE 180"}
-                                 << QStringList{"DEG", "DEGREES", "ANGLE"} << "";
-        QTest::newRow("Y units, none")
-            << "BIO_YUNITS"
-            << "NOPE"
-            << "" << false << Strings{} << "BIO_YUNITS Search"
-            << QStringList{"UNITS 60", "UNITSD 180", "MEASUREMENT_TYPE 180"} << QStringList{}
-            << "No Data Catched.\n\rSELECT SENLOC, UNITS, SENATTD FROM SENATTCODE1 WHERE SENATT "
-               "LIKE '%NOPE%' ORDER BY UNITS ";
-        QTest::newRow("sensor locations")
-            << "BIO_SENLOC"
-            << "WHERE SENATT LIKE '%HDAC%' AND UNITS LIKE '%DEG%'"
-            << "" << false << Strings{} << "SENLOC Search"
-            << QStringList{"SENLOC 60", "SENLOCD 180", "SENLOC_COMMENT 180"}
-            << QStringList{"CH", "CHEST", ""} << "";
+        Row("standard", "TSTTYP", "SWGDB", "", false, Strings{}, "TSTTYP Search", standard,
+            QStringList{"CAL", "CALIBRATION", "", "TSTTYP"}, "");
+        Row("standard, none", "TSTTYP", "BIODB", "", false, Strings{}, "TSTTYP Search", standard,
+            QStringList{}, "No Data Fetched.\n\r");
+        Row("custom statement", "SENATT", "",
+            "SELECT DISTINCT SENATT,SENATTD,SENATT_COMMENT FROM SENATTCODE1", false, Strings{},
+            "SENATT Search", standard, QStringList{"HDAC", "HEAD ACCEL", "skull", "SENATT"}, "");
+        Row("channel type", "CHANTYP", "TCADB", "", false, Strings{}, "CHANTYP Search",
+            QStringList{"Code 50", "Description 250", "Comments 250", "ISO IS 30", "UNITS 30"},
+            QStringList{"SPD", "SPEED", "vehicle speed", "VE", "KPH"}, "");
+        Row("allowed codes", "MAKE", "VEHDB", "", false, Strings{"ZED", "BMW"}, "MAKE Search",
+            standard, QStringList{"BMW", "BAYERISCHE MOTOREN WERKE", "", "MAKE"}, "");
+        Row("allowed, none", "MAKE", "VEHDB", "", false, Strings{"TRK"}, "MAKE Search", standard,
+            QStringList{},
+            "No Data Retrieved.\n\rSELECT MAKE, MAKED, MAKE_COMMENT FROM KORVADB_MAKE WHERE "
+            "REFERENCE LIKE '%VEHDB%' AND MAKE IN ('TRK') ORDER BY MAKE");
+        Row("attachments of a unit", "SENATT", "BIODB",
+            "SELECT SENATT,SENLOC,SENATTD,SENATT_COMMENT FROM SENATTCODE1 WHERE UNITS LIKE '%DEG%' "
+            "ORDER BY SENATT",
+            true, Strings{}, "SENATT Search",
+            QStringList{"SENATT 60", "SENLOC 180", "SENATTD 110", "SENATT_COMMENT 90"},
+            QStringList{"HDAC", "HD ( HEAD CENTRE )", "HEAD ANGLE", ""}, "");
+        Row("Y units", "BIO_YUNITS", "HDAC", "", false, Strings{}, "BIO_YUNITS Search",
+            QStringList{"UNITS 60", "UNITSD 180", "MEASUREMENT_TYPE 180"},
+            QStringList{"DEG", "DEGREES", "ANGLE"}, "");
+        Row("Y units, none", "BIO_YUNITS", "NOPE", "", false, Strings{}, "BIO_YUNITS Search",
+            QStringList{"UNITS 60", "UNITSD 180", "MEASUREMENT_TYPE 180"}, QStringList{},
+            "No Data Catched.\n\rSELECT SENLOC, UNITS, SENATTD FROM SENATTCODE1 WHERE SENATT LIKE "
+            "'%NOPE%' ORDER BY UNITS ");
+        Row("sensor locations", "BIO_SENLOC", "WHERE SENATT LIKE '%HDAC%' AND UNITS LIKE '%DEG%'",
+            "", false, Strings{}, "SENLOC Search",
+            QStringList{"SENLOC 60", "SENLOCD 180", "SENLOC_COMMENT 180"},
+            QStringList{"CH", "CHEST", ""}, "");
     }
     void modes() {
         QFETCH(QString, code);
@@ -220,7 +202,7 @@ class CSearchTest : public QObject {
         if (firstRow.isEmpty())
             QCOMPARE(search->List()->rowCount(), 0);
         else
-            QCOMPARE(Row(search->List(), 0), firstRow);
+            QCOMPARE(Cells(search->List(), 0), firstRow);
         if (noRows.isEmpty()) {
             QVERIFY(messages.All().empty());
         } else {
@@ -230,34 +212,33 @@ class CSearchTest : public QObject {
         }
     }
 
+    // The chosen row hands back its code and, as the description, its
+    // location: the attachment's own, or the one a unit has alone.
     void attachmentAndYUnitsDescribeTheLocation() {
         CSearch attached(nullptr, "SENATT", "BIODB",
                          "SELECT SENATT,SENLOC,SENATTD,SENATT_COMMENT FROM SENATTCODE1 WHERE "
                          "UNITS LIKE '%G''S%' ORDER BY SENATT",
                          true);
+        CSearch units(nullptr, "BIO_YUNITS", "HDAC");
         attached.Populate();
+        units.Populate();
         QCOMPARE(attached.List()->rowCount(), 2);
         QCOMPARE(attached.List()->CellText(1, 1), QString("QQ"));  // not a BIODB location
-        attached.List()->selectRow(0);
-        attached.OnOK();
-        QCOMPARE(attached.GetSelectedCode(), std::string("HDAC"));
-        QCOMPARE(attached.GetSelectedDescription(), std::string("HD "));
-        attached.List()->selectRow(1);
-        attached.OnOK();
-        QCOMPARE(attached.GetSelectedDescription(), std::string("QQ"));
-
-        // Degrees come with two locations, G'S with one.
-        CSearch units(nullptr, "BIO_YUNITS", "HDAC");
-        units.Populate();
-        QCOMPARE(units.List()->rowCount(), 2);  // FPS is no metric unit
-        units.List()->selectRow(0);
-        units.OnOK();
-        QCOMPARE(units.GetSelectedCode(), std::string("DEG"));
-        QCOMPARE(units.GetSelectedDescription(), std::string());
-        units.List()->selectRow(1);
-        units.OnOK();
-        QCOMPARE(units.GetSelectedCode(), std::string("G'S"));
-        QCOMPARE(units.GetSelectedDescription(), std::string("HD"));
+        QCOMPARE(units.List()->rowCount(), 2);                     // FPS is no metric unit
+        const struct {
+            CSearch* search;
+            int row;
+            const char *code, *description;
+        } cases[] = {{&attached, 0, "HDAC", "HD "},
+                     {&attached, 1, "STRN", "QQ"},
+                     {&units, 0, "DEG", ""},  // degrees come with two locations
+                     {&units, 1, "G'S", "HD"}};
+        for (const auto& c : cases) {
+            c.search->List()->selectRow(c.row);
+            c.search->OnOK();
+            QCOMPARE(c.search->GetSelectedCode(), std::string(c.code));
+            QCOMPARE(c.search->GetSelectedDescription(), std::string(c.description));
+        }
     }
 
     void attachmentWithoutRowsClosesAtOnce() {
@@ -284,7 +265,7 @@ class CSearchTest : public QObject {
         QCOMPARE(Headings(search.List(), components), components);
         QStringList firsts;
         for (int r = 0; r < search.List()->rowCount(); ++r)
-            firsts << Row(search.List(), r).join(",");
+            firsts << Cells(search.List(), r).join(",");
         QCOMPARE(firsts, (QStringList{"10,A,Y,two", "2,A,W,four", "2,B,X,one", "9,A,Z,three"}));
         QCOMPARE(search.List()->item(0, 2)->textAlignment(), int(Qt::AlignCenter));
 
@@ -312,15 +293,14 @@ class CSearchTest : public QObject {
         QTest::addColumn<int>("mode");
         QTest::addColumn<QStringList>("rows");
         QTest::addColumn<QString>("korvaHeading");
-        QTest::newRow("barrier test") << "VTB" << 0
-                                      << QStringList{"0,,,,,Neither a vehicle nor an impactor; e.g., "
-                                                     "a barrier.",
-                                                     "1,M1,D1,2001,K1,c1"}
-                                      << "KORVA No";
-        QTest::newRow("vehicle to vehicle")
-            << "VTV" << 0 << QStringList{"1,M1,D1,2001,K1,c1", "2,M2,D2,2002,K2,c2"} << "KORVA No";
-        QTest::newRow("component test")
-            << "" << 1 << QStringList{"0,M0,D0,2000,K0,c0", "1,M1,D1,2001,K1,c1"} << "KORVA No.";
+        Row("barrier test", "VTB", 0,
+            QStringList{"0,,,,,Neither a vehicle nor an impactor; e.g., a barrier.",
+                        "1,M1,D1,2001,K1,c1"},
+            "KORVA No");
+        Row("vehicle to vehicle", "VTV", 0, QStringList{"1,M1,D1,2001,K1,c1", "2,M2,D2,2002,K2,c2"},
+            "KORVA No");
+        Row("component test", "", 1, QStringList{"0,M0,D0,2000,K0,c0", "1,M1,D1,2001,K1,c1"},
+            "KORVA No.");
     }
     void vehicleNumberSelection() {
         QFETCH(QString, config);
@@ -337,7 +317,7 @@ class CSearchTest : public QObject {
         QCOMPARE(pick.List()->horizontalHeaderItem(4)->text(), korvaHeading);
         QStringList shown;
         for (int r = 0; r < pick.List()->rowCount(); ++r)
-            shown << Row(pick.List(), r).join(",");
+            shown << Cells(pick.List(), r).join(",");
         QCOMPARE(shown, rows);
 
         pick.List()->selectRow(1);

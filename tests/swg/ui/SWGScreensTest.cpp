@@ -4,31 +4,21 @@
 // dialogs are saved there as pictures (docs/screenshots holds the ones the
 // README shows).
 #include <QCheckBox>
-#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTabWidget>
 #include <QtTest>
 
-#include "codes/CodesDatabase.h"
 #include "codes/ui/CSearch.h"
 #include "editor/CDataPage.h"
-#include "launcher/CChooseDB.h"
 #include "launcher/CHelpDlg.h"
 #include "support/ui/Screenshots.h"
-#include "support/ui/UiTestSupport.h"
-#include "swg/ui/CSWGPropertySheet.h"
-#include "widgets/CNEdit.h"
-#include "widgets/FileDialogs.h"
+#include "swg/ui/SWGEditorFixture.h"
 
 using namespace vantor;
 
-class SWGScreensTest : public QObject {
+class SWGScreensTest : public test::SWGEditorFixture {
     Q_OBJECT
-
-    std::unique_ptr<CChooseDB> launcher;
-    CSWGPropertySheet* editor = nullptr;
 
     // Every visible child lies inside the page, and no two fields overlap.
     static void CheckInside(QWidget* page) {
@@ -64,24 +54,17 @@ class SWGScreensTest : public QObject {
         QSKIP("the shipped codes database is not built");
 #else
         QVERIFY(OpenCodesDatabase(VANTOR_CODES_DATABASE));
+        QVERIFY(OpenEditor());
 #endif
     }
     void cleanupTestCase() {
-        launcher.reset();
+        CloseEditor();
         CloseCodesDatabase();
     }
 
     void pagesFitAndShowEveryCodeConfirmed() {
-        test::MessageRecorder messages;
-        ScriptedFileDialogs dialogs;
-        CSWGPropertySheet::Register();
-        launcher = std::make_unique<CChooseDB>();
-        launcher->OnSWG();
-        editor = qobject_cast<CSWGPropertySheet*>(launcher->Editor(EditorType::SWG));
-        QVERIFY(editor);
-        dialogs.Answer(test::DataFile("swg/screens.qx5"));
-        editor->Run(EditorCommand::LoadTest);
-        QCOMPARE(editor->Data().CameraCount(), 2);
+        Load(test::DataFile("swg/screens.qx5"));
+        QCOMPARE(Data().CameraCount(), 2);
 
         QVERIFY(editor->width() <= 1024 && editor->height() <= 768);
         for (int i = 0; i < editor->PageCount(); ++i) {
@@ -97,8 +80,8 @@ class SWGScreensTest : public QObject {
             }
         }
         editor->ShowPage(0);
-        QVERIFY2(messages.All().empty(),
-                 messages.All().empty() ? "" : messages.All()[0].text.c_str());
+        QVERIFY2(messages->All().empty(),
+                 messages->All().empty() ? "" : messages->All()[0].text.c_str());
     }
 
     void picturesWhenAsked() {
