@@ -5,6 +5,7 @@
 #include "editor/EditorRegistry.h"
 #include "launcher/CVantorV5App.h"
 #include "swg/ui/CSWGPropertySheet.h"
+#include "tca/ui/CTcaPropertySheet.h"
 
 namespace {
 // Each test type's editor is registered here once it exists, e.g.
@@ -13,6 +14,7 @@ namespace {
 //   });
 void RegisterEditors() {
     vantor::CSWGPropertySheet::Register();
+    vantor::CTcaPropertySheet::Register();
 }
 }  // namespace
 

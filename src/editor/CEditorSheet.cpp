@@ -273,7 +273,12 @@ void CEditorSheet::ShowLoadedTest() {
 }
 
 bool CEditorSheet::ValidateForSave() {
+    return ValidatePages();
+}
+
+bool CEditorSheet::ValidatePages(const std::function<void(int)>& beforePage) {
     for (int i = 0; i < PageCount(); ++i) {
+        if (beforePage) beforePage(i);
         CDataPage* page = Page(i);
         if (!page->GuardsSave() || page->ValidateAllRecords()) continue;
         ShowPage(i);
@@ -352,7 +357,7 @@ void CEditorSheet::closeEvent(QCloseEvent* event) {
 }
 
 void CEditorSheet::OnSwitchTo(EditorType type) {
-    const std::string question = "Exit " + std::string(EditorTitle(type_)) + " Screens?";
+    const std::string question = "Exit " + ScreensName() + " Screens?";
     if (!AskYesNo(question, "Warning")) return;
     if (!host_) return;
     // The launcher discards this editor once the other one is open; entries

@@ -5,6 +5,7 @@
 // file, switching to another test type and leaving the program. Each editor
 // derives from it, adds its pages and fills in its data object's part.
 #include <QWidget>
+#include <functional>
 #include <map>
 #include <memory>
 #include <string>
@@ -95,6 +96,12 @@ class CEditorSheet : public QWidget {
     // whether or not the page was shown. The first failing page comes to the
     // front with the failing record; false writes nothing.
     virtual bool ValidateForSave();
+    // The pass of ValidateForSave; `beforePage` is told the index of each
+    // page before it is checked (a progress window follows it).
+    bool ValidatePages(const std::function<void(int)>& beforePage = {});
+    // How the editor names itself when the user leaves it for another type
+    // ("Exit ... Screens?"); the window title unless the type says otherwise.
+    virtual std::string ScreensName() const { return std::string(EditorTitle(type_)); }
     // Before the file type writes: pages that check records of a side file
     // bring a failing one to the front (the file type tells the user).
     virtual void BeforeWrite() {}

@@ -27,6 +27,7 @@ CRecordPage::Part& CRecordPage::AddPart(std::unique_ptr<RecordAccess> records,
     auto part = std::make_unique<Part>();
     part->fields = new PageFields(this, records->Rules());
     part->fields->SetEncoding(encoding_);
+    part->fields->SetSearchText(searchText_);
     part->records = std::move(records);
     part->repeated = repeated;
     for (const PageFields::Row& row : rows)
@@ -40,6 +41,12 @@ CRecordPage::Part& CRecordPage::AddPart(std::unique_ptr<RecordAccess> records,
     connect(p->fields, &PageFields::DatePicked, this, [this, p](size_t f) { OnDatePicked(*p, f); });
     parts_.push_back(std::move(part));
     return *p;
+}
+
+void CRecordPage::AddWideWidget(QWidget* widget) {
+    // An empty grid still reports one row.
+    const int line = form_->count() == 0 ? 0 : form_->rowCount();
+    form_->addWidget(widget, line, 0, 1, -1);
 }
 
 PageFields* CRecordPage::AddRecord(std::unique_ptr<RecordAccess> records,
@@ -103,8 +110,10 @@ void CRecordPage::ShowPart(Part& part, int record, bool tellDates) {
 
 void CRecordPage::PushPart(Part& part, int record) {
     for (size_t f : part.shown) {
-        // Counts and computed values are shown, never typed.
-        if (part.fields->Rule(f).kind == FieldKind::ReadOnly) continue;
+        // Counts and computed values are shown, never typed; a value picked
+        // from a drop-down is the user's.
+        if (part.fields->Rule(f).kind == FieldKind::ReadOnly && !part.fields->IsChosen(f)) continue;
+        if (!Pushes(f)) continue;
         part.records->Set(record, f, part.fields->Value(f));
     }
 }
@@ -119,6 +128,7 @@ bool CRecordPage::PushRecord(int r) {
     Part* part = RepeatedPart();
     if (!part || r < 1 || r > part->records->Count()) return false;
     PushPart(*part, r);
+    OnRecordPushed(r);
     return true;
 }
 

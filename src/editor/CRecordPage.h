@@ -55,8 +55,20 @@ class CRecordPage : public CDataPage, private RecordNavigator::Client {
                             std::span<const PageFields::Row> rows,
                             const RecordNavigator::Texts& texts);
 
+    // A control of the page's own (a question answered by a check box) on a
+    // line of its own below the rows added so far.
+    void AddWideWidget(QWidget* widget);
+
+    // The text of the search buttons of the parts added after it.
+    void SetSearchText(const QString& text) { searchText_ = text; }
+
     // After the repeated fields show record r (0: none).
     virtual void OnRecordShown(int) {}
+    // After the repeated fields were handed to record r.
+    virtual void OnRecordPushed(int) {}
+    // Whether a shown field goes back into its record now (a field greyed
+    // by an answer of the page keeps what the record holds).
+    virtual bool Pushes(size_t) const { return true; }
     // After the page handed its values to the data.
     virtual void OnPushed() {}
 
@@ -83,6 +95,7 @@ class CRecordPage : public CDataPage, private RecordNavigator::Client {
     void RemoveRecord(int r) override;
 
     QString title_;
+    QString searchText_ = "Search...";
     std::vector<std::unique_ptr<Part>> parts_;
     RecordNavigator* navigator_ = nullptr;
     QGridLayout* form_ = nullptr;

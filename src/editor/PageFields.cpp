@@ -1,5 +1,6 @@
 #include "editor/PageFields.h"
 
+#include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -7,6 +8,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
+#include <algorithm>
 
 #include "codes/CodeValidator.h"
 #include "codes/ui/CSearch.h"
@@ -22,6 +24,8 @@ namespace {
 constexpr int kShortFieldWidth = 150;
 // Room for about 60 characters of free text.
 constexpr int kLongFieldWidth = 420;
+// Free text on a line with other fields: about 30 characters.
+constexpr int kSharedFieldWidth = 210;
 // Free text up to this many characters gets a short field; longer text
 // stretches across the page.
 constexpr double kShortTextLength = 20;
@@ -52,8 +56,26 @@ QGridLayout* PageFields::Build(std::span<const Row> rows, QGridLayout* into) {
     }
     // An empty grid still reports one row.
     int line = grid->count() == 0 ? 0 : grid->rowCount();
-    for (const Row& row : rows) {
+    // Rows beside others make pairs of columns; a row alone on its line
+    // then spans them all.
+    int columns = 2;
+    for (size_t i = 0, run = 2; i < rows.size(); ++i) {
+        run = rows[i].beside ? run + 2 : 2;
+        columns = std::max(columns, static_cast<int>(run));
+    }
+    int column = 0;
+    for (size_t i = 0; i < rows.size(); ++i) {
+        const Row& row = rows[i];
         if (row.field >= rules_.fields.size()) continue;
+        // A row beside the one before shares its line, to its right.
+        if (row.beside && line > 0) {
+            --line;
+            column += 2;
+            grid->setColumnStretch(column + 1, 1);
+        } else {
+            column = 0;
+        }
+        const bool alone = column == 0 && (i + 1 == rows.size() || !rows[i + 1].beside);
         const FieldRule& rule = rules_.fields[row.field];
         Widgets& w = widgets_[row.field];
         w.label = new QLabel(
@@ -73,17 +95,24 @@ QGridLayout* PageFields::Build(std::span<const Row> rows, QGridLayout* into) {
             w.edit->hide();
             w.label->setBuddy(BuildMultiLine(row.field, w));
             cell->addWidget(w.lines, 1);
+        } else if (!row.choices.empty()) {
+            // The drop-down is what the user sees; the hidden field holds
+            // the answer.
+            w.edit->hide();
+            w.label->setBuddy(BuildChoices(row.field, w, row.choices));
+            cell->addWidget(w.choices);
         }
         cell->addWidget(w.edit, row.wide || !IsShort(rule) ? 1 : 0);
         if (IsShort(rule) && !row.wide)
             w.edit->setFixedWidth(kShortFieldWidth);
         else
-            w.edit->setMinimumWidth(kLongFieldWidth);
+            // Free text that shares its line gets the room of its half.
+            w.edit->setMinimumWidth(alone ? kLongFieldWidth : kSharedFieldWidth);
         if (rule.kind == FieldKind::Code) {
             // Coded fields are filled from the code list, never typed.
             w.edit->setReadOnly(true);
             w.edit->SetValid(true);
-            w.search = new QPushButton("Search...", page_);
+            w.search = new QPushButton(searchText_, page_);
             w.search->setAutoDefault(false);
             cell->addWidget(w.search);
         } else if (rule.kind == FieldKind::Date) {
@@ -93,8 +122,8 @@ QGridLayout* PageFields::Build(std::span<const Row> rows, QGridLayout* into) {
             w.edit->SetValid(true);
         }
         if (IsShort(rule) && !row.wide) cell->addStretch(1);
-        grid->addWidget(w.label, line, 0);
-        grid->addLayout(cell, line, 1);
+        grid->addWidget(w.label, line, column);
+        grid->addLayout(cell, line, column + 1, 1, alone ? columns - 1 : 1);
         Connect(row.field, w);
         ++line;
     }
@@ -138,6 +167,47 @@ QPlainTextEdit* PageFields::BuildMultiLine(size_t field, Widgets& w) {
         widgets.lines->setPalette(colors);
     });
     return lines;
+}
+
+QComboBox* PageFields::BuildChoices(size_t field, Widgets& w,
+                                    std::span<const std::string_view> choices) {
+    w.choices = new QComboBox(page_);
+    w.choices->setToolTip(w.edit->toolTip());
+    w.answers << QString();
+    for (std::string_view answer : choices)
+        w.answers << QtMessages::FromBytes(answer);
+    w.choices->addItems(w.answers);
+    CNEdit* edit = w.edit;
+    QComboBox* box = w.choices;
+    connect(box, &QComboBox::activated, this, [box, edit] { edit->setText(box->currentText()); });
+    connect(edit, &CNEdit::Checked, this, [this, field] { ShowChoice(field); });
+    return box;
+}
+
+void PageFields::ShowChoice(size_t field) {
+    auto it = widgets_.find(field);
+    if (it == widgets_.end() || !it->second.choices) return;
+    Widgets& w = it->second;
+    const QString value = w.edit->text();
+    QStringList items = w.answers;
+    // An answer the file holds but the list does not offer is kept as it is.
+    if (!items.contains(value)) items << value;
+    QSignalBlocker block(w.choices);
+    w.choices->clear();
+    w.choices->addItems(items);
+    w.choices->setCurrentIndex(static_cast<int>(items.indexOf(value)));
+}
+
+QComboBox* PageFields::Choices(size_t field) const {
+    auto it = widgets_.find(field);
+    return it == widgets_.end() ? nullptr : it->second.choices;
+}
+
+void PageFields::SetChoices(size_t field, const QStringList& choices) {
+    auto it = widgets_.find(field);
+    if (it == widgets_.end() || !it->second.choices) return;
+    it->second.answers = QStringList{QString()} + choices;
+    ShowChoice(field);
 }
 
 QPlainTextEdit* PageFields::MultiLineView(size_t field) const {
@@ -199,6 +269,7 @@ void PageFields::SetValue(size_t field, std::string_view value) {
     // Values that are not typed show in grey until a code check says otherwise.
     const FieldKind kind = Rule(field).kind;
     if (kind == FieldKind::Code || kind == FieldKind::ReadOnly) edit->SetValid(true);
+    ShowChoice(field);
 }
 
 std::string PageFields::Value(size_t field) const {
@@ -210,6 +281,15 @@ void PageFields::ValidateCode(size_t field) {
     CNEdit* edit = Edit(field);
     const FieldRule& rule = Rule(field);
     if (!edit || rule.kind != FieldKind::Code) return;
+    const auto& w = widgets_.at(field);
+    if (w.reference) {
+        const std::string reference = w.reference();
+        if (reference.empty())
+            edit->SetValid(TrimWhite(edit->GetText()).empty());
+        else
+            CodeValidator().ValidateCode(*edit, rule.CheckCode(), reference);
+        return;
+    }
     CodeValidator().ValidateCode(*edit, rule.CheckCode(), rule.CheckRef());
 }
 
@@ -256,6 +336,7 @@ void PageFields::SetFieldEnabled(size_t field, bool enabled) {
     if (it->second.search) it->second.search->setEnabled(enabled);
     if (it->second.picker) it->second.picker->setEnabled(enabled);
     if (it->second.lines) it->second.lines->setEnabled(enabled);
+    if (it->second.choices) it->second.choices->setEnabled(enabled);
 }
 
 void PageFields::SetSearchHandler(size_t field, std::function<void()> handler) {
@@ -263,11 +344,22 @@ void PageFields::SetSearchHandler(size_t field, std::function<void()> handler) {
     if (it != widgets_.end()) it->second.searchHandler = std::move(handler);
 }
 
+void PageFields::SetReference(size_t field, std::function<std::string()> reference) {
+    auto it = widgets_.find(field);
+    if (it != widgets_.end()) it->second.reference = std::move(reference);
+}
+
+std::string PageFields::ReferenceOf(size_t field) const {
+    auto it = widgets_.find(field);
+    if (it != widgets_.end() && it->second.reference) return it->second.reference();
+    return std::string(Rule(field).refWord);
+}
+
 void PageFields::RunSearch(size_t field) {
     CNEdit* edit = Edit(field);
     if (!edit) return;
     const FieldRule& rule = Rule(field);
-    CSearch search(page_, std::string(rule.codeName), std::string(rule.refWord));
+    CSearch search(page_, std::string(rule.codeName), ReferenceOf(field));
     if (search.exec() != QDialog::Accepted) return;
     edit->SetText(search.GetSelectedCode());
     edit->SetValid(true);

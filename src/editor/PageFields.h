@@ -1,11 +1,13 @@
 #pragma once
 // The fields of a page, built from a record's field rules: one row per field
 // with its label on the left, the hinted edit field (its hint as tooltip) and,
-// for a coded field, a "Search..." button that opens the code search window,
-// or for a date field, a date picker. A page is then a list of rows plus the
+// for a coded field, a search button ("Search...", on some pages "Find") that
+// opens the code search window, for a date field a date picker, and for a
+// question with fixed answers a drop-down. A page is then a list of rows plus the
 // code that moves values between the fields and its data object.
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <functional>
 #include <map>
 #include <span>
@@ -15,6 +17,7 @@
 #include "core/FieldRule.h"
 #include "core/TextUtil.h"
 
+class QComboBox;
 class QDateEdit;
 class QGridLayout;
 class QLabel;
@@ -35,9 +38,15 @@ class PageFields : public QObject {
         std::string_view label = {};  // when the page labels it otherwise
         bool wide = false;            // spans the whole row (long free text)
         bool multiLine = false;       // shown on several lines, kept as one
+        // The answers of a drop-down (the empty answer comes first).
+        std::span<const std::string_view> choices = {};
+        bool beside = false;  // on the line of the row before, to its right
     };
 
     PageFields(QWidget* page, const RecordRules& rules);
+
+    // The text of the search buttons Build makes ("Search..." unless set).
+    void SetSearchText(const QString& text) { searchText_ = text; }
 
     // Adds the rows to a grid of two columns: label, field (with its button
     // or picker beside it). Rows go below those `into` holds already, so the
@@ -53,6 +62,13 @@ class PageFields : public QObject {
     QLabel* Label(size_t field) const;
     QPushButton* SearchButton(size_t field) const;  // null for fields without code
     QDateEdit* DatePicker(size_t field) const;      // null for fields without date
+    QComboBox* Choices(size_t field) const;         // null for fields without drop-down
+    // Whether the user picks the field's value (a drop-down), even where its
+    // rule says the value is not typed.
+    bool IsChosen(size_t field) const { return Choices(field) != nullptr; }
+    // New answers for a drop-down whose answers follow the test (the vehicle
+    // numbers of the test); the value shown stays.
+    void SetChoices(size_t field, const QStringList& choices);
 
     // The encoding of the test shown (see CNEdit::SetEncoding).
     void SetEncoding(TextEncoding encoding);
@@ -81,6 +97,11 @@ class PageFields : public QObject {
     // What a Search button does instead of the plain code list (fields whose
     // choices depend on other fields).
     void SetSearchHandler(size_t field, std::function<void()> handler);
+    // The reference word of a code whose table depends on another field (the
+    // sub-type of a test configuration); search and check then use it. While
+    // it is empty the code cannot be looked up: a value is invalid.
+    void SetReference(size_t field, std::function<std::string()> reference);
+    std::string ReferenceOf(size_t field) const;
     // The plain search: the code search window for the field's code table
     // and reference word; on OK the chosen code goes into the field.
     void RunSearch(size_t field);
@@ -100,14 +121,21 @@ class PageFields : public QObject {
         QPushButton* search = nullptr;
         class CDatePicker* picker = nullptr;
         QPlainTextEdit* lines = nullptr;
+        QComboBox* choices = nullptr;
+        QStringList answers;  // the drop-down's list, without an off-list value
         std::function<void()> searchHandler;
+        std::function<std::string()> reference;
     };
     void Connect(size_t field, Widgets& w);
     QPlainTextEdit* BuildMultiLine(size_t field, Widgets& w);
+    QComboBox* BuildChoices(size_t field, Widgets& w, std::span<const std::string_view> choices);
+    // The drop-down shows the field's value, an answer off its list included.
+    void ShowChoice(size_t field);
 
     QWidget* page_;
     const RecordRules& rules_;
     std::map<size_t, Widgets> widgets_;
+    QString searchText_ = "Search...";
 };
 
 }  // namespace vantor

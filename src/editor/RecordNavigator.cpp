@@ -1,7 +1,9 @@
 #include "editor/RecordNavigator.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -11,34 +13,65 @@
 namespace vantor {
 
 RecordNavigator::RecordNavigator(Client& client, const Texts& texts, QWidget* parent)
-    : QGroupBox(texts.title, parent), client_(client), pushFailed_(texts.pushFailed) {
-    list_ = new QListWidget;
-    list_->setToolTip(texts.listTip);
-    list_->setSelectionMode(QAbstractItemView::SingleSelection);
-    next_ = new QPushButton(">");
-    next_->setToolTip(texts.nextTip);
-    next_->setAutoDefault(false);
-    next_->setFixedWidth(40);
-    delete_ = new QPushButton("x");
-    delete_->setToolTip(texts.deleteTip);
-    delete_->setAutoDefault(false);
-    delete_->setFixedWidth(40);
-    retain_ = new QCheckBox("Retain the Last Record for the New");
+    : QGroupBox(texts.title, parent),
+      client_(client),
+      pushFailed_(texts.pushFailed),
+      totalText_(texts.totalText) {
+    auto button = [this](const QString& text, const QString& tip) {
+        auto* b = new QPushButton(text);
+        b->setToolTip(tip);
+        b->setAutoDefault(false);
+        b->setFixedWidth(40);
+        return b;
+    };
+    next_ = button(">", texts.nextTip);
+    delete_ = button(texts.deleteButton, texts.deleteTip);
+    if (texts.previous) previous_ = button("<", texts.previousTip);
+    retain_ = new QCheckBox(texts.retainText);
     retain_->setToolTip(texts.retainTip);
 
     auto* grid = new QGridLayout(this);
-    grid->addWidget(list_, 0, 0, 1, 2);
-    grid->addWidget(next_, 1, 0);
-    grid->addWidget(delete_, 2, 0);
-    grid->addWidget(new QLabel(texts.deleteText), 2, 1);
-    grid->addWidget(retain_, 3, 0, 1, 2);
+    auto* moves = new QHBoxLayout;
+    int row = 0;
+    if (texts.style == Style::List) {
+        list_ = new QListWidget;
+        list_->setToolTip(texts.listTip);
+        list_->setSelectionMode(QAbstractItemView::SingleSelection);
+        grid->addWidget(list_, row++, 0, 1, 2);
+        connect(list_, &QListWidget::currentRowChanged, this, [this](int r) {
+            if (!rebuilding_) OnListSelected(r);
+        });
+    } else {
+        selector_ = new QComboBox;
+        selector_->setToolTip(texts.listTip);
+        selector_->setMinimumWidth(60);
+        moves->addWidget(selector_);
+        connect(selector_, &QComboBox::currentIndexChanged, this, [this](int r) {
+            if (!rebuilding_) OnListSelected(r);
+        });
+    }
+    if (previous_) moves->addWidget(previous_);
+    if (previous_ || selector_) {
+        moves->addWidget(next_);
+        moves->addStretch(1);
+        grid->addLayout(moves, row++, 0, 1, 2);
+    } else {
+        delete moves;
+        grid->addWidget(next_, row++, 0);
+    }
+    grid->addWidget(delete_, row, 0);
+    grid->addWidget(new QLabel(texts.deleteText), row++, 1);
+    if (!totalText_.isEmpty()) {
+        total_ = new QLabel;
+        grid->addWidget(total_, row++, 0, 1, 2);
+    }
+    grid->addWidget(retain_, row++, 0, 1, 2);
+    if (selector_) grid->setRowStretch(row, 1);
     grid->setColumnStretch(1, 1);
 
+    if (previous_) connect(previous_, &QPushButton::clicked, this, &RecordNavigator::OnPrevious);
     connect(next_, &QPushButton::clicked, this, &RecordNavigator::OnNext);
     connect(delete_, &QPushButton::clicked, this, &RecordNavigator::OnDelete);
-    connect(list_, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (!rebuilding_) OnListSelected(row);
-    });
 }
 
 void RecordNavigator::Reset(int count) {
@@ -58,10 +91,19 @@ void RecordNavigator::SetCurrent(int r) {
 
 void RecordNavigator::RebuildList() {
     rebuilding_ = true;
-    list_->clear();
+    QStringList numbers;
     for (int r = 1; r <= count_; ++r)
-        list_->addItem(QString::number(r));
-    list_->setCurrentRow(current_ - 1);
+        numbers << QString::number(r);
+    if (list_) {
+        list_->clear();
+        list_->addItems(numbers);
+        list_->setCurrentRow(current_ - 1);
+    } else {
+        selector_->clear();
+        selector_->addItems(numbers);
+        selector_->setCurrentIndex(current_ - 1);
+    }
+    if (total_) total_->setText(totalText_ + " " + QString::number(count_));
     rebuilding_ = false;
 }
 
@@ -74,6 +116,16 @@ void RecordNavigator::Refresh() {
 
 bool RecordNavigator::PushCurrent() {
     return current_ == 0 || client_.PushRecord(current_);
+}
+
+void RecordNavigator::OnPrevious() {
+    if (current_ <= 1) return;
+    if (!client_.PushRecord(current_)) {
+        ShowPlain(pushFailed_);
+        return;
+    }
+    --current_;
+    Refresh();
 }
 
 void RecordNavigator::OnNext() {
@@ -109,9 +161,7 @@ void RecordNavigator::OnDelete() {
 void RecordNavigator::OnListSelected(int row) {
     if (row < 0 || row >= count_ || row + 1 == current_) return;
     if (!PushCurrent()) {
-        rebuilding_ = true;
-        list_->setCurrentRow(current_ - 1);
-        rebuilding_ = false;
+        RebuildList();
         return;
     }
     current_ = row + 1;

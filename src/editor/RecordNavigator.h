@@ -1,14 +1,17 @@
 #pragma once
-// Moving between the records of a repeated-record page (curves, cameras):
-// the list of record numbers, ">" to go to the next record or add one past
-// the last, "x" to delete the shown record, and "Retain the Last Record for
-// the New" to start a new record as a copy of the one before. The page
+// Moving between the records of a repeated-record page (curves, cameras,
+// vehicles): the record numbers as a list or a drop-down, "<" (when asked
+// for) to go back a record, ">" to go to the next record or add one past the
+// last, "x" to delete the shown record, and a check box ("Retain the Last
+// Record for the New") to start a new record as a copy of the one before. The
+// page
 // supplies the record operations; the navigator keeps the count and the
 // current record (0 when there is none).
 #include <QGroupBox>
 #include <string>
 
 class QCheckBox;
+class QComboBox;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -33,6 +36,8 @@ class RecordNavigator : public QGroupBox {
         virtual void RemoveRecord(int r) = 0;
     };
 
+    enum class Style { List, DropDown };
+
     struct Texts {
         QString title;           // the group's caption
         QString nextTip;         // tooltip of ">"
@@ -41,6 +46,12 @@ class RecordNavigator : public QGroupBox {
         QString listTip;         // tooltip of the list
         QString retainTip;       // tooltip of the check box
         std::string pushFailed;  // message when ">" cannot keep the shown record
+        Style style = Style::List;
+        bool previous = false;  // offers "<"
+        QString previousTip;    // tooltip of "<"
+        QString deleteButton = "x";
+        QString retainText = "Retain the Last Record for the New";
+        QString totalText;  // shown before the record count; no count when empty
     };
 
     RecordNavigator(Client& client, const Texts& texts, QWidget* parent = nullptr);
@@ -60,11 +71,15 @@ class RecordNavigator : public QGroupBox {
     // Keeps the shown record in the data (when there is one).
     bool PushCurrent();
 
+    void OnPrevious();
     void OnNext();
     void OnDelete();
     void OnListSelected(int row);
 
-    QListWidget* List() const { return list_; }
+    QListWidget* List() const { return list_; }                // null for a drop-down
+    QComboBox* Selector() const { return selector_; }          // null for a list
+    QPushButton* PreviousButton() const { return previous_; }  // null without "<"
+    QLabel* TotalLabel() const { return total_; }              // null without a count
     QPushButton* NextButton() const { return next_; }
     QPushButton* DeleteButton() const { return delete_; }
     QCheckBox* RetainBox() const { return retain_; }
@@ -83,7 +98,11 @@ class RecordNavigator : public QGroupBox {
     int count_ = 0;
     int current_ = 0;
     bool rebuilding_ = false;
-    QListWidget* list_;
+    QListWidget* list_ = nullptr;
+    QComboBox* selector_ = nullptr;
+    QPushButton* previous_ = nullptr;
+    QLabel* total_ = nullptr;
+    QString totalText_;
     QPushButton* next_;
     QPushButton* delete_;
     QCheckBox* retain_;

@@ -353,4 +353,93 @@ void CTcaData::Check(CodeLookup* codes, std::vector<FieldIssue>& out) const {
     CheckRecordLines(out);
 }
 
+namespace {
+
+const RecordRules& RulesOf(TcaSectionId id) {
+    static const std::array<RecordRules, 6> rules = [] {
+        std::array<RecordRules, 6> r;
+        for (const auto& layout : TcaSections())
+            r[static_cast<size_t>(layout.id)] = layout.Rules();
+        return r;
+    }();
+    return rules[static_cast<size_t>(id)];
+}
+
+// TEST and LOWER BEAM: one record, there whether or not the test holds it.
+class TcaSingleRecord : public RecordAccess {
+  public:
+    TcaSingleRecord(CTcaData& data, TcaSectionId id) : data_(data), id_(id) {}
+    const RecordRules& Rules() const override { return RulesOf(id_); }
+    int Count() const override { return 1; }
+    std::string Get(int record, size_t field) const override {
+        if (record != 1) return {};
+        if (id_ == TcaSectionId::Test && field == CTcaData::kTestTotalCurves)
+            return std::to_string(data_.TotalCurves());
+        const RecordTable& table = data_.Section(id_);
+        return table.Empty() || field >= table.Columns() ? std::string() : table.At(1, field);
+    }
+    void Set(int record, size_t field, std::string_view value) override {
+        RecordTable& table = data_.Section(id_);
+        if (record != 1 || field >= table.Columns()) return;
+        if (id_ == TcaSectionId::Test && field == CTcaData::kTestTotalCurves) return;
+        // Showing and keeping an empty lower beam does not make one.
+        if (table.Empty() && value.empty()) return;
+        if (table.Empty()) table.SetCount(1);
+        table.At(1, field) = std::string(value);
+    }
+    int Add() override { return 1; }
+    void Delete(int) override {}
+    void Copy(int, int) override {}
+
+  private:
+    CTcaData& data_;
+    TcaSectionId id_;
+};
+
+std::vector<int> Columns(TcaSectionId id) {
+    std::vector<int> columns;
+    for (size_t f = 0; f < RulesOf(id).fields.size(); ++f)
+        columns.push_back(static_cast<int>(f));
+    // Channels are numbered by their place in the list.
+    if (id == TcaSectionId::Instrumentation) columns[CTcaData::kInstChannel] = TableRecords::kPlace;
+    return columns;
+}
+
+// A list of records; vehicles and rollover trials number a new record (or a
+// copy) by its place, and keep the numbers they hold otherwise, since the
+// other records name vehicles by number.
+class TcaListRecords : public TableRecords {
+  public:
+    TcaListRecords(CTcaData& data, TcaSectionId id)
+        : TableRecords(data.Section(id), RulesOf(id), Columns(id)), numberField_(NumberField(id)) {}
+    int Add() override {
+        const int record = TableRecords::Add();
+        Number(record);
+        return record;
+    }
+    void Copy(int from, int to) override {
+        TableRecords::Copy(from, to);
+        Number(to);
+    }
+
+  private:
+    static int NumberField(TcaSectionId id) {
+        if (id == TcaSectionId::Vehicle) return CTcaData::kVehNumber;
+        if (id == TcaSectionId::Rollover) return CTcaData::kRollNumber;
+        return -1;
+    }
+    void Number(int record) {
+        if (numberField_ >= 0 && record >= 1 && record <= Count())
+            Table().At(record, static_cast<size_t>(numberField_)) = std::to_string(record);
+    }
+    int numberField_;
+};
+
+}  // namespace
+
+std::unique_ptr<RecordAccess> CTcaData::Access(TcaSectionId id) {
+    if (TcaSection(id).single) return std::make_unique<TcaSingleRecord>(*this, id);
+    return std::make_unique<TcaListRecords>(*this, id);
+}
+
 }  // namespace vantor

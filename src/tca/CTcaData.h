@@ -3,11 +3,13 @@
 // measurements, amber turn-signal checks, dynamic rollover trials and the
 // instrumented channels, with the QX5 file that stores it. The editor's pages
 // hold a pointer to one object and edit its records in place.
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "core/FieldRule.h"
+#include "core/RecordAccess.h"
 #include "core/RecordTable.h"
 #include "core/TextFile.h"
 #include "tca/TcaFieldRules.h"
@@ -166,6 +168,13 @@ class CTcaData {
     void SetAmberTicked(int record, bool ticked);
     bool TippedUp(int record) const;
     void SetTippedUp(int record, bool tipped);
+
+    // A record kind by position, its fields numbered as TcaSection(id)
+    // numbers them. TEST and LOWER BEAM are one record each (the lower beam
+    // is made when a value is first stored in it); the TEST total reads as
+    // the channel count and a channel's number as its place; a new vehicle
+    // or rollover record takes its place as its number.
+    std::unique_ptr<RecordAccess> Access(TcaSectionId id);
 
     // One curve per INSTRUMENTATION record.
     int TotalCurves() const { return instrumentation_.Count(); }

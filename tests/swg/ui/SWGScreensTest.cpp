@@ -3,15 +3,13 @@
 // is confirmed. With VANTOR_SCREENSHOTS naming a folder, the pages and the
 // dialogs are saved there as pictures (docs/screenshots holds the ones the
 // README shows).
-#include <QCheckBox>
-#include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QtTest>
 
 #include "codes/ui/CSearch.h"
 #include "editor/CDataPage.h"
 #include "launcher/CHelpDlg.h"
+#include "support/ui/PageLayoutCheck.h"
 #include "support/ui/Screenshots.h"
 #include "swg/ui/SWGEditorFixture.h"
 
@@ -20,33 +18,6 @@ using namespace vantor;
 class SWGScreensTest : public test::SWGEditorFixture {
     Q_OBJECT
 
-    // Every visible child lies inside the page, and no two fields overlap.
-    static void CheckInside(QWidget* page) {
-        const QRect area = page->rect();
-        QList<QRect> fields;
-        for (QWidget* w : page->findChildren<QWidget*>()) {
-            if (!w->isVisibleTo(page) || w->isWindow()) continue;
-            const QRect r(w->mapTo(page, QPoint(0, 0)), w->size());
-            QVERIFY2(area.contains(r), qPrintable(w->metaObject()->className() + QString(" ") +
-                                                  w->objectName() + QString(" outside the page")));
-            if (auto* label = qobject_cast<QLabel*>(w))
-                QVERIFY2(label->sizeHint().width() <= label->width() + 1,
-                         qPrintable("label cut off: " + label->text()));
-            if (auto* box = qobject_cast<QCheckBox*>(w))
-                QVERIFY2(box->sizeHint().width() <= box->width() + 1,
-                         qPrintable("check box text cut off: " + box->text()));
-            if (auto* button = qobject_cast<QPushButton*>(w))
-                QVERIFY2(
-                    button->fontMetrics().horizontalAdvance(button->text()) + 8 <= button->width(),
-                    qPrintable("button text cut off: " + button->text()));
-            if (qobject_cast<CNEdit*>(w)) {
-                QVERIFY2(r.height() >= w->minimumSizeHint().height(), "field squeezed");
-                for (const QRect& other : fields)
-                    QVERIFY2(!other.intersects(r), "fields overlap");
-                fields << r;
-            }
-        }
-    }
 
   private slots:
     void initTestCase() {
@@ -72,7 +43,8 @@ class SWGScreensTest : public test::SWGEditorFixture {
             QApplication::processEvents();
             CDataPage* page = editor->Page(i);
             QVERIFY(page->AllFieldsValid());
-            CheckInside(page);
+            test::CheckInsidePage(page);
+            if (QTest::currentTestFailed()) return;
             for (CNEdit* field : page->findChildren<CNEdit*>()) {
                 if (!field->isVisibleTo(page)) continue;
                 if (field->isReadOnly()) QCOMPARE(field->BackgroundColor(), QColor(235, 235, 235));
