@@ -100,7 +100,10 @@ QGridLayout* PageFields::Build(std::span<const Row> rows, QGridLayout* into) {
             // the answer.
             w.edit->hide();
             w.label->setBuddy(BuildChoices(row.field, w, row.choices));
+            // Short answers: as wide as a short field, whatever the rule.
+            w.choices->setFixedWidth(kShortFieldWidth);
             cell->addWidget(w.choices);
+            cell->addStretch(1);
         }
         cell->addWidget(w.edit, row.wide || !IsShort(rule) ? 1 : 0);
         if (IsShort(rule) && !row.wide)
