@@ -65,11 +65,7 @@ std::string CBioData::Qx5Text(std::vector<FieldIssue>* unwritable) const {
         if (!HasData(record)) continue;
         out += MarkerLine(Rules(record).section) + "\n";
         for (int n = 1; n <= RecordCount(record); ++n) {
-            std::string text = JoinRecord(WrittenFields(record, n));
-            // A record whose first value begins like a comment would be
-            // skipped when read back; the reader trims the blank put in front.
-            if (text.starts_with('#')) out += ' ';
-            out += text + '\n';
+            out += JoinRecord(WrittenFields(record, n)) + '\n';
         }
     }
     out += std::string(kEndLine) + "\n";

@@ -56,7 +56,16 @@ std::string ReportHeader() {
     return h;
 }
 
+namespace {
+// A line that begins like a comment ("#") would be skipped when read back;
+// the readers trim the blank put in front of its first value.
+void GuardCommentStart(std::string& line, std::string_view value) {
+    if (line.empty() && value.starts_with('#')) line += ' ';
+}
+}  // namespace
+
 RecordLine& RecordLine::Field(std::string_view value) {
+    GuardCommentStart(line_, value);
     if (value.empty())
         line_ += ' ';
     else
@@ -70,6 +79,7 @@ RecordLine& RecordLine::Field(long long value) {
 }
 
 std::string RecordLine::Last(std::string_view value) {
+    GuardCommentStart(line_, value);
     line_ += value;
     return std::move(line_);
 }

@@ -307,9 +307,7 @@ namespace {
 // A group file column as a QX5 reader would keep it: without the padding of
 // the fixed columns, so that saving and reading back give the same test.
 std::string GroupField(std::string_view record, Qx3Column column) {
-    std::string value = Qx3Field(record, column);
-    TrimBlanks(value);
-    return value;
+    return TrimWhite(Qx3Field(record, column));
 }
 }  // namespace
 

@@ -23,6 +23,9 @@ TEST(Qx5FormatTest, RecordLinesWriteEmptyFieldsAsBlank) {
     EXPECT_EQ(JoinRecord({"a", "", "c"}), "a| |c");
     EXPECT_EQ(JoinRecord({"a", "b", ""}), "a|b|");
     EXPECT_EQ(JoinRecord({"only"}), "only");
+    // A line must not begin like a comment: the reader trims the blank.
+    EXPECT_EQ(JoinRecord({"#1", "#2"}), " #1|#2");
+    EXPECT_EQ(JoinRecord({"#"}), " #");
     EXPECT_EQ(RecordLine().Field(3).Field("").Last(7), "3| |7");
 }
 
