@@ -1,6 +1,7 @@
 #include "core/RecordLineRule.h"
 
 #include "core/Messages.h"
+#include "core/TextUtil.h"
 
 namespace vantor {
 
@@ -27,12 +28,23 @@ std::string RecordLineReason(RecordLineFault fault) {
         case RecordLineFault::LineBreak:
             reason += "a line break)";
             break;
+        case RecordLineFault::Comment:
+            reason += "a '#' where its line begins)";
+            break;
         case RecordLineFault::Marker:
         default:
             reason += "section marker text)";
             break;
     }
     return reason;
+}
+
+bool CheckLineStartValue(std::string_view section, int record, std::string_view label,
+                         std::string_view value, std::vector<FieldIssue>& out) {
+    if (!TrimWhite(value).starts_with('#')) return true;
+    out.push_back({std::string(section), record, std::string(label), std::string(value),
+                   RecordLineReason(RecordLineFault::Comment)});
+    return false;
 }
 
 bool CheckRecordLineValue(std::string_view section, int record, std::string_view label,

@@ -15,6 +15,7 @@ enum class RecordLineFault {
     Pipe,       // would split the field in two
     LineBreak,  // would cut the record in two
     Marker,     // a reader would take the line for a section marker
+    Comment,    // begins a line a reader would skip as a comment
 };
 
 // The characters a record line cannot carry inside a field: '|', CR and LF.
@@ -36,6 +37,12 @@ RecordLineFault RecordLineFaultOf(std::string_view value);
 // "cannot be written in a record line (it holds a '|')" and the like: the
 // reason `vantor-cli check` lists and the refusal message quotes.
 std::string RecordLineReason(RecordLineFault fault);
+
+// Appends an issue for a value that opens its line and begins with '#' (after
+// blanks) where the reader trims a line before it skips comment lines, so
+// no blank put in front can save it. Returns true when it can be written.
+bool CheckLineStartValue(std::string_view section, int record, std::string_view label,
+                         std::string_view value, std::vector<FieldIssue>& out);
 
 // Appends an issue when the value cannot be written in a record line.
 // Returns true when it can.

@@ -182,9 +182,12 @@ void CTcaData::CheckRecordLines(std::vector<FieldIssue>& out) const {
         if (!IsWritten(layout.id)) continue;
         const int records = layout.single ? 1 : Section(layout.id).Count();
         for (int n = 1; n <= records; ++n)
-            for (size_t f = 0; f < layout.written; ++f)
-                CheckRecordLineValue(layout.name, n, layout.fields[f].reportLabel,
-                                     WrittenValue(layout.id, n, f), out);
+            for (size_t f = 0; f < layout.written; ++f) {
+                const std::string value = WrittenValue(layout.id, n, f);
+                const std::string_view label = layout.fields[f].reportLabel;
+                if (CheckRecordLineValue(layout.name, n, label, value, out) && f == 0)
+                    CheckLineStartValue(layout.name, n, label, value, out);
+            }
     }
 }
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <set>
 
 #include "core/TextUtil.h"
@@ -53,6 +54,21 @@ TEST_F(CTcaDataTest, NewTestWritesOnlyItsTestSection) {
     ASSERT_TRUE(data.Read(DataFile("tca/full.qx5")));
     data.Clear();
     EXPECT_EQ(Written(data), ReadBytes(DataFile("tca/empty.qx5")));
+}
+
+// The reader trims a line before it skips comment lines, so a line that
+// would begin with '#' cannot be written; elsewhere a '#' is plain text.
+TEST_F(CTcaDataTest, LineThatWouldBeginLikeACommentIsRefused) {
+    CTcaData data;
+    data.Test(CTcaData::kTestVersion) = " #5";
+    EXPECT_FALSE(data.Write(dir.Path("out.qx5")));
+    EXPECT_FALSE(std::filesystem::exists(dir.Path("out.qx5")));
+    ASSERT_EQ(messages.Texts().size(), 1u);
+    EXPECT_NE(messages.Texts()[0].find("(it holds a '#' where its line begins)"), std::string::npos)
+        << messages.Texts()[0];
+    data.Test(CTcaData::kTestVersion) = "T5";
+    data.Test(CTcaData::kTestTitle) = "#1";
+    EXPECT_NE(Written(data).find("T5|#1|"), std::string::npos);
 }
 
 TEST_F(CTcaDataTest, ReadingThenWritingKeepsEveryWrittenField) {
