@@ -79,7 +79,7 @@ class FieldLine {
 
     void Text(std::string_view value) {
         std::string t = TrimWhite(OneLine(value));
-        GuardCommentStart(t);
+        GuardCommentStart(line_, t);
         Guard(t);
         line_ += t.empty() ? " " : t;
         line_ += '|';
@@ -100,7 +100,7 @@ class FieldLine {
     }
     std::string LastText(std::string_view value) {
         std::string t = OneLine(value);
-        GuardCommentStart(t);
+        GuardCommentStart(line_, t);
         Guard(t);
         line_ += t;
         line_ += '\n';
@@ -109,11 +109,6 @@ class FieldLine {
     std::string LastInteger(long long value) { return LastText(std::to_string(value)); }
 
   private:
-    // A line that begins like a comment ("#") would be skipped when read
-    // back; the readers trim the blank put in front of its first value.
-    void GuardCommentStart(std::string_view value) {
-        if (line_.empty() && value.starts_with('#')) line_ += ' ';
-    }
     void Guard(std::string_view written) {
         const size_t position = position_++;
         CheckRecordLineValue(section_, std::max(record_, 1), labels_(position), written,

@@ -56,13 +56,9 @@ std::string ReportHeader() {
     return h;
 }
 
-namespace {
-// A line that begins like a comment ("#") would be skipped when read back;
-// the readers trim the blank put in front of its first value.
 void GuardCommentStart(std::string& line, std::string_view value) {
     if (line.empty() && value.starts_with('#')) line += ' ';
 }
-}  // namespace
 
 RecordLine& RecordLine::Field(std::string_view value) {
     GuardCommentStart(line_, value);

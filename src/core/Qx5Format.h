@@ -27,6 +27,11 @@ std::string Qx5Header(std::string_view sourceLine = kSourceLine);
 // Source line, date line and "----- QX5 REPORT FILE -----", each ending in '\n'.
 std::string ReportHeader();
 
+// Before the first value of a record line: a line that begins like a
+// comment ("#") would be skipped when read back, so a blank goes in front,
+// which the readers trim.
+void GuardCommentStart(std::string& line, std::string_view value);
+
 // Builds one record line: every field but the last followed by '|', an empty
 // one written as " |"; the last field as it is.
 class RecordLine {

@@ -222,11 +222,6 @@ void CEditorSheet::PushCurrentPage() {
     if (CDataPage* page = CurrentPage()) page->PushToData();
 }
 
-void CEditorSheet::RefreshCreatedPages() {
-    for (CDataPage* page : pages_)
-        if (page->IsCreated()) page->Refresh();
-}
-
 bool CEditorSheet::IsFirstClear() const {
     return file_->IsFirstClear();
 }
@@ -237,11 +232,15 @@ bool CEditorSheet::WasCleared() const {
 
 bool CEditorSheet::Clear() {
     if (!file_->Clear()) return false;
+    ResetPages();
+    return true;
+}
+
+void CEditorSheet::ResetPages() {
     for (CDataPage* page : pages_) {
         page->SetTextEncoding(file_->Encoding());
         page->ResetControls();
     }
-    return true;
 }
 
 void CEditorSheet::OnLoadTest() {
@@ -266,10 +265,7 @@ bool CEditorSheet::OffersExtension(const std::string& ext) const {
 }
 
 void CEditorSheet::ShowLoadedTest() {
-    for (CDataPage* page : pages_) {
-        page->SetTextEncoding(file_->Encoding());
-        page->ResetControls();
-    }
+    ResetPages();
 }
 
 bool CEditorSheet::ValidateForSave() {

@@ -108,8 +108,6 @@ class CEditorSheet : public QWidget {
     // Whether "Save Test" is offered now.
     virtual bool SaveAllowed() const;
 
-    // Refills every page already shown.
-    void RefreshCreatedPages();
     // Hands the page in front to the data object.
     void PushCurrentPage();
 
@@ -118,6 +116,9 @@ class CEditorSheet : public QWidget {
 
   private:
     bool OffersExtension(const std::string& ext) const;
+    // Every page in the test's encoding, back to its first record, refilled
+    // when shown already.
+    void ResetPages();
     void BuildMenus();
     void Dispatch(EditorCommand command);
     void OnTabChanged(int index);

@@ -36,8 +36,10 @@ bool IsRefused(QChar c) {
 // one character; otherwise the letter as typed (the micro sign stays a unit
 // prefix, "ß" has no single capital).
 QChar TypedCapital(QChar c, TextEncoding encoding) {
+    constexpr char16_t kMicroSign = 0xB5;
+    if (c.unicode() == kMicroSign) return c;
     const QChar upper = c.toUpper();
-    return upper != c && CanEncode(QString(upper), encoding) && !(c.unicode() == 0xB5) ? upper : c;
+    return CanEncode(QString(upper), encoding) ? upper : c;
 }
 
 }  // namespace

@@ -55,8 +55,13 @@ void CVideoEditorSheet::OnLoadHsvd() {
     if (!path) return;
     PushCurrentPage();
     video_.ReadHs5(*path, true);
-    hsvdPage_->ShowFirstCamera();
-    RefreshCreatedPages();
+    // The first camera in front; the other pages show the test reference.
+    for (int i = 0; i < PageCount(); ++i) {
+        if (Page(i) == hsvdPage_)
+            hsvdPage_->ShowFirstCamera();
+        else if (Page(i)->IsCreated())
+            Page(i)->Refresh();
+    }
 }
 
 void CVideoEditorSheet::OnSaveHsvd() {
