@@ -1,6 +1,7 @@
 // Speed of the curve check: generates a folder of A-Y and Y curve files,
 // times the check over it beside a plain newline scan of the same bytes, and
-// shows that the check's memory does not grow with the size of a curve file.
+// shows that the check's memory does not grow with the size of a curve file;
+// then times a plot of the largest file.
 // Prints figures only; it never fails on speed.
 #include <sys/resource.h>
 #include <time.h>
@@ -17,6 +18,7 @@
 
 #include "curves/CurveCheckedTest.h"
 #include "curves/CurveChecker.h"
+#include "curves/CurvePlot.h"
 
 using namespace vantor;
 namespace fs = std::filesystem;
@@ -257,6 +259,22 @@ int main(int argc, char** argv) {
             "memory by %ld kB\n",
             static_cast<double>(fs::file_size(bigCurve, ec)) / 1e6, bigPoints, big.disagreeing,
             after - before);
+
+        // What the Plot button costs on that file: reading its points through
+        // the curve reader and reducing them to a plot 1,000 pixels wide.
+        Timing plot;
+        size_t drawn = 0;
+        for (int round = 0; round < o.repeat; ++round)
+            plot.Best([&] {
+                const CurvePlotData data = CurvePlot::Load(
+                    bigCurve, {1, std::to_string(-kPointsBeforeZero),
+                               std::to_string(bigPoints - kPointsBeforeZero - 1), "100", "SEC"});
+                drawn = CurvePlot::Reduce(data.points, data.points.front().x,
+                                          data.points.back().x, 1000)
+                            .size();
+            });
+        std::printf("curve plot: %d points read and reduced to %zu in %.2f s CPU (%.2f s)\n",
+                    bigPoints, drawn, plot.cpu, plot.wall);
     }
 
     if (o.keep)

@@ -5,6 +5,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config   # compiler and build system
   qt6-base-dev libgl-dev             # Qt 6 Widgets, Print Support and Test (Qt's CMake files want the GL headers)
+  qt6-charts-dev qt6-svg-dev libqt6opengl6-dev  # curve plots (Qt Charts needs Qt OpenGL), and saving them as SVG
   libsqlite3-dev sqlite3             # codes database engine, and its shell to build ncodes.mdb from text
   libgtest-dev                       # model tests
   xvfb xauth                         # running the desktop program on a machine without a display

@@ -391,6 +391,23 @@ inline void CurveFileReader::DataLine(std::string_view content) {
     ++points_;
     if (columns_ == 2 && !timeStepFound_)
         TimePoint(content.substr(pieces.firstBegin, pieces.firstEnd - pieces.firstBegin));
+    if (pointSink_) SendPoint(content);
+}
+
+void CurveFileReader::SendPoint(std::string_view content) {
+    // A good line is one or two real numbers between blanks or tabs.
+    double values[2] = {0.0, 0.0};
+    int n = 0;
+    size_t i = 0;
+    while (i < content.size() && n < 2) {
+        while (i < content.size() && (content[i] == ' ' || content[i] == '\t'))
+            ++i;
+        size_t start = i;
+        while (i < content.size() && content[i] != ' ' && content[i] != '\t')
+            ++i;
+        if (i > start) values[n++] = TokenValue(TrimToken(content.substr(start, i - start)));
+    }
+    pointSink_(columns_, values[0], values[1]);
 }
 
 void CurveFileReader::TimePoint(std::string_view time) {

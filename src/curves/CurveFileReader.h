@@ -28,6 +28,11 @@ class CurveFileReader {
 
     // Receives the report of every line that is not good, not only the first.
     void SetErrorSink(std::function<void(const std::string&)> sink) { sink_ = std::move(sink); }
+    // Receives the values of every good line, in file order: the Y value
+    // alone (`columns` 1), or the time and the Y value (2). Plots read the
+    // points through it, so they take the same lines the check takes.
+    using PointSink = std::function<void(int columns, double first, double second)>;
+    void SetPointSink(PointSink sink) { pointSink_ = std::move(sink); }
 
   private:
     // A line that did not fit in one read, kept as its trimmed content (at
@@ -48,6 +53,7 @@ class CurveFileReader {
     void EndSpanning();
     void DataLine(std::string_view content);
     void TimePoint(std::string_view time);
+    void SendPoint(std::string_view content);
     void NotRealLine(std::string_view content, bool mixed);
     void OverlongLine();
     void BadLine(const std::string& what);
@@ -56,6 +62,7 @@ class CurveFileReader {
     size_t readSize_;
     std::vector<char> buffer_;
     std::function<void(const std::string&)> sink_;
+    PointSink pointSink_;
     std::string fileName_;
     SpanningLine spanning_;
     int columns_ = 0;

@@ -82,6 +82,11 @@ PageFields* CRecordPage::RepeatedFields() const {
     return part ? part->fields : nullptr;
 }
 
+RecordAccess* CRecordPage::RepeatedRecords() const {
+    Part* part = RepeatedPart();
+    return part ? part->records.get() : nullptr;
+}
+
 CNEdit* CRecordPage::Field(size_t field) const {
     for (const auto& part : parts_)
         if (part->fields->Has(field)) return part->fields->Edit(field);

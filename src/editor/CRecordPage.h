@@ -36,6 +36,8 @@ class CRecordPage : public CDataPage, private RecordNavigator::Client {
     // one when the page has no other).
     PageFields* Fields() const;
     PageFields* RepeatedFields() const;
+    // The records of the repeated kind (null on a page without one).
+    RecordAccess* RepeatedRecords() const;
     // The edit field of a rule field of the first part that shows it.
     CNEdit* Field(size_t field) const;
     RecordNavigator* Navigator() const { return navigator_; }

@@ -4,6 +4,7 @@
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPushButton>
 #include <QVBoxLayout>
 
 #include "curves/CurveErrorList.h"
@@ -22,9 +23,25 @@ CCurveInfoError::CCurveInfoError(const std::vector<CurveInfo>& records, QWidget*
     // Nothing to do in the window but read it and close it.
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    plot_ = buttons->addButton("Plot", QDialogButtonBox::ActionRole);
+    plot_->setToolTip("Draw the curve of the selected row");
+    plot_->hide();
+    connect(plot_, &QPushButton::clicked, this, &CCurveInfoError::OnPlot);
+    connect(list_, &QTableWidget::cellDoubleClicked, this, [this] { OnPlot(); });
     layout->addWidget(buttons);
     Fill();
     resize(1000, 420);
+}
+
+void CCurveInfoError::SetPlotHandler(std::function<void(int)> handler) {
+    plotHandler_ = std::move(handler);
+    plot_->setVisible(static_cast<bool>(plotHandler_));
+}
+
+void CCurveInfoError::OnPlot() {
+    const int row = list_->currentRow();
+    if (!plotHandler_ || row < 0 || row >= static_cast<int>(records_.size())) return;
+    plotHandler_(records_[static_cast<size_t>(row)].curveNumber);
 }
 
 void CCurveInfoError::Fill() {

@@ -9,7 +9,10 @@
 #include <QVBoxLayout>
 
 #include "curves/CurvePageSteps.h"
+#include "core/Messages.h"
+#include "curves/CurvePlot.h"
 #include "curves/ui/CCurveInfoError.h"
+#include "curves/ui/CCurvePlot.h"
 #include "editor/CRecordPage.h"
 #include "widgets/CNEdit.h"
 
@@ -68,6 +71,9 @@ CurveCheckPanel::CurveCheckPanel(CRecordPage& page, CurveCheckedTest& test, Fiel
     buttons->addWidget(check_);
     buttons->addWidget(findNext_);
     buttons->addWidget(view_);
+    plot_ = new QPushButton("Plot", this);
+    plot_->setToolTip("Draw the curve file of this record against time");
+    buttons->addWidget(plot_);
     buttons->addStretch(1);
     layout->addLayout(buttons);
     // Nothing to search or list before a check has found curves.
@@ -77,6 +83,7 @@ CurveCheckPanel::CurveCheckPanel(CRecordPage& page, CurveCheckedTest& test, Fiel
     connect(check_, &QPushButton::clicked, this, &CurveCheckPanel::OnCheckCurve);
     connect(findNext_, &QPushButton::clicked, this, &CurveCheckPanel::OnFindNext);
     connect(view_, &QPushButton::clicked, this, &CurveCheckPanel::OnViewList);
+    connect(plot_, &QPushButton::clicked, this, &CurveCheckPanel::OnPlot);
     if (RecordNavigator* navigator = page_.Navigator())
         connect(navigator, &RecordNavigator::RecordShown, this, &CurveCheckPanel::OnRecordShown);
     // Only what the user types is compared again, not a record being shown.
@@ -147,7 +154,43 @@ void CurveCheckPanel::OnViewList() {
     CurveCheckState* state = test_.CurveState();
     if (!state || !CurvePageSteps::CanViewList(*state)) return;
     CCurveInfoError list(state->records, this);
+    list.SetPlotHandler([this](int curveNumber) { PlotCurve(curveNumber); });
     list.exec();
+}
+
+void CurveCheckPanel::OnPlot() {
+    // The plot shows what the page shows.
+    if (page_.Navigator()) page_.Navigator()->PushCurrent();
+    PlotCurve(CurrentRecord());
+}
+
+void CurveCheckPanel::PlotCurve(int curveNumber) {
+    CurveCheckState* state = test_.CurveState();
+    if (!state || curveNumber < 1) return;
+    CurvePlotRecord record;
+    record.curveNumber = curveNumber;
+    const auto points = test_.InstrumentationPoints();
+    const size_t n = static_cast<size_t>(curveNumber);
+    if (n < points.firstPoints.size()) record.firstPoint = points.firstPoints[n];
+    if (n < points.lastPoints.size()) record.lastPoint = points.lastPoints[n];
+    if (n < points.timeIncrements.size()) record.timeIncrement = points.timeIncrements[n];
+    if (plotFields_ && page_.RepeatedRecords() && curveNumber <= page_.RepeatedRecords()->Count()) {
+        const RecordAccess& records = *page_.RepeatedRecords();
+        record.xUnits = records.Get(curveNumber, plotFields_->xUnits);
+        record.yUnits = records.Get(curveNumber, plotFields_->yUnits);
+        record.location = records.Get(curveNumber, plotFields_->location);
+        record.axis = records.Get(curveNumber, plotFields_->axis);
+    }
+    CurvePlotData data =
+        CurvePlot::Load(CurvePlot::FindCurveFile(state->testPath, curveNumber), record);
+    if (!data.error.empty()) {
+        ShowPlain(data.error, "Plot");
+        return;
+    }
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    CCurvePlot plot(std::move(data), this);
+    QApplication::restoreOverrideCursor();
+    plot.exec();
 }
 
 void CurveCheckPanel::OnPointsEdited() {

@@ -1,12 +1,13 @@
 #pragma once
 // The curve-check line of an instrumentation page (vehicle, component,
-// biomechanics): the status line and the "Check Curve", "Find next error" and
-// "View Curve Related Data" buttons. It runs the curve-check steps on the
+// biomechanics): the status line and the "Check Curve", "Find next error",
+// "View Curve Related Data" and "Plot" buttons. It runs the curve-check steps on the
 // test's check state and only displays what they return: the status, the
 // colours of the first point, last point and time increment fields, the
 // record to go to. The page adds it below its rows; the panel follows the
 // page's navigator and the three fields by itself.
 #include <QGroupBox>
+#include <optional>
 
 #include "curves/CurveCheckedTest.h"
 #include "curves/CurveStatusView.h"
@@ -32,10 +33,18 @@ class CurveCheckPanel : public QGroupBox {
     // is the test's curve-check side.
     CurveCheckPanel(CRecordPage& page, CurveCheckedTest& test, Fields fields);
 
+    // The fields a plot names its axes and title after (rule field indices
+    // of the same record kind); without them the plot says "Value".
+    struct PlotFields {
+        size_t xUnits, yUnits, location, axis;
+    };
+    void SetPlotFields(PlotFields fields) { plotFields_ = fields; }
+
     QLabel* Status() const { return status_; }
     QPushButton* CheckButton() const { return check_; }
     QPushButton* FindNextButton() const { return findNext_; }
     QPushButton* ViewButton() const { return view_; }
+    QPushButton* PlotButton() const { return plot_; }
 
     // The page came to the front: the check runs when the launcher enabled
     // it and it has not run on this test yet.
@@ -46,6 +55,9 @@ class CurveCheckPanel : public QGroupBox {
     void OnCheckCurve();
     void OnFindNext();
     void OnViewList();
+    // The curve file of the shown record (or of `curveNumber`) in a plot.
+    void OnPlot();
+    void PlotCurve(int curveNumber);
     // The user changed the first point, last point or time increment.
     void OnPointsEdited();
 
@@ -67,6 +79,8 @@ class CurveCheckPanel : public QGroupBox {
     QPushButton* check_;
     QPushButton* findNext_;
     QPushButton* view_;
+    QPushButton* plot_;
+    std::optional<PlotFields> plotFields_;
     bool applying_ = false;
     bool typed_ = false;
     bool findNextHidden_ = false;

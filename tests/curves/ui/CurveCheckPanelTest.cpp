@@ -7,7 +7,11 @@
 #include <QtTest>
 #include <fstream>
 
+#include <QLineSeries>
+#include <filesystem>
+
 #include "curves/ui/CCurveInfoError.h"
+#include "curves/ui/CCurvePlot.h"
 #include "curves/ui/CurveCheckPanel.h"
 #include "editor/CRecordPage.h"
 #include "support/ui/Screenshots.h"
@@ -210,13 +214,70 @@ class CurveCheckPanelTest : public QObject {
         QVERIFY(!row4[9].isEmpty());
     }
 
+    void plotDrawsTheShownRecordsCurveReduced() {
+        // The sled pulse, as curve 1 beside the test, with the record's end
+        // at point 180 while the file goes on to 189.
+        std::filesystem::copy_file(test::DataFile("curves/sled.001"), dir->Path("T1.001"));
+        test->curves.Add();
+        test->curves.At(1, kFirst) = "-10";
+        test->curves.At(1, kLast) = "180";
+        test->curves.At(1, kStep) = "1000";
+        test->state.testPath = dir->Path("T1.qx5");
+        page->Activate();
+        QStringList marks;
+        int drawn = 0;
+        double highest = 0;
+        bool seen = false;
+        test::WhenModalOpens(
+            [&](QWidget* modal) {
+                if (auto* plot = qobject_cast<CCurvePlot*>(modal)) {
+                    plot->resize(400, 300);
+                    QCoreApplication::processEvents();
+                    const auto points = plot->CurveSeries()->points();
+                    drawn = static_cast<int>(points.size());
+                    for (const QPointF& p : points)
+                        highest = std::max(highest, p.y());
+                    for (QLineSeries* mark : plot->MarkSeries())
+                        marks << QString("%1@%2").arg(mark->name()).arg(mark->at(0).x());
+                    QVERIFY(plot->SaveImage(QString::fromStdString(dir->Path("plot.png"))));
+                    QVERIFY(plot->SaveImage(QString::fromStdString(dir->Path("plot.svg"))));
+                }
+                modal->close();
+            },
+            &seen);
+        QTest::mouseClick(page->panel->PlotButton(), Qt::LeftButton);
+        QVERIFY(seen);
+        // 200 points on a plot a few hundred pixels wide: each column keeps
+        // its lowest and highest, the peak among them.
+        QVERIFY(drawn > 0 && drawn <= 200);
+        QCOMPARE(highest, 40.0);
+        QCOMPARE(marks, QStringList({"First point (record)@-0.01", "Last point (record)@0.18",
+                                     "First point (curve)@-0.01", "Last point (curve)@0.189"}));
+        QVERIFY(test::ReadBytes(dir->Path("plot.png")).starts_with("\x89PNG"));
+        QVERIFY(test::ReadBytes(dir->Path("plot.svg")).find("<svg") != std::string::npos);
+
+        // A record without a curve file says so.
+        test::MessageRecorder messages;
+        test->curves.Add();
+        page->Refresh();
+        page->Navigator()->OnListSelected(1);
+        QCOMPARE(page->Navigator()->Current(), 2);
+        QTest::mouseClick(page->panel->PlotButton(), Qt::LeftButton);
+        QCOMPARE(messages.Texts(),
+                 std::vector<std::string>{"No curve file found for this curve number."});
+    }
+
     void screenshot() {
         const QString folder = qEnvironmentVariable("VANTOR_SCREENSHOTS");
         if (folder.isEmpty()) QSKIP("set VANTOR_SCREENSHOTS to a folder to save the pictures");
         Load();
         QTest::mouseClick(page->panel->CheckButton(), Qt::LeftButton);
         CCurveInfoError list(test->state.records);
-        Screenshots("" + folder, "curves").SaveWindow(list, "Curve Error List");
+        Screenshots shots(folder, "curves");
+        shots.SaveWindow(list, "Curve Error List");
+        CurvePlotRecord record{1, "-10", "180", "1000", "SEC", "G'S", "HD", "XG"};
+        CCurvePlot plot(CurvePlot::Load(test::DataFile("curves/sled.001"), record));
+        shots.SaveWindow(plot, "Curve Plot");
     }
 };
 
