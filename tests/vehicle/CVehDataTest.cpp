@@ -44,7 +44,9 @@ class VehFilesTest : public ::testing::Test {
     test::MessageRecorder messages;
 };
 
-TEST_F(VehFilesTest, FullTestRoundTripsEveryFieldAndFile) {
+// The golden file's bytes come back on saving (TestTypeFilesTest); here its
+// values are where the pages look for them.
+TEST_F(VehFilesTest, FullTestFieldsLandWhereTheyBelong) {
     VehTestFile file;
     ASSERT_TRUE(file.Load(DataFile("vehicle/full.qx5")));
     EXPECT_TRUE(messages.All().empty());
@@ -81,25 +83,6 @@ TEST_F(VehFilesTest, FullTestRoundTripsEveryFieldAndFile) {
     EXPECT_EQ(d.CameraCount(), 2);
     EXPECT_EQ(d.intrusion_.Count(), 2);
     EXPECT_EQ(d.curveCheck_.testPath, DataFile("vehicle/full.qx5"));
-
-    ASSERT_TRUE(file.Save(dir.Path("out.qx5")));
-    for (const char* ext : {".qx5", ".hs5", ".ip5"})
-        EXPECT_EQ(ReadBytes(dir.Path(std::string("out") + ext)),
-                  ReadBytes(DataFile(std::string("vehicle/full") + ext)))
-            << ext;
-    VehTestFile back;
-    ASSERT_TRUE(back.Load(dir.Path("out.qx5")));
-    for (VehSection s : kVehSections)
-        for (int n = 0; n <= d.Table(s).Count(); ++n)
-            for (size_t f = 0; f < d.Table(s).Columns(); ++f)
-                EXPECT_EQ(back.Data().Get(s, n, f), d.Get(s, n, f)) << n << " " << f;
-    EXPECT_EQ(back.Data().cameras_.Column(2), d.cameras_.Column(2));
-    EXPECT_EQ(back.Data().intrusion_.points_.Column(9), d.intrusion_.points_.Column(9));
-    ASSERT_TRUE(file.SaveReport(dir.Path("out")));
-    for (const char* ext : {".qxr", ".hsr", ".ipr"})
-        EXPECT_EQ(ReadBytes(dir.Path(std::string("out") + ext)),
-                  ReadBytes(DataFile(std::string("vehicle/full") + ext)))
-            << ext;
 }
 
 TEST_F(VehFilesTest, NewTestWritesOnlyItsTestLine) {
@@ -112,11 +95,6 @@ TEST_F(VehFilesTest, NewTestWritesOnlyItsTestLine) {
                    "----- TEST -----\n"
                    "V5| | | | | | | |VTB| | | |DDA|UMB| | | | |0|\n"
                    "----- END -----\n"));
-    d.curveCheck_.records.emplace_back();
-    ASSERT_TRUE(d.WriteQx5(dir.Path("checked.qx5")));
-    EXPECT_TRUE(ReadBytes(dir.Path("checked.qx5"))
-                    .starts_with("# Source: Vantor for Windows v5 in Vehicle Test - Curve error "
-                                 "checking completed\r\n"));
 }
 
 TEST_F(VehFilesTest, PresenceRulesDecideTheSections) {
@@ -318,12 +296,6 @@ TEST_F(VehFilesTest, FailedLoadKeepsThePreviousTest) {
         {"binary bytes as QX4",
          Write("c.qx4", std::string("\0\x01\xff|\n\x7f--", 9)),
          {dir.Path("c.qx4") + " has no vehicle test section; nothing was read."}},
-        {"missing file",
-         dir.Path("none.QX5"),
-         {"Can't open file " + dir.Path("none.QX5") + ", error = 2\n"}},
-        {"missing QX4 file",
-         dir.Path("none.qx4"),
-         {"Can't open file " + dir.Path("none.qx4") + ", error = 2\n"}},
     };
     auto unchanged = [&](const char* name) {
         EXPECT_EQ(file.Data().Test(kTestReferenceNumber), "REF-2009-0042") << name;
