@@ -111,7 +111,7 @@ TEST(TestTypeFilesTest, FileThatCannotBeOpenedIsNamedAndFailsTheLoad) {
         const char* golden;
         bool keeps;
     } cases[] = {
-        {"vehicle", "vehicle/full.qx5", true}, {"component", "component/rollover.qx5", false},
+        {"vehicle", "vehicle/full.qx5", true},  {"component", "component/rollover.qx5", false},
         {"biomech", "biomech/full.qx5", false}, {"swg", "swg/full.qx5", false},
         {"tca", "tca/full.qx5", true},
     };
@@ -126,12 +126,14 @@ TEST(TestTypeFilesTest, FileThatCannotBeOpenedIsNamedAndFailsTheLoad) {
             EXPECT_FALSE(test->Load(path));
             std::vector<std::string> expected = {"Really clear all entries?",
                                                  "Can't open file " + path + ", error = 2\n"};
-            if (c.type == std::string("biomech")) expected.push_back("File import fails:\n\r" + path);
+            if (c.type == std::string("biomech"))
+                expected.push_back("File import fails:\n\r" + path);
             if (c.type == std::string("tca"))
-                expected = {std::string(missing).ends_with('4') ? "File " + path +
-                                                    " is not a QX5 file; crash-avoidance tests "
-                                                    "are read from QX5 files only."
-                                              : "File " + path + " cannot open"};
+                expected = {std::string(missing).ends_with('4')
+                                ? "File " + path +
+                                      " is not a QX5 file; crash-avoidance tests "
+                                      "are read from QX5 files only."
+                                : "File " + path + " cannot open"};
             EXPECT_EQ(messages.Texts(), expected);
             if (!c.keeps) continue;
             ASSERT_TRUE(test->Save(dir.Path("out.qx5")));
