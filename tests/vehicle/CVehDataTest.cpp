@@ -208,65 +208,60 @@ TEST_F(VehFilesTest, SectionsInAnyOrderWithComments) {
     EXPECT_NE(out.find("\r\n1|3|AC|03|"), std::string::npos);
 }
 
-TEST_F(VehFilesTest, PipeCountMessagesNameTheLine) {
+// Lines of the wrong pipe count are named and read anyway: a short line
+// leaves the missing fields empty, surplus pipes go to the last field.
+TEST_F(VehFilesTest, PipeCountMessagesNameTheLineAndTheLineIsReadAnyway) {
+    const std::string test = "----- TEST -----\n" + kTestLine;
     struct Case {
         const char* name;
         std::string content;
         std::vector<std::string> texts;
+        std::function<void(const CVehData&)> expect = [](const CVehData&) {};
     } cases[] = {
         {"TEST short",
          "----- TEST -----\n" + Line("V5", 18) + "\n",
          {"This QX5 file has 18 | characters in line 1 of the TEST section, should have 19"}},
-        {"VEHICLE with 79 pipes",
-         "----- TEST -----\n" + kTestLine + "\n----- VEHICLE -----\n" + Line("1", 79) + "\n",
-         {}},
+        {"VEHICLE with 79 pipes", test + "\n----- VEHICLE -----\n" + Line("1", 79) + "\n", {}},
         {"second VEHICLE with 78 pipes",
-         "----- TEST -----\n" + kTestLine + "\n----- VEHICLE -----\n" + Line("1", 80) + "\n" +
-             Line("2", 78) + "\n",
+         test + "\n----- VEHICLE -----\n" + Line("1", 80) + "\n" + Line("2", 78) + "\n",
          {"This QX5 file has 78 | characters in line 2 of the VEHICLE section, should have 80, "
           "or 79"}},
         {"BARRIER without a line number",
-         "----- TEST -----\n" + kTestLine + "\n----- BARRIER -----\nD|FLA\n",
+         test + "\n----- BARRIER -----\nD|FLA\n",
          {"This QX5 file has 1 | characters  of the BARRIER section, should have 4"}},
         {"OCCUPANT and RESTRAINT lines",
-         "----- TEST -----\n" + kTestLine + "\n----- OCCUPANT -----\n" + Line("1", 43) + "\n" +
-             Line("1", 44) + "\n----- RESTRAINT -----\n1|01\n",
+         test + "\n----- OCCUPANT -----\n" + Line("1", 43) + "\n" + Line("1", 44) +
+             "\n----- RESTRAINT -----\n1|01\n",
          {"This QX5 file has 44 | characters in line 2 of the OCCUPANT section, should have 43",
           "This QX5 file has 1 | characters in line 1 of the RESTRAINT section, should have 6"}},
+        {"TEST long, RESTRAINT short",
+         test + "|extra|more\n----- RESTRAINT -----\n1|01|3\n",
+         {"This QX5 file has 21 | characters in line 1 of the TEST section, should have 19",
+          "This QX5 file has 2 | characters in line 1 of the RESTRAINT section, should have 6"},
+         [](const CVehData& d) {
+             EXPECT_EQ(d.Test(kTestComments), "c|extra|more");
+             EXPECT_EQ(d.Get(VehSection::Restraint, 1, kRstNumber), "3");
+             EXPECT_EQ(d.Get(VehSection::Restraint, 1, kRstType), "");
+         }},
+        {"third and fourth VEHICLE lines",
+         test + "\n----- VEHICLE -----\n" + Line("1", 80, "a") + "\n" + Line("2", 80, "b") + "\n" +
+             Line("3", 80, "c") + "\n" + Line("4", 80, "d"),
+         {"This QX5 file has more than 2 lines in the VEHICLE section; line 3 and the lines "
+          "after it are ignored."},
+         [](const CVehData& d) {
+             EXPECT_EQ(d.Vehicle(1, kVehMake), "a");
+             EXPECT_EQ(d.Vehicle(2, kVehMake), "b");
+             EXPECT_EQ(d.VehicleRecordCount, 2);
+         }},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
         messages.Clear();
         CVehData d;
-        EXPECT_TRUE(d.ReadQx5(Write("p.qx5", c.content))) << c.name;
-        EXPECT_EQ(messages.Texts(), c.texts) << c.name;
+        EXPECT_TRUE(d.ReadQx5(Write("p.qx5", c.content)));
+        EXPECT_EQ(messages.Texts(), c.texts);
+        c.expect(d);
     }
-}
-
-TEST_F(VehFilesTest, LinesReadAnywayKeepTheirFields) {
-    // A short line leaves the missing fields empty; surplus pipes go to the
-    // last field.
-    const std::string path = Write(
-        "s.qx5", "----- TEST -----\n" + kTestLine + "|extra|more\n----- RESTRAINT -----\n1|01|3\n");
-    CVehData d;
-    ASSERT_TRUE(d.ReadQx5(path));
-    EXPECT_EQ(d.Test(kTestComments), "c|extra|more");
-    EXPECT_EQ(d.Get(VehSection::Restraint, 1, kRstNumber), "3");
-    EXPECT_EQ(d.Get(VehSection::Restraint, 1, kRstType), "");
-}
-
-TEST_F(VehFilesTest, ThirdVehicleLineIsIgnoredWithAMessage) {
-    const std::string path =
-        Write("t.qx5", "----- TEST -----\n" + kTestLine + "\n----- VEHICLE -----\n" +
-                           Line("1", 80, "a") + "\n" + Line("2", 80, "b") + "\n" +
-                           Line("3", 80, "c") + "\n" + Line("4", 80, "d"));
-    CVehData d;
-    ASSERT_TRUE(d.ReadQx5(path));
-    EXPECT_EQ(d.Vehicle(1, kVehMake), "a");
-    EXPECT_EQ(d.Vehicle(2, kVehMake), "b");
-    EXPECT_EQ(d.VehicleRecordCount, 2);
-    EXPECT_EQ(messages.Texts(),
-              std::vector<std::string>{"This QX5 file has more than 2 lines in the VEHICLE "
-                                       "section; line 3 and the lines after it are ignored."});
 }
 
 TEST_F(VehFilesTest, VehicleNumberOutsideTheSlotsCountsAsTheSlot) {
