@@ -17,25 +17,6 @@ using test::RunCli;
 const std::string kEmptyOccupant =
     "Message: Both bio-dummy and bio-occupant tables are empty.\nNo file output.\n";
 
-TEST(BioCliTest, ConvertAndReportWithTheirSideFiles) {
-    test::TempDir dir;
-    std::filesystem::copy(test::DataFile("biomech/full.qx5"), dir.Path("in.qx5"));
-    std::filesystem::copy(test::DataFile("biomech/full.hs5"), dir.Path("in.hs5"));
-
-    CliResult r = RunCli(dir, "convert --type biomech -o out.qx5 in.qx5");
-    EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.err, "");
-    EXPECT_EQ(test::ReadBytes(dir.Path("out.qx5")), test::ReadBytes(dir.Path("in.qx5")));
-    EXPECT_EQ(test::ReadBytes(dir.Path("out.hs5")), test::ReadBytes(dir.Path("in.hs5")));
-
-    r = RunCli(dir, "report --type biomech -o out.qxr in.qx5");
-    EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(test::ReadBytes(dir.Path("out.qxr")),
-              test::ReadBytes(test::DataFile("biomech/full.qxr")));
-    EXPECT_EQ(test::ReadBytes(dir.Path("out.hsr")),
-              test::ReadBytes(test::DataFile("biomech/full.hsr")));
-}
-
 TEST(BioCliTest, Failures) {
     const std::string kNotWritten =
         "vantor-cli: out.qx5 was not written because an input could not be read.\n";

@@ -2,14 +2,8 @@
 // the same bytes: the column padding of the group files is not kept.
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <memory>
-
-#include "biomech/BioTestFile.h"
-#include "component/CompTestFile.h"
 #include "support/TestSupport.h"
-#include "swg/SWGTestFile.h"
-#include "vehicle/VehTestFile.h"
+#include "support/TestTypes.h"
 
 namespace vantor {
 namespace {
@@ -29,24 +23,19 @@ struct GroupFile {
 TEST(GroupImportRoundTripTest, SaveReadSaveIsStable) {
     const struct {
         const char* type;
-        std::function<std::unique_ptr<TestFileType>()> make;
         std::vector<GroupFile> files;
     } cases[] = {
         {"vehicle",
-         [] { return std::make_unique<VehTestFile>(); },
          {{"t.gr1", Record(299, {{3, "Pole test"}, {172, "REF0000001"}, {229, "Comment"}})},
           {"t.gr2", Record(549, {{1, "1"}, {2, "12"}, {8, "4D"}, {479, "Vehicle one"}})},
           {"t.gr4", Record(505, {{1, "1"}, {2, "01"}, {289, "00120"}, {435, "First"}})}}},
         {"component",
-         [] { return std::make_unique<CompTestFile>(); },
          {{"t.gr1", Record(295, {{3, "Seat test"}, {152, "R0000001"}})},
           {"t.gr9", Record(415, {{1, "1"}, {2, "SEAT"}, {40, "  12.5"}})}}},
         {"biomech",
-         [] { return std::make_unique<BioTestFile>(); },
          {{"t.gr1", Record(299, {{3, "Sled"}, {172, "REF-1"}})},
           {"t.gr6", Record(862, {{2, "RF"}, {4, "CD"}, {6, "M"}, {320, "67"}, {329, "C-112"}})}}},
         {"swg",
-         [] { return std::make_unique<SWGTestFile>(); },
          {{"test.gr1", test::ReadBytes(test::DataFile("swg/test.gr1"))},
           {"test.gr5", test::ReadBytes(test::DataFile("swg/test.gr5"))}}},
     };
@@ -54,13 +43,13 @@ TEST(GroupImportRoundTripTest, SaveReadSaveIsStable) {
         SCOPED_TRACE(c.type);
         test::TempDir dir;
         test::MessageRecorder messages;
-        std::unique_ptr<TestFileType> imported = c.make();
+        auto imported = test::MakeTestType(c.type);
         for (const GroupFile& f : c.files) {
             test::WriteBytes(dir.Path(f.name), f.bytes);
             ASSERT_TRUE(imported->Load(dir.Path(f.name))) << f.name;
         }
         ASSERT_TRUE(imported->Save(dir.Path("first.qx5")));
-        std::unique_ptr<TestFileType> read = c.make();
+        auto read = test::MakeTestType(c.type);
         ASSERT_TRUE(read->Load(dir.Path("first.qx5")));
         ASSERT_TRUE(read->Save(dir.Path("second.qx5")));
         EXPECT_EQ(test::ReadBytes(dir.Path("second.qx5")), test::ReadBytes(dir.Path("first.qx5")));

@@ -17,22 +17,6 @@ namespace {
 using test::CliRun;
 using test::RunCli;
 
-TEST(VantorCliTest, ConvertAndReportWriteWhatTheEditorWrites) {
-    test::TempDir dir;
-    CliRun r = RunCli(
-        dir, "convert --type swg -o " + dir.Path("out.qx5") + " " + test::DataFile("swg/full.qx4"));
-    EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(r.err, "");
-    EXPECT_EQ(test::ReadBytes(dir.Path("out.qx5")),
-              test::ReadBytes(test::DataFile("swg/full.qx5")));
-
-    r = RunCli(
-        dir, "report --type swg -o " + dir.Path("out.qxr") + " " + test::DataFile("swg/full.qx5"));
-    EXPECT_EQ(r.status, 0) << r.err;
-    EXPECT_EQ(test::ReadBytes(dir.Path("out.qxr")),
-              test::ReadBytes(test::DataFile("swg/full.qxr")));
-}
-
 TEST(VantorCliTest, UnopenableInputLeavesTheOutputAlone) {
     test::TempDir dir;
     test::WriteBytes(dir.Path("out.qx5"), "previous\r\n");

@@ -8,16 +8,6 @@ namespace {
 using test::CliRun;
 using test::RunCli;
 
-TEST(ComponentCliTest, Convert) {
-    test::TempDir dir;
-    const std::string golden = test::DataFile("component/rollover.qx5");
-    CliRun run =
-        RunCli(dir, "convert --type component -o '" + dir.Path("o.qx5") + "' '" + golden + "'");
-    EXPECT_EQ(run.status, 0);
-    EXPECT_EQ(run.err, "");
-    EXPECT_EQ(test::ReadBytes(dir.Path("o.qx5")), test::ReadBytes(golden));
-}
-
 TEST(ComponentCliTest, FailuresAreReported) {
     test::TempDir dir;
     test::WriteBytes(dir.Path("empty.qx5"), "----- TEST -----\nC5|Title| | | | | |STA| |0|\n");

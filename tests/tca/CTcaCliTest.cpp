@@ -32,23 +32,6 @@ class CTcaCliTest : public ::testing::Test {
     std::string out, err;
 };
 
-TEST_F(CTcaCliTest, ConvertWritesTheTestAsSaveDoes) {
-    struct Case {
-        std::string input;
-        std::string output;
-        std::string written;
-    } cases[] = {
-        {DataFile("tca/messy.qx5"), "out.qx5", "out.qx5"},
-        {DataFile("tca/full.qx5"), "out", "out.qx5"},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(Run("convert --type tca -o " + Q(dir.Path(c.output)) + " " + Q(c.input)), 0)
-            << err;
-        EXPECT_EQ(err, "");
-        EXPECT_EQ(ReadBytes(dir.Path(c.written)), ReadBytes(DataFile("tca/full.qx5")));
-    }
-}
-
 TEST_F(CTcaCliTest, FailuresArePrintedAndExitWithOne) {
     auto NotWritten = [&](const char* name) {
         return "vantor-cli: " + dir.Path(name) +

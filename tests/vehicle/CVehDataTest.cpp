@@ -44,7 +44,9 @@ class VehFilesTest : public ::testing::Test {
     test::MessageRecorder messages;
 };
 
-TEST_F(VehFilesTest, FullTestRoundTripsEveryFieldAndFile) {
+// The golden file's bytes come back on saving (TestTypeFilesTest); here its
+// values are where the pages look for them.
+TEST_F(VehFilesTest, FullTestFieldsLandWhereTheyBelong) {
     VehTestFile file;
     ASSERT_TRUE(file.Load(DataFile("vehicle/full.qx5")));
     EXPECT_TRUE(messages.All().empty());
@@ -81,25 +83,6 @@ TEST_F(VehFilesTest, FullTestRoundTripsEveryFieldAndFile) {
     EXPECT_EQ(d.CameraCount(), 2);
     EXPECT_EQ(d.intrusion_.Count(), 2);
     EXPECT_EQ(d.curveCheck_.testPath, DataFile("vehicle/full.qx5"));
-
-    ASSERT_TRUE(file.Save(dir.Path("out.qx5")));
-    for (const char* ext : {".qx5", ".hs5", ".ip5"})
-        EXPECT_EQ(ReadBytes(dir.Path(std::string("out") + ext)),
-                  ReadBytes(DataFile(std::string("vehicle/full") + ext)))
-            << ext;
-    VehTestFile back;
-    ASSERT_TRUE(back.Load(dir.Path("out.qx5")));
-    for (VehSection s : kVehSections)
-        for (int n = 0; n <= d.Table(s).Count(); ++n)
-            for (size_t f = 0; f < d.Table(s).Columns(); ++f)
-                EXPECT_EQ(back.Data().Get(s, n, f), d.Get(s, n, f)) << n << " " << f;
-    EXPECT_EQ(back.Data().cameras_.Column(2), d.cameras_.Column(2));
-    EXPECT_EQ(back.Data().intrusion_.points_.Column(9), d.intrusion_.points_.Column(9));
-    ASSERT_TRUE(file.SaveReport(dir.Path("out")));
-    for (const char* ext : {".qxr", ".hsr", ".ipr"})
-        EXPECT_EQ(ReadBytes(dir.Path(std::string("out") + ext)),
-                  ReadBytes(DataFile(std::string("vehicle/full") + ext)))
-            << ext;
 }
 
 TEST_F(VehFilesTest, NewTestWritesOnlyItsTestLine) {
@@ -112,11 +95,6 @@ TEST_F(VehFilesTest, NewTestWritesOnlyItsTestLine) {
                    "----- TEST -----\n"
                    "V5| | | | | | | |VTB| | | |DDA|UMB| | | | |0|\n"
                    "----- END -----\n"));
-    d.curveCheck_.records.emplace_back();
-    ASSERT_TRUE(d.WriteQx5(dir.Path("checked.qx5")));
-    EXPECT_TRUE(ReadBytes(dir.Path("checked.qx5"))
-                    .starts_with("# Source: Vantor for Windows v5 in Vehicle Test - Curve error "
-                                 "checking completed\r\n"));
 }
 
 TEST_F(VehFilesTest, PresenceRulesDecideTheSections) {
@@ -230,65 +208,60 @@ TEST_F(VehFilesTest, SectionsInAnyOrderWithComments) {
     EXPECT_NE(out.find("\r\n1|3|AC|03|"), std::string::npos);
 }
 
-TEST_F(VehFilesTest, PipeCountMessagesNameTheLine) {
+// Lines of the wrong pipe count are named and read anyway: a short line
+// leaves the missing fields empty, surplus pipes go to the last field.
+TEST_F(VehFilesTest, PipeCountMessagesNameTheLineAndTheLineIsReadAnyway) {
+    const std::string test = "----- TEST -----\n" + kTestLine;
     struct Case {
         const char* name;
         std::string content;
         std::vector<std::string> texts;
+        std::function<void(const CVehData&)> expect = [](const CVehData&) {};
     } cases[] = {
         {"TEST short",
          "----- TEST -----\n" + Line("V5", 18) + "\n",
          {"This QX5 file has 18 | characters in line 1 of the TEST section, should have 19"}},
-        {"VEHICLE with 79 pipes",
-         "----- TEST -----\n" + kTestLine + "\n----- VEHICLE -----\n" + Line("1", 79) + "\n",
-         {}},
+        {"VEHICLE with 79 pipes", test + "\n----- VEHICLE -----\n" + Line("1", 79) + "\n", {}},
         {"second VEHICLE with 78 pipes",
-         "----- TEST -----\n" + kTestLine + "\n----- VEHICLE -----\n" + Line("1", 80) + "\n" +
-             Line("2", 78) + "\n",
+         test + "\n----- VEHICLE -----\n" + Line("1", 80) + "\n" + Line("2", 78) + "\n",
          {"This QX5 file has 78 | characters in line 2 of the VEHICLE section, should have 80, "
           "or 79"}},
         {"BARRIER without a line number",
-         "----- TEST -----\n" + kTestLine + "\n----- BARRIER -----\nD|FLA\n",
+         test + "\n----- BARRIER -----\nD|FLA\n",
          {"This QX5 file has 1 | characters  of the BARRIER section, should have 4"}},
         {"OCCUPANT and RESTRAINT lines",
-         "----- TEST -----\n" + kTestLine + "\n----- OCCUPANT -----\n" + Line("1", 43) + "\n" +
-             Line("1", 44) + "\n----- RESTRAINT -----\n1|01\n",
+         test + "\n----- OCCUPANT -----\n" + Line("1", 43) + "\n" + Line("1", 44) +
+             "\n----- RESTRAINT -----\n1|01\n",
          {"This QX5 file has 44 | characters in line 2 of the OCCUPANT section, should have 43",
           "This QX5 file has 1 | characters in line 1 of the RESTRAINT section, should have 6"}},
+        {"TEST long, RESTRAINT short",
+         test + "|extra|more\n----- RESTRAINT -----\n1|01|3\n",
+         {"This QX5 file has 21 | characters in line 1 of the TEST section, should have 19",
+          "This QX5 file has 2 | characters in line 1 of the RESTRAINT section, should have 6"},
+         [](const CVehData& d) {
+             EXPECT_EQ(d.Test(kTestComments), "c|extra|more");
+             EXPECT_EQ(d.Get(VehSection::Restraint, 1, kRstNumber), "3");
+             EXPECT_EQ(d.Get(VehSection::Restraint, 1, kRstType), "");
+         }},
+        {"third and fourth VEHICLE lines",
+         test + "\n----- VEHICLE -----\n" + Line("1", 80, "a") + "\n" + Line("2", 80, "b") + "\n" +
+             Line("3", 80, "c") + "\n" + Line("4", 80, "d"),
+         {"This QX5 file has more than 2 lines in the VEHICLE section; line 3 and the lines "
+          "after it are ignored."},
+         [](const CVehData& d) {
+             EXPECT_EQ(d.Vehicle(1, kVehMake), "a");
+             EXPECT_EQ(d.Vehicle(2, kVehMake), "b");
+             EXPECT_EQ(d.VehicleRecordCount, 2);
+         }},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
         messages.Clear();
         CVehData d;
-        EXPECT_TRUE(d.ReadQx5(Write("p.qx5", c.content))) << c.name;
-        EXPECT_EQ(messages.Texts(), c.texts) << c.name;
+        EXPECT_TRUE(d.ReadQx5(Write("p.qx5", c.content)));
+        EXPECT_EQ(messages.Texts(), c.texts);
+        c.expect(d);
     }
-}
-
-TEST_F(VehFilesTest, LinesReadAnywayKeepTheirFields) {
-    // A short line leaves the missing fields empty; surplus pipes go to the
-    // last field.
-    const std::string path = Write(
-        "s.qx5", "----- TEST -----\n" + kTestLine + "|extra|more\n----- RESTRAINT -----\n1|01|3\n");
-    CVehData d;
-    ASSERT_TRUE(d.ReadQx5(path));
-    EXPECT_EQ(d.Test(kTestComments), "c|extra|more");
-    EXPECT_EQ(d.Get(VehSection::Restraint, 1, kRstNumber), "3");
-    EXPECT_EQ(d.Get(VehSection::Restraint, 1, kRstType), "");
-}
-
-TEST_F(VehFilesTest, ThirdVehicleLineIsIgnoredWithAMessage) {
-    const std::string path =
-        Write("t.qx5", "----- TEST -----\n" + kTestLine + "\n----- VEHICLE -----\n" +
-                           Line("1", 80, "a") + "\n" + Line("2", 80, "b") + "\n" +
-                           Line("3", 80, "c") + "\n" + Line("4", 80, "d"));
-    CVehData d;
-    ASSERT_TRUE(d.ReadQx5(path));
-    EXPECT_EQ(d.Vehicle(1, kVehMake), "a");
-    EXPECT_EQ(d.Vehicle(2, kVehMake), "b");
-    EXPECT_EQ(d.VehicleRecordCount, 2);
-    EXPECT_EQ(messages.Texts(),
-              std::vector<std::string>{"This QX5 file has more than 2 lines in the VEHICLE "
-                                       "section; line 3 and the lines after it are ignored."});
 }
 
 TEST_F(VehFilesTest, VehicleNumberOutsideTheSlotsCountsAsTheSlot) {
@@ -318,12 +291,6 @@ TEST_F(VehFilesTest, FailedLoadKeepsThePreviousTest) {
         {"binary bytes as QX4",
          Write("c.qx4", std::string("\0\x01\xff|\n\x7f--", 9)),
          {dir.Path("c.qx4") + " has no vehicle test section; nothing was read."}},
-        {"missing file",
-         dir.Path("none.QX5"),
-         {"Can't open file " + dir.Path("none.QX5") + ", error = 2\n"}},
-        {"missing QX4 file",
-         dir.Path("none.qx4"),
-         {"Can't open file " + dir.Path("none.qx4") + ", error = 2\n"}},
     };
     auto unchanged = [&](const char* name) {
         EXPECT_EQ(file.Data().Test(kTestReferenceNumber), "REF-2009-0042") << name;

@@ -28,17 +28,6 @@ class VehCliTest : public ::testing::Test {
     std::string err;
 };
 
-TEST_F(VehCliTest, ConvertAndReportNameTheSideFilesAfterTheOutput) {
-    const std::string full = DataFile("vehicle/full.qx5");
-    ASSERT_EQ(Run("convert --type vehicle -o " + dir.Path("out") + " " + full), 0) << err;
-    EXPECT_EQ(err, "");
-    EXPECT_EQ(ReadBytes(dir.Path("out.qx5")), ReadBytes(full));
-    EXPECT_EQ(ReadBytes(dir.Path("out.ip5")), ReadBytes(DataFile("vehicle/full.ip5")));
-    ASSERT_EQ(Run("report --type vehicle -o " + dir.Path("rep.txt") + " " + full), 0) << err;
-    EXPECT_EQ(ReadBytes(dir.Path("rep.txt.qxr")), ReadBytes(DataFile("vehicle/full.qxr")));
-    EXPECT_TRUE(Exists("rep.txt.hsr"));
-}
-
 TEST_F(VehCliTest, ConvertUsesTheVehicleCountOfTheConfiguration) {
     const std::string in = Write(
         "vtv.qx5",
