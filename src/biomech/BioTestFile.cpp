@@ -19,13 +19,13 @@ std::string CurveLabel(size_t column) {
 bool BioTestFile::LoadFile(const std::string& path) {
     const std::string ext = ToLower(ExtensionOf(path));
     bool ok = false;
-    if (ext == "qx5") {
-        if (!Clear()) return true;  // the user kept the entries
-        ok = data_.ReadQx5(path);
-        if (ok) data_.ReadHs5(SideFileName(path, ".hs5"), false);
-    } else if (ext == "qx4") {
-        if (!Clear()) return true;
-        ok = data_.ReadQx4(path);
+    if (ext == "qx5" || ext == "qx4") {
+        const Outcome outcome = ReplaceWith(data_, [&] {
+            return ext == "qx5" ? data_.ReadQx5(path) : data_.ReadQx4(path);
+        });
+        if (outcome == Outcome::Kept) return true;  // the user kept the entries
+        ok = outcome == Outcome::Loaded;
+        if (ok && ext == "qx5") data_.ReadHs5(SideFileName(path, ".hs5"), false);
     } else if (ext == "gr1") {
         ok = data_.ImportGR1(path);
     } else if (ext == "gr5") {

@@ -8,19 +8,17 @@ namespace vantor {
 bool CompTestFile::LoadFile(const std::string& path) {
     const std::string ext = ToLower(ExtensionOf(path));
     if (ext == "qx5") {
-        if (!Clear()) return true;  // the user kept the entries
-        bool ok = data_.ReadQx5(path);
+        const Outcome outcome = ReplaceWith(data_, [&] { return data_.ReadQx5(path); });
+        if (outcome != Outcome::Loaded) return outcome == Outcome::Kept;
         data_.curveCheck_.testPath = path;
         data_.curveCheck_.ClearResults();
         // The cameras come along whatever the test file gave; a test without
         // them has no side file, which is not worth a message.
         data_.ReadHs5(SideFileName(path, ".hs5"), false);
-        return ok;
+        return true;
     }
-    if (ext == "qx4") {
-        if (!Clear()) return true;
-        return data_.ReadQx4(path);
-    }
+    if (ext == "qx4")
+        return ReplaceWith(data_, [&] { return data_.ReadQx4(path); }) != Outcome::Failed;
     if (ext == "gr1") return data_.ImportGR1(path);
     if (ext == "gr5") return data_.ImportGR5(path);
     if (ext == "gr9") return data_.ImportGR9(path);

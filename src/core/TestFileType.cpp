@@ -22,7 +22,8 @@ std::string FileBytes(const std::string& path) {
 bool TestFileType::Load(const std::string& path) {
     loadDeclined_ = false;
     const bool loaded = LoadFile(path);
-    if (!loadDeclined_ && !encodingKnown_) {
+    // A file that was not read says nothing of the test's encoding.
+    if (loaded && !loadDeclined_ && !encodingKnown_) {
         const std::string bytes = FileBytes(path);
         if (!IsAscii(bytes)) {
             encoding_ = DetectEncoding(bytes);

@@ -50,6 +50,25 @@ class TestFileType {
     // Load by extension; a QX5 or QX4 load starts with Clear() and loads
     // nothing (successfully) when it is declined.
     virtual bool LoadFile(const std::string& path) = 0;
+
+    enum class Outcome { Loaded, Kept, Failed };
+    // The QX5 and QX4 load: Clear(), then `read`. A file that cannot be read
+    // gives the test back as it was, so a mistyped name never costs the user
+    // the entries on screen. Kept: the user declined the clear.
+    template <class Data, class Read>
+    Outcome ReplaceWith(Data& data, Read&& read) {
+        Data previous = data;
+        const TextEncoding encoding = encoding_;
+        const bool encodingKnown = encodingKnown_;
+        if (!Clear()) return Outcome::Kept;
+        if (!read()) {
+            data = std::move(previous);
+            encoding_ = encoding;
+            encodingKnown_ = encodingKnown;
+            return Outcome::Failed;
+        }
+        return Outcome::Loaded;
+    }
     // The test back to its defaults, cameras included.
     virtual void ResetTest() = 0;
 

@@ -9,11 +9,14 @@ namespace vantor {
 bool SWGTestFile::LoadFile(const std::string& path) {
     const std::string ext = ToLower(ExtensionOf(path));
     if (ext == "qx5" || ext == "qx4") {
-        if (!Clear()) return true;  // the user kept the entries: nothing to load
-        bool read = ext == "qx5" ? data_.ReadQx5(path) : data_.ReadQx4(path);
-        // The cameras come along with a QX5 file whatever its read gave.
+        const Outcome outcome = ReplaceWith(data_, [&] {
+            return ext == "qx5" ? data_.ReadQx5(path) : data_.ReadQx4(path);
+        });
+        if (outcome != Outcome::Loaded) return outcome == Outcome::Kept;
+        // The cameras come along with a QX5 file; lines that were not read
+        // are told, and what was read stays on screen.
         if (ext == "qx5") data_.ReadHs5(SideFileName(path, ".hs5"), false);
-        return read && !data_.LastReadHadFaults();
+        return !data_.LastReadHadFaults();
     }
     if (ext == "gr1") return data_.ImportGR1(path);
     if (ext == "gr5") return data_.ImportGR5(path);

@@ -17,22 +17,10 @@ namespace {
 // this test next time; a test without such records must not leave one.
 }  // namespace
 
-VehTestFile::Outcome VehTestFile::ReplaceWith(const std::string& path,
-                                              bool (CVehData::*read)(const std::string&)) {
-    // A file that cannot be read must not cost the user the test on screen.
-    CVehData previous = data_;
-    if (!Clear()) return Outcome::Kept;
-    if (!(data_.*read)(path)) {
-        data_ = std::move(previous);
-        return Outcome::Failed;
-    }
-    return Outcome::Loaded;
-}
-
 bool VehTestFile::LoadFile(const std::string& path) {
     const std::string ext = ToLower(ExtensionOf(path));
     if (ext == "qx5") {
-        const Outcome outcome = ReplaceWith(path, &CVehData::ReadQx5);
+        const Outcome outcome = ReplaceWith(data_, [&] { return data_.ReadQx5(path); });
         if (outcome != Outcome::Loaded) return outcome == Outcome::Kept;
         data_.curveCheck_.testPath = path;
         data_.curveCheck_.ClearResults();
@@ -40,7 +28,8 @@ bool VehTestFile::LoadFile(const std::string& path) {
         data_.ReadIntrusion(SideFileName(path, ".ip5"), false);
         return true;
     }
-    if (ext == "qx4") return ReplaceWith(path, &CVehData::ReadQx4) != Outcome::Failed;
+    if (ext == "qx4")
+        return ReplaceWith(data_, [&] { return data_.ReadQx4(path); }) != Outcome::Failed;
     if (ext.size() == 3 && ext.starts_with("gr") && ext[2] >= '1' && ext[2] <= '5')
         return data_.ImportQx3(path, ext[2] - '0');
     ShowPlain(path + " is not a vehicle test file (.qx5, .qx4, .gr1 to .gr5); nothing was loaded.",

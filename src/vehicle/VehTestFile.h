@@ -42,8 +42,6 @@ class VehTestFile : public TestFileType, public CurveCheckedTest {
   private:
     // Loaded, declined at the clear question, or not readable (the previous
     // test is then restored).
-    enum class Outcome { Loaded, Kept, Failed };
-    Outcome ReplaceWith(const std::string& path, bool (CVehData::*read)(const std::string&));
 
     CVehData data_;
 };
