@@ -64,13 +64,15 @@ field() { dpkg-deb -f "$deb" "$1"; }
 [ -n "$(field Description)" ] || fail "no Description"
 depends=$(field Depends)
 echo "Depends: $depends"
+# The package names alone, alternatives included, one a line.
+names=$(sed 's/([^)]*)//g; s/[|,]/\n/g' <<<"$depends" | tr -d ' ')
 for needed in libc6 libstdc++6 libsqlite3-0 libqt6core6 libqt6gui6 libqt6widgets6 \
     libqt6printsupport6 qt6-qpa-plugins; do
-    grep -Eq "(^|, )$needed( |,|$)" <<<"$depends" || fail "Depends lacks $needed"
+    grep -qxF "$needed" <<<"$names" || fail "Depends lacks $needed"
 done
 # Every dependency must be a package of this system (the programs run here),
 # never a development package.
-for dep in $(sed 's/([^)]*)//g; s/|/,/g; s/,/ /g' <<<"$depends"); do
+for dep in $names; do
     case $dep in *-dev) fail "Depends names the development package $dep" ;; esac
     dpkg-query -W -f='${Status}' "$dep" 2>/dev/null | grep -q "install ok installed" ||
         fail "Depends names $dep, which is not an installed package here"
@@ -98,7 +100,7 @@ fi
 for side in $sizes; do
     png="$root/usr/share/icons/hicolor/${side}x${side}/apps/vantor.png"
     [ -f "$png" ] || continue
-    read -r -a b < <(od -An -tu1 -N24 "$png")
+    read -r -a b < <(od -An -tu1 -w24 -N24 "$png")
     signature="${b[1]} ${b[2]} ${b[3]}"
     width=$(((b[16] << 24) | (b[17] << 16) | (b[18] << 8) | b[19]))
     height=$(((b[20] << 24) | (b[21] << 16) | (b[22] << 8) | b[23]))
