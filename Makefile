@@ -12,7 +12,7 @@ ifdef CI
 CMAKE_ARGS += -DVANTOR_WERROR=ON
 endif
 
-.PHONY: all deps build run test test-sanitize fuzz format bench clean
+.PHONY: all deps build run test test-sanitize fuzz format bench package clean
 
 all: build
 
@@ -41,6 +41,10 @@ fuzz: deps
 
 bench: build
 	@for b in $(BUILD)/bench/bench_*; do [ -x "$$b" ] && "$$b"; done; true
+
+# The Debian package $(BUILD)/vantor_<version>_<arch>.deb.
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 format: deps
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

@@ -10,6 +10,7 @@ packages=(
   libgtest-dev                       # model tests
   xvfb xauth                         # running the desktop program on a machine without a display
   clang-format                       # make format
+  dpkg-dev file                      # Debian package (make package, its test): dpkg-shlibdeps finds the libraries' packages, file the programs
 )
 missing=()
 for p in "${packages[@]}"; do
