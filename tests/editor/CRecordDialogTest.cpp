@@ -91,6 +91,8 @@ class CRecordDialogTest : public QObject {
         dialog.show();
         CNEdit* edit = dialog.Field(field);
         Type(edit, typed);
+        // Focus elsewhere: a refused OK must bring it back to the field.
+        dialog.Field(field == kCount ? kNote : kCount)->setFocus();
         QTest::mouseClick(ok ? dialog.OkButton() : dialog.CancelButton(), Qt::LeftButton);
         auto expected = before;
         if (stored) expected[field] = typed.toStdString();

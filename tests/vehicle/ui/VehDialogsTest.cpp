@@ -186,6 +186,8 @@ class VehDialogsTest : public QObject {
                                   ? OutOfRange(RuleOf(c.section, field))
                                   : QString::fromStdString(ValueFor(c.section, 9, field));
         Type(edit, typed);
+        // Focus elsewhere: a refused OK must bring it back to the field.
+        dialog->Field(c.fields.front())->setFocus();
         QTest::mouseClick(how == "cancel" ? dialog->CancelButton() : dialog->OkButton(),
                           Qt::LeftButton);
         if (how == "ok") {
@@ -282,6 +284,10 @@ class VehDialogsTest : public QObject {
         data.Set(VehSection::Vehicle, 1, kVehModel, "A4");
         data.Set(VehSection::Vehicle, 1, kVehModelYear, "2015");
         data.Set(VehSection::Vehicle, 1, kVehKorvaNumber, "M20150107");
+        data.Set(VehSection::Vehicle, 2, kVehMake, "BMW");
+        data.Set(VehSection::Vehicle, 2, kVehModel, "X5");
+        data.Set(VehSection::Vehicle, 2, kVehModelYear, "2016");
+        data.Set(VehSection::Vehicle, 2, kVehKorvaNumber, "R20164199");
         Screenshots pictures(folder, "veh-dialog");
         for (const DialogCase& c : Cases()) {
             std::unique_ptr<CRecordDialog> dialog(c.make(data, c.record));
