@@ -23,24 +23,26 @@ constexpr size_t F(size_t column) {
     return column + 1;
 }
 
-// The curve number is the list beside.
+// The curve number is the list beside. The coded fields in chain order,
+// one to a line; the measured values two to a line (the date, with its
+// picker, alone).
 constexpr PageFields::Row kRows[] = {
     {F(D::kInstSensorAttachment)},
-    {.field = F(D::kInstYUnits), .beside = true},
+    {F(D::kInstYUnits)},
     {F(D::kInstSensorType)},
-    {.field = F(D::kInstSensorLocation), .beside = true},
+    {F(D::kInstSensorLocation)},
     {F(D::kInstAxis)},
-    {.field = F(D::kInstXUnits), .beside = true},
+    {F(D::kInstXUnits)},
     {F(D::kInstDataStatus)},
-    {.field = F(D::kInstChannelStatus), .beside = true},
+    {F(D::kInstChannelStatus)},
     {F(D::kInstPrefilter)},
-    {.field = F(D::kInstCalibrationDate), .beside = true},
-    {F(D::kInstRating)},
-    {.field = F(D::kInstChannelMaxRating), .beside = true},
-    {F(D::kInstInitialVelocity)},
-    {.field = F(D::kInstTimeIncrement), .beside = true},
+    {.field = F(D::kInstRating), .beside = true},
+    {F(D::kInstChannelMaxRating)},
+    {.field = F(D::kInstInitialVelocity), .beside = true},
     {F(D::kInstFirstPoint)},
     {.field = F(D::kInstLastPoint), .beside = true},
+    {F(D::kInstTimeIncrement)},
+    {F(D::kInstCalibrationDate)},
     {F(D::kInstManufacturer), {}, true},
     {F(D::kInstComments), {}, true},
 };
@@ -74,6 +76,16 @@ std::vector<std::string> OfferedLocations(std::string_view occupantType) {
     return allowed;
 }
 
+// The fields the sensor chain links.
+constexpr size_t kChainColumns[] = {D::kInstSensorAttachment, D::kInstYUnits,
+                                    D::kInstSensorType, D::kInstSensorLocation};
+
+bool IsChainField(size_t field) {
+    for (size_t column : kChainColumns)
+        if (F(column) == field) return true;
+    return false;
+}
+
 constexpr std::string_view kAttachmentFirst =
     "Please enter 'SENATT(Sensor Attachment)' prior to searching 'Y Unit'.";
 constexpr std::string_view kUnitsBeforeType =
@@ -95,6 +107,14 @@ CBioInstPage::CBioInstPage(CBioData* data, QWidget* parent)
     fields->SetSearchHandler(F(D::kInstSensorType), [this] { OnSearchSensorType(); });
     fields->SetSearchHandler(F(D::kInstSensorLocation), [this] { OnSearchSensorLocation(); });
     fields->SetSearchHandler(F(D::kInstAxis), [this] { OnSearchAxis(); });
+    // A new link of the chain may mend the others: they go back to their
+    // code-table check, and the chain is checked again at the next save.
+    connect(fields, &PageFields::CodeChosen, this, [this](size_t field) {
+        if (!IsChainField(field)) return;
+        for (size_t column : kChainColumns)
+            Fields()->ValidateCode(F(column));
+        emit ValidityChanged();
+    });
 }
 
 CNEdit* CBioInstPage::Column(size_t column) const {
