@@ -10,6 +10,7 @@
 #include "codes/ui/CSearch.h"
 #include "core/Messages.h"
 #include "core/TextUtil.h"
+#include "curves/ui/CurveCheckPanel.h"
 #include "widgets/CNEdit.h"
 
 namespace vantor {
@@ -96,7 +97,7 @@ constexpr std::string_view kLocationBeforeAxis =
 
 }  // namespace
 
-CBioInstPage::CBioInstPage(CBioData* data, QWidget* parent)
+CBioInstPage::CBioInstPage(CBioData* data, CurveCheckedTest* curves, QWidget* parent)
     : CRecordPage("Instrumentation Info", parent), data_(data) {
     PageFields* fields =
         AddRepeated(BioAccess(*data, BioRecord::Instrumentation), kRows,
@@ -107,6 +108,10 @@ CBioInstPage::CBioInstPage(CBioData* data, QWidget* parent)
     fields->SetSearchHandler(F(D::kInstSensorType), [this] { OnSearchSensorType(); });
     fields->SetSearchHandler(F(D::kInstSensorLocation), [this] { OnSearchSensorLocation(); });
     fields->SetSearchHandler(F(D::kInstAxis), [this] { OnSearchAxis(); });
+    curvePanel_ = new CurveCheckPanel(
+        *this, *curves,
+        {F(D::kInstFirstPoint), F(D::kInstLastPoint), F(D::kInstTimeIncrement)});
+    AddWideWidget(curvePanel_);
     // A new link of the chain may mend the others: they go back to their
     // code-table check, and the chain is checked again at the next save.
     connect(fields, &PageFields::CodeChosen, this, [this](size_t field) {

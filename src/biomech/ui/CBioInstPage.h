@@ -3,22 +3,28 @@
 // sensor fields are chained: the Y units are those of the sensor attachment,
 // the sensor type one of the Y units, the axis needs both the units and the
 // location, and the locations offered follow the occupant type. On save the
-// chain of every curve is checked against the sensor tables.
+// chain of every curve is checked against the sensor tables. Below the
+// fields, the curve check compares the curves with their files.
 #include "editor/CRecordPage.h"
 
 namespace vantor {
 
 class CBioData;
+class CurveCheckPanel;
+class CurveCheckedTest;
 
 class CBioInstPage : public CRecordPage {
     Q_OBJECT
 
   public:
-    explicit CBioInstPage(CBioData* data, QWidget* parent = nullptr);
+    // `curves` is the test's curve-check side, which the panel below the
+    // fields compares with the curve files.
+    CBioInstPage(CBioData* data, CurveCheckedTest* curves, QWidget* parent = nullptr);
 
     PageFields* Fields() const { return RepeatedFields(); }
     // The edit field of an INSTRUMENTATION column.
     CNEdit* Column(size_t column) const;
+    CurveCheckPanel* CurvePanel() const { return curvePanel_; }
 
     // The searches of the chained fields.
     void OnSearchAttachment();
@@ -38,6 +44,7 @@ class CBioInstPage : public CRecordPage {
     std::string Value(size_t column) const;
 
     CBioData* data_;
+    CurveCheckPanel* curvePanel_;
 };
 
 }  // namespace vantor

@@ -38,7 +38,7 @@ CBioMechPropertySheet::CBioMechPropertySheet(EditorHost* host, BioTestFile* file
     anthPage_ = new CBioAnthPage(&Data(), this);
     injPage_ = new CBioInjPage(&Data(), this);
     restPage_ = new CBioRestPage(&Data(), this);
-    instPage_ = new CBioInstPage(&Data(), this);
+    instPage_ = new CBioInstPage(&Data(), &file_, this);
     cbandPage_ = new CBioCBandPage(&Data(), this);
     gaugePage_ = new CBioGaugePage(&Data(), this);
     for (CDataPage* page : std::initializer_list<CDataPage*>{

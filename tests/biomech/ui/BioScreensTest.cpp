@@ -1,8 +1,6 @@
 // The biomechanics editor with the shipped codes: the chained sensor
 // look-ups of the Instrumentation Info page, and every page filled from a
-// test file fitting a 1024 x 768 screen with nothing cut off. With
-// VANTOR_SCREENSHOTS naming a folder, the pages are saved there as pictures
-// (docs/screenshots holds the ones the README shows).
+// test file fitting a 1024 x 768 screen with nothing cut off.
 #include <QtTest>
 
 #include "biomech/ui/CBioInstPage.h"
@@ -12,7 +10,6 @@
 #include "editor/CDataPage.h"
 #include "launcher/CChooseDB.h"
 #include "support/ui/PageLayoutCheck.h"
-#include "support/ui/Screenshots.h"
 #include "support/ui/UiTestSupport.h"
 #include "widgets/CNEdit.h"
 #include "widgets/FileDialogs.h"
@@ -180,14 +177,6 @@ class BioScreensTest : public QObject {
             if (QTest::currentTestFailed()) return;
         }
         editor->ShowPage(0);
-    }
-
-    void picturesWhenAsked() {
-        const QString folder = qEnvironmentVariable("VANTOR_SCREENSHOTS");
-        if (folder.isEmpty()) QSKIP("set VANTOR_SCREENSHOTS to a folder to save the pictures");
-        Screenshots pictures(folder, "bio");
-        pictures.SaveEditorPages(*editor);
-        QCOMPARE(pictures.Saved().size(), 11);
     }
 };
 

@@ -17,7 +17,9 @@
 #include "biomech/ui/CBioOccPage.h"
 #include "biomech/ui/CBioRibPage.h"
 #include "codes/ui/CSearch.h"
+#include "curves/ui/CurveCheckPanel.h"
 #include "launcher/CChooseDB.h"
+#include "support/ui/Screenshots.h"
 #include "support/ui/UiTestSupport.h"
 #include "widgets/CNEdit.h"
 #include "widgets/FileDialogs.h"
@@ -226,6 +228,7 @@ class CBioMechPropertySheetTest : public QObject {
         QVERIFY(test->DatePicker(D::kTestDate));
         QVERIFY(editor->OccPage()->Fields()->DatePicker(D::kOccDateOfDeath));
         QVERIFY(editor->InstPage()->Fields()->DatePicker(1 + D::kInstCalibrationDate));
+        QCOMPARE(editor->InstPage()->CurvePanel()->CheckButton()->text(), QString("Check Curve"));
         QCOMPARE(editor->DumPage()->Fields()->Edit(D::kDumHicLower)->toolTip(),
                  QString("Milliseconds (0.00->999999.00)"));
     }
@@ -427,6 +430,17 @@ class CBioMechPropertySheetTest : public QObject {
         const std::string none = "No available high-speed vidio information.";
         QCOMPARE(messages->Texts(), (std::vector<std::string>{none, none}));
         QVERIFY(!SaveAsked());
+    }
+
+    // With VANTOR_SCREENSHOTS naming a folder, every page of a loaded test
+    // is saved there (docs/screenshots holds the ones the README shows).
+    void picturesWhenAsked() {
+        const QString folder = qEnvironmentVariable("VANTOR_SCREENSHOTS");
+        if (folder.isEmpty()) QSKIP("set VANTOR_SCREENSHOTS to a folder to save the pictures");
+        Load(test::DataFile("biomech/full.qx5"));
+        Screenshots pictures(folder, "bio");
+        pictures.SaveEditorPages(*editor);
+        QCOMPARE(pictures.Saved().size(), 11);
     }
 
     void leavingAsksAsTheBiomechanicsEditor() {
