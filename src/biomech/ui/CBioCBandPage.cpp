@@ -1,5 +1,7 @@
 #include "biomech/ui/CBioCBandPage.h"
 
+#include <QPushButton>
+
 #include "biomech/BioRecordAccess.h"
 #include "biomech/ui/BioRecordTexts.h"
 
@@ -22,6 +24,11 @@ constexpr PageFields::Row kRows[] = {
 CBioCBandPage::CBioCBandPage(CBioData* data, QWidget* parent) : CRecordPage("Chest Band Occupant Info", parent) {
     AddRepeated(BioAccess(*data, BioRecord::ChestBand), kRows,
                 BioRecordTexts("CBioCBandPage", "Chest Band Record", "Go to or add next chest band info set", "Delete chest band info set"));
+}
+
+void CBioCBandPage::OnRecordShown(int record) {
+    const int count = Navigator()->Count();
+    Navigator()->NextButton()->setEnabled(record < count || count < CBioData::kMaxChestBands);
 }
 
 }  // namespace vantor

@@ -14,6 +14,11 @@ class CBioCBandPage : public CRecordPage {
     explicit CBioCBandPage(CBioData* data, QWidget* parent = nullptr);
 
     PageFields* Fields() const { return RepeatedFields(); }
+
+  protected:
+    // ">" adds no sixth chest band: a test file carries five, and a sixth
+    // would be written but lost when the test is read again.
+    void OnRecordShown(int record) override;
 };
 
 }  // namespace vantor

@@ -294,6 +294,18 @@ class CBioMechPropertySheetTest : public QObject {
         QCOMPARE(Data().rib_.Count(), 1);
     }
 
+    void noSixthChestBand() {
+        editor->ShowPage(8);
+        RecordNavigator* bands = editor->CBandPage()->Navigator();
+        for (int i = 0; i < 5; ++i)
+            QTest::mouseClick(bands->NextButton(), Qt::LeftButton);
+        QCOMPARE(Data().chestBand_.Count(), 5);
+        QTest::mouseClick(bands->NextButton(), Qt::LeftButton);
+        QCOMPARE(Data().chestBand_.Count(), 5);
+        bands->OnListSelected(3);
+        QVERIFY(bands->NextButton()->isEnabled());
+    }
+
     void noOccupantRecordNothingWritten_data() {
         QTest::addColumn<QString>("occupantType");
         QTest::addColumn<bool>("dummyTyped");
