@@ -312,6 +312,7 @@ void CEditorSheet::OnSaveTest() {
 
 void CEditorSheet::OnSaveReport() {
     if (!PushForSave()) return;
+    if (!ReportAllowed()) return;
     auto path = FileDialogs().SaveFile(this, "Export Report", {"QX5 Report (*.qxr)"});
     if (!path) return;
     BeforeWrite();

@@ -107,6 +107,9 @@ class CEditorSheet : public QWidget {
     virtual void BeforeWrite() {}
     // Whether "Save Test" is offered now.
     virtual bool SaveAllowed() const;
+    // Whether Save Report goes on to ask for a file, after the pages handed
+    // their values over; an editor that refuses tells the user why.
+    virtual bool ReportAllowed() { return true; }
 
     // Hands the page in front to the data object.
     void PushCurrentPage();

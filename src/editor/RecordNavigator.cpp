@@ -1,9 +1,11 @@
 #include "editor/RecordNavigator.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -72,6 +74,30 @@ RecordNavigator::RecordNavigator(Client& client, const Texts& texts, QWidget* pa
     if (previous_) connect(previous_, &QPushButton::clicked, this, &RecordNavigator::OnPrevious);
     connect(next_, &QPushButton::clicked, this, &RecordNavigator::OnNext);
     connect(delete_, &QPushButton::clicked, this, &RecordNavigator::OnDelete);
+    if (texts.ignoreWhileEnterHeld) {
+        // The key goes to whichever widget has the focus: watch them all.
+        qApp->installEventFilter(this);
+        for (QPushButton* b : {previous_, next_, delete_})
+            if (b) b->installEventFilter(this);
+    }
+}
+
+bool RecordNavigator::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type == QEvent::KeyPress || type == QEvent::KeyRelease) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+            !key->isAutoRepeat())
+            enterHeld_ = type == QEvent::KeyPress;
+    }
+    const bool button = watched == next_ || watched == delete_ ||
+                        (previous_ && watched == previous_);
+    if (button && enterHeld_ &&
+        (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease ||
+         type == QEvent::MouseButtonDblClick || type == QEvent::KeyPress ||
+         type == QEvent::KeyRelease))
+        return true;
+    return QGroupBox::eventFilter(watched, event);
 }
 
 void RecordNavigator::Reset(int count) {

@@ -52,6 +52,9 @@ class RecordNavigator : public QGroupBox {
         QString deleteButton = "x";
         QString retainText = "Retain the Last Record for the New";
         QString totalText;  // shown before the record count; no count when empty
+        // A held Enter key repeats: while it is down the buttons do nothing,
+        // so one long press cannot add or delete a run of records.
+        bool ignoreWhileEnterHeld = false;
     };
 
     RecordNavigator(Client& client, const Texts& texts, QWidget* parent = nullptr);
@@ -84,11 +87,17 @@ class RecordNavigator : public QGroupBox {
     QPushButton* DeleteButton() const { return delete_; }
     QCheckBox* RetainBox() const { return retain_; }
 
+    // Whether the Enter key is down now (only followed when asked for).
+    bool EnterHeld() const { return enterHeld_; }
+
   signals:
     // The record count changed (a record was added or deleted).
     void CountChanged(int count);
     // A record (or none) is now shown.
     void RecordShown(int current);
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void RebuildList();
@@ -98,6 +107,7 @@ class RecordNavigator : public QGroupBox {
     int count_ = 0;
     int current_ = 0;
     bool rebuilding_ = false;
+    bool enterHeld_ = false;
     QListWidget* list_ = nullptr;
     QComboBox* selector_ = nullptr;
     QPushButton* previous_ = nullptr;
