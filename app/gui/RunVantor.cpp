@@ -2,6 +2,7 @@
 // application object's checks and launcher.
 #include <QApplication>
 
+#include "component/ui/CComponentPropertySheet.h"
 #include "editor/EditorRegistry.h"
 #include "launcher/CVantorV5App.h"
 #include "swg/ui/CSWGPropertySheet.h"
@@ -13,6 +14,7 @@ namespace {
 //       return new CSWGPropertySheet(launcher);
 //   });
 void RegisterEditors() {
+    vantor::CComponentPropertySheet::Register();
     vantor::CSWGPropertySheet::Register();
     vantor::CTcaPropertySheet::Register();
 }

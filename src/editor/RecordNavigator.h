@@ -52,6 +52,9 @@ class RecordNavigator : public QGroupBox {
         QString deleteButton = "x";
         QString retainText = "Retain the Last Record for the New";
         QString totalText;  // shown before the record count; no count when empty
+        // The buttons do nothing while the Enter key is held down, so that a
+        // held key cannot add or delete records one after another.
+        bool enterGuard = false;
     };
 
     RecordNavigator(Client& client, const Texts& texts, QWidget* parent = nullptr);
@@ -70,6 +73,9 @@ class RecordNavigator : public QGroupBox {
     void Refresh();
     // Keeps the shown record in the data (when there is one).
     bool PushCurrent();
+
+    // Whether the Enter key is down now (as the application saw it).
+    static bool EnterHeld();
 
     void OnPrevious();
     void OnNext();
@@ -92,6 +98,8 @@ class RecordNavigator : public QGroupBox {
 
   private:
     void RebuildList();
+    // A click of a button, unless the Enter key stops it.
+    void Click(void (RecordNavigator::*action)());
 
     Client& client_;
     std::string pushFailed_;
@@ -103,6 +111,7 @@ class RecordNavigator : public QGroupBox {
     QPushButton* previous_ = nullptr;
     QLabel* total_ = nullptr;
     QString totalText_;
+    bool enterGuard_ = false;
     QPushButton* next_;
     QPushButton* delete_;
     QCheckBox* retain_;
