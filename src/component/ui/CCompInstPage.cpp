@@ -2,6 +2,7 @@
 
 #include "component/CCompData.h"
 #include "component/ui/CompPageParts.h"
+#include "curves/ui/CurveCheckPanel.h"
 
 namespace vantor {
 
@@ -12,15 +13,15 @@ using D = CCompData;
 
 constexpr PageFields::Row kRows[] = {
     {P::kVehicleNumber},
-    {.field = P::kCurveNumber, .beside = true},
+    {P::kCurveNumber},
     {P::kComponentNumber},
-    {.field = P::kConfigurationNumber, .beside = true},
+    {P::kConfigurationNumber},
     {P::kSensorType},
-    {.field = P::kSensorAttachment, .beside = true},
+    {P::kSensorAttachment},
     {P::kAxis},
-    {.field = P::kXUnits, .beside = true},
+    {P::kXUnits},
     {P::kYUnits},
-    {.field = P::kPrefilter, .beside = true},
+    {P::kPrefilter},
     {P::kManufacturer, {}, true},
     {P::kCalibrationDate},
     {.field = P::kRating, .beside = true},
@@ -29,7 +30,7 @@ constexpr PageFields::Row kRows[] = {
     {P::kFirstPoint},
     {.field = P::kLastPoint, .beside = true},
     {P::kTimeStep},
-    {.field = P::kDataStatus, .beside = true},
+    {P::kDataStatus},
     {P::kChannelStatus},
     {P::kComments, {}, true, true},
 };
@@ -37,7 +38,7 @@ static_assert(P::kSensorType == D::kSensorType + 1 && P::kComments == D::kInstru
 
 }  // namespace
 
-CCompInstPage::CCompInstPage(CCompData* data, QWidget* parent)
+CCompInstPage::CCompInstPage(CCompData* data, CurveCheckedTest& curves, QWidget* parent)
     : CRecordPage("Instrumentation Info", parent) {
     RecordNavigator::Texts texts = CompNavigatorTexts(
         "Curve Number", "Go to (or add) the next curve", "Delete curve", "CCompInstPage");
@@ -47,6 +48,8 @@ CCompInstPage::CCompInstPage(CCompData* data, QWidget* parent)
                     {D::kConfVehicleNumber, D::kConfComponentNumber, D::kConfigurationNumber,
                      D::kConfigurationCommentary},
                     "ListCompInstConfData");
+    curvePanel_ = new CurveCheckPanel(*this, curves, {kFirstPoint, kLastPoint, kTimeStep});
+    AddWideWidget(curvePanel_);
 }
 
 }  // namespace vantor

@@ -8,6 +8,8 @@
 namespace vantor {
 
 class CCompData;
+class CurveCheckedTest;
+class CurveCheckPanel;
 
 class CCompInstPage : public CRecordPage {
     Q_OBJECT
@@ -39,12 +41,17 @@ class CCompInstPage : public CRecordPage {
         kComments,
     };
 
-    explicit CCompInstPage(CCompData* data, QWidget* parent = nullptr);
+    // `curves`: the test's curve-check side.
+    CCompInstPage(CCompData* data, CurveCheckedTest& curves, QWidget* parent = nullptr);
 
     PageFields* Fields() const { return RepeatedFields(); }
     CNEdit* Field(size_t instrumentationField) const {
         return Fields()->Edit(instrumentationField);
     }
+    CurveCheckPanel* CurvePanel() const { return curvePanel_; }
+
+  private:
+    CurveCheckPanel* curvePanel_;
 };
 
 }  // namespace vantor

@@ -44,6 +44,9 @@ class CCompVehPage : public CRecordPage {
     CNEdit* Field(size_t field) const { return Fields()->Edit(field); }
 
     void Refresh() override;
+    // Save checks the test, component, configuration and curve records; the
+    // vehicle's fields only show their state.
+    bool GuardsSave() const override { return false; }
 
     // The spin button beside the vehicle number: 0 (no vehicle) or 1.
     void OnSpinUp();

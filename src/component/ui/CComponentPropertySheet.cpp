@@ -30,7 +30,7 @@ CComponentPropertySheet::CComponentPropertySheet(EditorHost* host, int curveChec
     vehPage_ = new CCompVehPage(&Data(), this);
     compPage_ = new CCompCompPage(&Data(), this);
     confPage_ = new CCompConfPage(&Data(), this);
-    instPage_ = new CCompInstPage(&Data(), this);
+    instPage_ = new CCompInstPage(&Data(), file_, this);
     AddPage(testPage_);
     AddPage(vehPage_);
     AddPage(compPage_);

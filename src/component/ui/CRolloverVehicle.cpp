@@ -16,25 +16,35 @@ namespace vantor {
 namespace {
 
 // The groups of the dialog: a caption and the ROLLOVER positions it shows,
-// laid out `perLine` fields to a line.
+// `perLine` fields to a line, on the left or right of the window.
 struct Group {
     const char* title;
     int first, last;  // positions, inclusive
     int perLine;
+    int side;
 };
 constexpr Group kGroups[] = {
-    {"Tires", 0, 5, 3},
-    {"Track Width", 6, 16, 4},
-    {"Wheelbase and Roof", 17, 20, 4},
-    {"Weights", 21, 28, 4},
-    {"Center of Gravity", 29, 31, 3},
-    {"VIMF Runs", 32, 51, 4},
-    {"Static Stability", 52, 55, 4},
+    {"Tires", 0, 5, 1, 0},
+    {"Track Width", 6, 16, 2, 0},
+    {"Wheelbase and Roof", 17, 20, 1, 0},
+    {"Static Stability", 52, 55, 1, 0},
+    {"Weights", 21, 28, 1, 1},
+    {"Center of Gravity", 29, 31, 1, 1},
 };
+// The five VIMF runs, four measurements each, as a table: "RUN#n" on the
+// left, the measurement above.
+constexpr int kFirstRun = 32;
+constexpr int kRuns = 5;
+constexpr int kPerRun = 4;
+constexpr int kFieldWidth = 70;
 
 // The track groups begin a line with the first track of a side.
 bool StartsLine(int position) {
     return position == 9 || position == 13;
+}
+
+QString ScreenLabel(int position) {
+    return QtMessages::FromBytes(RolloverFields()[static_cast<size_t>(position)].rule.screenLabel);
 }
 
 }  // namespace
@@ -44,32 +54,56 @@ CRolloverVehicle::CRolloverVehicle(RolloverVehicle& block, QWidget* parent)
     setWindowTitle("Edit Rollover Vehicle Information");
     const auto rules = RolloverFields();
     fields_.resize(rules.size(), nullptr);
+    auto makeField = [this, rules](int p, QWidget* box) {
+        auto* edit = new CNEdit(rules[static_cast<size_t>(p)].rule, box);
+        edit->setFixedWidth(kFieldWidth);
+        fields_[static_cast<size_t>(p)] = edit;
+        return edit;
+    };
 
     auto* layout = new QVBoxLayout(this);
+    auto* sides = new QHBoxLayout;
+    QVBoxLayout* side[] = {new QVBoxLayout, new QVBoxLayout};
+    sides->addLayout(side[0]);
+    sides->addLayout(side[1]);
+    layout->addLayout(sides);
     for (const Group& group : kGroups) {
         auto* box = new QGroupBox(group.title, this);
         auto* grid = new QGridLayout(box);
         grid->setVerticalSpacing(2);
         int line = 0, column = 0;
         for (int p = group.first; p <= group.last; ++p) {
-            if ((column == group.perLine || (StartsLine(p) && column > 0))) {
+            if (column == group.perLine || (StartsLine(p) && column > 0)) {
                 ++line;
                 column = 0;
             }
-            const RolloverField& f = rules[static_cast<size_t>(p)];
-            auto* label = new QLabel(QtMessages::FromBytes(f.rule.screenLabel), box);
-            label->setWordWrap(true);
-            auto* edit = new CNEdit(f.rule, box);
-            edit->setFixedWidth(80);
+            auto* label = new QLabel(ScreenLabel(p), box);
+            CNEdit* edit = makeField(p, box);
             label->setBuddy(edit);
             grid->addWidget(label, line, column * 2);
             grid->addWidget(edit, line, column * 2 + 1);
-            grid->setColumnStretch(column * 2, 1);
-            fields_[static_cast<size_t>(p)] = edit;
             ++column;
         }
-        layout->addWidget(box);
+        side[group.side]->addWidget(box);
     }
+    auto* runs = new QGroupBox("VIMF Runs", this);
+    auto* table = new QGridLayout(runs);
+    table->setVerticalSpacing(2);
+    for (int run = 0; run < kRuns; ++run) {
+        for (int m = 0; m < kPerRun; ++m) {
+            const int p = kFirstRun + run * kPerRun + m;
+            // "RUN#2, C.G. Height (in)": the run names the line, the rest
+            // the column.
+            const QStringList parts = ScreenLabel(p).split(", ");
+            if (run == 0) table->addWidget(new QLabel(parts.value(1), runs), 0, m + 1);
+            if (m == 0) table->addWidget(new QLabel(parts.value(0), runs), run + 1, 0);
+            table->addWidget(makeField(p, runs), run + 1, m + 1);
+        }
+    }
+    side[1]->addWidget(runs);
+    side[0]->addStretch(1);
+    side[1]->addStretch(1);
+
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
     ok_ = new QPushButton("OK", this);

@@ -21,12 +21,17 @@ RecordNavigator::Texts CompNavigatorTexts(const QString& title, const QString& n
     return texts;
 }
 
+QString NumberLookUpName(size_t field) {
+    return "NumberLookUp" + QString::number(field);
+}
+
 void AddNumberLookUp(QWidget* page, PageFields* fields, std::vector<size_t> numberFields,
                      const RecordTable& table, std::vector<size_t> columns,
                      const std::string& modeWord) {
     for (size_t field : numberFields) {
         auto* button = new QPushButton("Search...", page);
         button->setAutoDefault(false);
+        button->setObjectName(NumberLookUpName(field));
         fields->AddBeside(field, button);
         QObject::connect(button, &QPushButton::clicked, page, [=, &table] {
             // The rows as the test holds them now (the other pages have

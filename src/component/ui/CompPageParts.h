@@ -27,6 +27,9 @@ RecordNavigator::Texts CompNavigatorTexts(const QString& title, const QString& n
 // comment) in the list mode `modeWord`; the chosen row's first values go
 // into `fields` in order. Clear Entry empties the field whose button was
 // pressed.
+// The object name of the look-up button beside `field`.
+QString NumberLookUpName(size_t field);
+
 void AddNumberLookUp(QWidget* page, PageFields* fields, std::vector<size_t> numberFields,
                      const RecordTable& table, std::vector<size_t> columns,
                      const std::string& modeWord);
