@@ -55,8 +55,10 @@ CRolloverVehicle::CRolloverVehicle(RolloverVehicle& block, QWidget* parent)
     const auto rules = RolloverFields();
     fields_.resize(rules.size(), nullptr);
     auto makeField = [this, rules](int p, QWidget* box) {
-        auto* edit = new CNEdit(rules[static_cast<size_t>(p)].rule, box);
-        edit->setFixedWidth(kFieldWidth);
+        const FieldRule& rule = rules[static_cast<size_t>(p)].rule;
+        auto* edit = new CNEdit(rule, box);
+        // Tire types and sizes are words, not numbers.
+        edit->setFixedWidth(rule.kind == FieldKind::Text ? 2 * kFieldWidth : kFieldWidth);
         fields_[static_cast<size_t>(p)] = edit;
         return edit;
     };
