@@ -5,9 +5,9 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
-#include <QKeyEvent>
 #include <QPushButton>
 
 #include "core/Messages.h"
@@ -111,7 +111,8 @@ RecordNavigator::RecordNavigator(Client& client, const Texts& texts, QWidget* pa
     grid->setColumnStretch(1, 1);
 
     if (previous_)
-        connect(previous_, &QPushButton::clicked, this, [this] { Click(&RecordNavigator::OnPrevious); });
+        connect(previous_, &QPushButton::clicked, this,
+                [this] { Click(&RecordNavigator::OnPrevious); });
     connect(next_, &QPushButton::clicked, this, [this] { Click(&RecordNavigator::OnNext); });
     connect(delete_, &QPushButton::clicked, this, [this] { Click(&RecordNavigator::OnDelete); });
 }

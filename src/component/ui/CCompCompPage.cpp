@@ -28,8 +28,8 @@ constexpr PageFields::Row kRows[] = {
 
 // What a rollover test decides for its component record.
 constexpr size_t kRolloverDecided[] = {
-    D::kCompVehicleNumber, D::kComponentTested, D::kComponentType, D::kComponentWeight,
-    D::kModificationIndicator, D::kOccupantType, D::kDummySize,
+    D::kCompVehicleNumber,     D::kComponentTested, D::kComponentType, D::kComponentWeight,
+    D::kModificationIndicator, D::kOccupantType,    D::kDummySize,
 };
 
 }  // namespace

@@ -33,11 +33,10 @@ CCompConfPage::CCompConfPage(CCompData* data, QWidget* parent)
         data->ConfigurationAccess(), kRows,
         CompNavigatorTexts("Configuration Number", "Advance to Next Configuration Info Set",
                            "Delete Configuration Info Set", "CCompConfPage"));
-    AddNumberLookUp(this, fields, {D::kConfVehicleNumber, D::kConfComponentNumber},
-                    data->components_,
-                    {D::kCompVehicleNumber, D::kComponentNumber, D::kComponentTested,
-                     D::kComponentComments},
-                    "ListCompCompData");
+    AddNumberLookUp(
+        this, fields, {D::kConfVehicleNumber, D::kConfComponentNumber}, data->components_,
+        {D::kCompVehicleNumber, D::kComponentNumber, D::kComponentTested, D::kComponentComments},
+        "ListCompCompData");
 }
 
 }  // namespace vantor

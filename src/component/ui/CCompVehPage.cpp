@@ -27,22 +27,14 @@ using P = CCompVehPage;
 
 // The rollover vehicle fields stand beside the plain ones.
 constexpr PageFields::Row kRows[] = {
-    {P::kNumber},
-    {.field = P::kVimf, .beside = true},
-    {P::kMake},
-    {.field = P::kLoad, .beside = true},
-    {P::kModel},
-    {.field = P::kEngine, .beside = true},
-    {P::kModelYear},
-    {.field = P::kDisplacement, .beside = true},
-    {P::kKorva},
-    {.field = P::kTransmission, .beside = true},
-    {P::kBody},
-    {.field = P::kFuel, .beside = true},
-    {P::kVin},
-    {.field = P::kEquipment, .beside = true},
-    {P::kCrashTested},
-    {P::kComments, {}, true},
+    {P::kNumber},      {.field = P::kVimf, .beside = true},
+    {P::kMake},        {.field = P::kLoad, .beside = true},
+    {P::kModel},       {.field = P::kEngine, .beside = true},
+    {P::kModelYear},   {.field = P::kDisplacement, .beside = true},
+    {P::kKorva},       {.field = P::kTransmission, .beside = true},
+    {P::kBody},        {.field = P::kFuel, .beside = true},
+    {P::kVin},         {.field = P::kEquipment, .beside = true},
+    {P::kCrashTested}, {P::kComments, {}, true},
 };
 
 constexpr size_t kRolloverFields[] = {P::kVimf,         P::kLoad, P::kEngine,   P::kDisplacement,

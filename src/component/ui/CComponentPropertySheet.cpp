@@ -16,8 +16,7 @@ namespace {
 constexpr char kComponentLetter = 'C';
 }  // namespace
 
-CComponentPropertySheet::CComponentPropertySheet(EditorHost* host, int curveCheck,
-                                                 QWidget* parent)
+CComponentPropertySheet::CComponentPropertySheet(EditorHost* host, int curveCheck, QWidget* parent)
     : CComponentPropertySheet(host, curveCheck, new CompTestFile, parent) {}
 
 CComponentPropertySheet::CComponentPropertySheet(EditorHost* host, int curveCheck,
@@ -47,19 +46,16 @@ void CComponentPropertySheet::Register() {
 }
 
 QStringList CComponentPropertySheet::LoadFilters() const {
-    return {"QX5 Tests (*.qx5)",
-            "QX4 Tests (*.qx4)",
-            "QX3 Test Data (*.gr1)",
-            "QX3 Instrumentation Data (*.gr5)",
-            "QX3 Component Data (*.gr9)",
-            "All (*.*)"};
+    return {"QX5 Tests (*.qx5)",          "QX4 Tests (*.qx4)",
+            "QX3 Test Data (*.gr1)",      "QX3 Instrumentation Data (*.gr5)",
+            "QX3 Component Data (*.gr9)", "All (*.*)"};
 }
 
 bool CComponentPropertySheet::ValidateRecordPages() {
     const int active = Tabs()->currentIndex();
     int lastFailed = -1;
-    for (CDataPage* page : std::initializer_list<CDataPage*>{testPage_, compPage_, confPage_,
-                                                             instPage_}) {
+    for (CDataPage* page :
+         std::initializer_list<CDataPage*>{testPage_, compPage_, confPage_, instPage_}) {
         // A page never shown comes up once, so that its own rules (those
         // of a rollover test) have been applied to what it checks.
         if (!page->IsCreated()) page->Activate();

@@ -46,8 +46,7 @@ class CComponentPropertySheet : public CVideoEditorSheet {
 
   private:
     // The sheet owns the file; the pages are built on its data.
-    CComponentPropertySheet(EditorHost* host, int curveCheck, CompTestFile* file,
-                            QWidget* parent);
+    CComponentPropertySheet(EditorHost* host, int curveCheck, CompTestFile* file, QWidget* parent);
 
     CompTestFile& file_;
     CCompTestPage* testPage_;

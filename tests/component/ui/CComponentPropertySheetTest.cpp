@@ -11,18 +11,18 @@
 #include <cmath>
 
 #include "codes/ui/CSearch.h"
-#include "widgets/CListCtrlEx.h"
 #include "component/ui/CCompCompPage.h"
 #include "component/ui/CCompConfPage.h"
 #include "component/ui/CCompInstPage.h"
 #include "component/ui/CCompTestPage.h"
 #include "component/ui/CCompVehPage.h"
 #include "component/ui/CRolloverVehicle.h"
+#include "component/ui/CompEditorFixture.h"
 #include "component/ui/CompPageParts.h"
 #include "curves/ui/CurveCheckPanel.h"
 #include "support/ui/UiTestSupport.h"
-#include "component/ui/CompEditorFixture.h"
 #include "widgets/CEditKorvaNo.h"
+#include "widgets/CListCtrlEx.h"
 #include "widgets/CNEdit.h"
 
 using namespace vantor;
@@ -57,12 +57,9 @@ class CComponentPropertySheetTest : public test::CompEditorFixture {
     void cleanupTestCase() { codes.reset(); }
 
     void pagesInTabOrderWithTheirTitles() {
-        const QStringList titles{"General Test Info",
-                                 "Vehicle Info",
-                                 "Component Info",
-                                 "Component Configuration Info",
-                                 "Instrumentation Info",
-                                 "High-Speed Digital Video Info"};
+        const QStringList titles{"General Test Info",    "Vehicle Info",
+                                 "Component Info",       "Component Configuration Info",
+                                 "Instrumentation Info", "High-Speed Digital Video Info"};
         QCOMPARE(editor->PageCount(), titles.size());
         for (int i = 0; i < titles.size(); ++i)
             QCOMPARE(editor->Tabs()->tabText(i), titles[i]);
@@ -71,12 +68,12 @@ class CComponentPropertySheetTest : public test::CompEditorFixture {
             const char* next;
             const char* remove;
         };
-        for (const Tips& t : {Tips{editor->CompPage(), "Advance to Next Component Info Set",
-                                   "Delete Component Info Set"},
-                              Tips{editor->ConfPage(), "Advance to Next Configuration Info Set",
-                                   "Delete Configuration Info Set"},
-                              Tips{editor->InstPage(), "Go to (or add) the next curve",
-                                   "Delete curve"}}) {
+        for (const Tips& t :
+             {Tips{editor->CompPage(), "Advance to Next Component Info Set",
+                   "Delete Component Info Set"},
+              Tips{editor->ConfPage(), "Advance to Next Configuration Info Set",
+                   "Delete Configuration Info Set"},
+              Tips{editor->InstPage(), "Go to (or add) the next curve", "Delete curve"}}) {
             QCOMPARE(t.page->Navigator()->NextButton()->toolTip(), QString(t.next));
             QCOMPARE(t.page->Navigator()->DeleteButton()->toolTip(), QString(t.remove));
             QCOMPARE(t.page->Navigator()->RetainBox()->text(),
@@ -99,9 +96,8 @@ class CComponentPropertySheetTest : public test::CompEditorFixture {
         Load(path);
         ShowEverything();
         Save(dir->Path("editor.qx5"));
-        QVERIFY2(messages->All().empty(), messages->All().empty()
-                                              ? ""
-                                              : messages->All()[0].text.c_str());
+        QVERIFY2(messages->All().empty(),
+                 messages->All().empty() ? "" : messages->All()[0].text.c_str());
         CompTestFile cli;
         QVERIFY(cli.Load(path));
         if (cli.Data().IsRollover()) cli.Data().ApplyRolloverComponent(1, false);
@@ -121,10 +117,11 @@ class CComponentPropertySheetTest : public test::CompEditorFixture {
             const char* text;
         };
         // Tracks A-D, E-H; C.G. heights of runs 2 to 5; run 1 far off.
-        for (Step s : {Step{9, "60"}, {10, "60"}, {11, "60"}, {12, "60"}, {13, "62"}, {14, "62"},
-                       {15, "62"}, {16, "62"}, {35, "99"}, {39, "24"}, {43, "24"}, {47, "24"},
-                       {51, "24"}, {22, "2600"}, {23, "2900"}, {25, "1000.25"}, {26, "1010.25"},
-                       {27, "1050"}, {28, "1060"}, {18, "111.5"}, {19, "111.61"}})
+        for (Step s : {Step{9, "60"},   {10, "60"},      {11, "60"},   {12, "60"},   {13, "62"},
+                       {14, "62"},      {15, "62"},      {16, "62"},   {35, "99"},   {39, "24"},
+                       {43, "24"},      {47, "24"},      {51, "24"},   {22, "2600"}, {23, "2900"},
+                       {25, "1000.25"}, {26, "1010.25"}, {27, "1050"}, {28, "1060"}, {18, "111.5"},
+                       {19, "111.61"}})
             TypeInto(dialog.Field(s.position), s.text);
         QCOMPARE(block.frontTrackWidth, 60.0);
         QCOMPARE(block.rearTrackWidth, 62.0);
@@ -142,9 +139,9 @@ class CComponentPropertySheetTest : public test::CompEditorFixture {
         QCOMPARE(dialog.Field(6)->text(), QString("61"));
 
         TypeInto(dialog.Field(10), "");
-        for (double value : {block.frontTrackWidth, block.averageTrackWidth,
-                             block.staticStabilityFactor, block.rolloverPossibility,
-                             block.relativeRiskScore})
+        for (double value :
+             {block.frontTrackWidth, block.averageTrackWidth, block.staticStabilityFactor,
+              block.rolloverPossibility, block.relativeRiskScore})
             QCOMPARE(value, 0.0);
         QCOMPARE(block.starRating, 0);
         QCOMPARE(dialog.Field(52)->text(), QString("0"));
@@ -187,9 +184,9 @@ class CComponentPropertySheetTest : public test::CompEditorFixture {
         editor->ShowPage(2);
         CCompCompPage* comp = editor->CompPage();
         QCOMPARE(Data().components_.Count(), 1);
-        QCOMPARE(Data().components_.Record(1),
-                 (std::vector<std::string>{"1", "", "ROVV", "VE", "1814.37", "", "", "WD", "",
-                                           "", ""}));
+        QCOMPARE(
+            Data().components_.Record(1),
+            (std::vector<std::string>{"1", "", "ROVV", "VE", "1814.37", "", "", "WD", "", "", ""}));
         QVERIFY(!comp->Field(D::kComponentWeight)->isEnabled());
         QVERIFY(comp->Field(D::kComponentComments)->isEnabled());
         // Coming back adds nothing more.
@@ -293,10 +290,9 @@ class CComponentPropertySheetTest : public test::CompEditorFixture {
         editor->ShowPage(0);
         editor->TestPage()->Field(1)->SetText("title");
         Save(dir->Path("none.qx5"));
-        QCOMPARE(messages->All(),
-                 (std::vector<RecordedMessage>{
-                     {MessageKind::Plain, "Warning",
-                      "This test has no configuration or component records."}}));
+        QCOMPARE(messages->All(), (std::vector<RecordedMessage>{
+                                      {MessageKind::Plain, "Warning",
+                                       "This test has no configuration or component records."}}));
         QVERIFY(!QFile::exists(QString::fromStdString(dir->Path("none.qx5"))));
         QCOMPARE(dialogs->PendingAnswers(), size_t{1});
     }
@@ -327,9 +323,9 @@ class CComponentPropertySheetTest : public test::CompEditorFixture {
     void modelSearchNeedsTheMake() {
         editor->ShowPage(1);
         editor->VehPage()->Fields()->SearchButton(V::kModel)->click();
-        QCOMPARE(messages->Texts(), (std::vector<std::string>{
-                                        "Please enter 'Vehicle Make' prior to searching "
-                                        "'Vehicle Model'."}));
+        QCOMPARE(messages->Texts(),
+                 (std::vector<std::string>{"Please enter 'Vehicle Make' prior to searching "
+                                           "'Vehicle Model'."}));
     }
 
     // A configuration picks its component among those entered; a curve its

@@ -5,9 +5,9 @@
 // holds the ones the README shows).
 #include <QtTest>
 
-#include "component/ui/CompEditorFixture.h"
 #include "component/ui/CCompVehPage.h"
 #include "component/ui/CRolloverVehicle.h"
+#include "component/ui/CompEditorFixture.h"
 #include "editor/CDataPage.h"
 #include "support/ui/PageLayoutCheck.h"
 #include "support/ui/Screenshots.h"
