@@ -3,17 +3,16 @@
 #include <QApplication>
 
 #include "biomech/ui/CBioMechPropertySheet.h"
+#include "component/ui/CComponentPropertySheet.h"
 #include "editor/EditorRegistry.h"
 #include "launcher/CVantorV5App.h"
 #include "swg/ui/CSWGPropertySheet.h"
 #include "tca/ui/CTcaPropertySheet.h"
 
 namespace {
-// Each test type's editor is registered here once it exists, e.g.
-//   RegisterEditorFactory(EditorType::SWG, [](CChooseDB* launcher, int) -> QWidget* {
-//       return new CSWGPropertySheet(launcher);
-//   });
+// Every test type's editor, registered with the launcher.
 void RegisterEditors() {
+    vantor::CComponentPropertySheet::Register();
     vantor::CBioMechPropertySheet::Register();
     vantor::CSWGPropertySheet::Register();
     vantor::CTcaPropertySheet::Register();

@@ -20,6 +20,7 @@
 class QComboBox;
 class QDateEdit;
 class QGridLayout;
+class QHBoxLayout;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
@@ -93,6 +94,9 @@ class PageFields : public QObject {
     QPlainTextEdit* MultiLineView(size_t field) const;
     // Greys a field, its label and its button.
     void SetFieldEnabled(size_t field, bool enabled);
+    // A control of the page's own right after the field, on its line (a
+    // spin button, a look-up of the test's own numbers). The page owns it.
+    void AddBeside(size_t field, QWidget* widget);
 
     // What a Search button does instead of the plain code list (fields whose
     // choices depend on other fields).
@@ -122,6 +126,7 @@ class PageFields : public QObject {
         class CDatePicker* picker = nullptr;
         QPlainTextEdit* lines = nullptr;
         QComboBox* choices = nullptr;
+        QHBoxLayout* cell = nullptr;
         QStringList answers;  // the drop-down's list, without an off-list value
         std::function<void()> searchHandler;
         std::function<std::string()> reference;

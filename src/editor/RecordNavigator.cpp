@@ -14,11 +14,50 @@
 
 namespace vantor {
 
+namespace {
+
+// Follows the Enter keys for the whole program: a key held down repeats its
+// presses and releases once at the end.
+class EnterKeyWatch : public QObject {
+  public:
+    bool held = false;
+
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const QEvent::Type type = event->type();
+        if (type == QEvent::KeyPress || type == QEvent::KeyRelease) {
+            auto* key = static_cast<QKeyEvent*>(event);
+            if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+                !(type == QEvent::KeyRelease && key->isAutoRepeat()))
+                held = type == QEvent::KeyPress;
+        }
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+EnterKeyWatch* Watch() {
+    static EnterKeyWatch* watch = [] {
+        auto* w = new EnterKeyWatch;
+        w->setParent(qApp);
+        qApp->installEventFilter(w);
+        return w;
+    }();
+    return watch;
+}
+
+}  // namespace
+
+bool RecordNavigator::EnterHeld() {
+    return Watch()->held;
+}
+
 RecordNavigator::RecordNavigator(Client& client, const Texts& texts, QWidget* parent)
     : QGroupBox(texts.title, parent),
       client_(client),
       pushFailed_(texts.pushFailed),
-      totalText_(texts.totalText) {
+      totalText_(texts.totalText),
+      enterGuard_(texts.enterGuard) {
+    if (enterGuard_) Watch();
     auto button = [this](const QString& text, const QString& tip) {
         auto* b = new QPushButton(text);
         b->setToolTip(tip);
@@ -71,33 +110,16 @@ RecordNavigator::RecordNavigator(Client& client, const Texts& texts, QWidget* pa
     if (selector_) grid->setRowStretch(row, 1);
     grid->setColumnStretch(1, 1);
 
-    if (previous_) connect(previous_, &QPushButton::clicked, this, &RecordNavigator::OnPrevious);
-    connect(next_, &QPushButton::clicked, this, &RecordNavigator::OnNext);
-    connect(delete_, &QPushButton::clicked, this, &RecordNavigator::OnDelete);
-    if (texts.ignoreWhileEnterHeld) {
-        // The key goes to whichever widget has the focus: watch them all.
-        qApp->installEventFilter(this);
-        for (QPushButton* b : {previous_, next_, delete_})
-            if (b) b->installEventFilter(this);
-    }
+    if (previous_)
+        connect(previous_, &QPushButton::clicked, this,
+                [this] { Click(&RecordNavigator::OnPrevious); });
+    connect(next_, &QPushButton::clicked, this, [this] { Click(&RecordNavigator::OnNext); });
+    connect(delete_, &QPushButton::clicked, this, [this] { Click(&RecordNavigator::OnDelete); });
 }
 
-bool RecordNavigator::eventFilter(QObject* watched, QEvent* event) {
-    const QEvent::Type type = event->type();
-    if (type == QEvent::KeyPress || type == QEvent::KeyRelease) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
-            !key->isAutoRepeat())
-            enterHeld_ = type == QEvent::KeyPress;
-    }
-    const bool button = watched == next_ || watched == delete_ ||
-                        (previous_ && watched == previous_);
-    if (button && enterHeld_ &&
-        (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonRelease ||
-         type == QEvent::MouseButtonDblClick || type == QEvent::KeyPress ||
-         type == QEvent::KeyRelease))
-        return true;
-    return QGroupBox::eventFilter(watched, event);
+void RecordNavigator::Click(void (RecordNavigator::*action)()) {
+    if (enterGuard_ && EnterHeld()) return;
+    (this->*action)();
 }
 
 void RecordNavigator::Reset(int count) {

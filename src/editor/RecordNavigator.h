@@ -52,9 +52,9 @@ class RecordNavigator : public QGroupBox {
         QString deleteButton = "x";
         QString retainText = "Retain the Last Record for the New";
         QString totalText;  // shown before the record count; no count when empty
-        // A held Enter key repeats: while it is down the buttons do nothing,
-        // so one long press cannot add or delete a run of records.
-        bool ignoreWhileEnterHeld = false;
+        // The buttons do nothing while the Enter key is held down, so that a
+        // held key cannot add or delete records one after another.
+        bool enterGuard = false;
     };
 
     RecordNavigator(Client& client, const Texts& texts, QWidget* parent = nullptr);
@@ -74,6 +74,9 @@ class RecordNavigator : public QGroupBox {
     // Keeps the shown record in the data (when there is one).
     bool PushCurrent();
 
+    // Whether the Enter key is down now (as the application saw it).
+    static bool EnterHeld();
+
     void OnPrevious();
     void OnNext();
     void OnDelete();
@@ -87,32 +90,28 @@ class RecordNavigator : public QGroupBox {
     QPushButton* DeleteButton() const { return delete_; }
     QCheckBox* RetainBox() const { return retain_; }
 
-    // Whether the Enter key is down now (only followed when asked for).
-    bool EnterHeld() const { return enterHeld_; }
-
   signals:
     // The record count changed (a record was added or deleted).
     void CountChanged(int count);
     // A record (or none) is now shown.
     void RecordShown(int current);
 
-  protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
   private:
     void RebuildList();
+    // A click of a button, unless the Enter key stops it.
+    void Click(void (RecordNavigator::*action)());
 
     Client& client_;
     std::string pushFailed_;
     int count_ = 0;
     int current_ = 0;
     bool rebuilding_ = false;
-    bool enterHeld_ = false;
     QListWidget* list_ = nullptr;
     QComboBox* selector_ = nullptr;
     QPushButton* previous_ = nullptr;
     QLabel* total_ = nullptr;
     QString totalText_;
+    bool enterGuard_ = false;
     QPushButton* next_;
     QPushButton* delete_;
     QCheckBox* retain_;

@@ -11,7 +11,7 @@ RecordNavigator::Texts BioRecordTexts(std::string_view pageClass, const QString&
     texts.listTip = "Record numbers";
     texts.retainTip = "A new record starts as a copy of the last one";
     texts.pushFailed = "Error: see " + std::string(pageClass) + "::OnNextcurveButton()";
-    texts.ignoreWhileEnterHeld = true;
+    texts.enterGuard = true;
     return texts;
 }
 
