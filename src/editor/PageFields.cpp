@@ -124,6 +124,11 @@ QGridLayout* PageFields::Build(std::span<const Row> rows, QGridLayout* into) {
         } else if (rule.kind == FieldKind::ReadOnly) {
             w.edit->SetValid(true);
         }
+        if (!w.search && !row.button.empty()) {
+            w.search = new QPushButton(QtMessages::FromBytes(row.button), page_);
+            w.search->setAutoDefault(false);
+            cell->addWidget(w.search);
+        }
         if (IsShort(rule) && !row.wide) cell->addStretch(1);
         grid->addWidget(w.label, line, column);
         grid->addLayout(cell, line, column + 1, 1, alone ? columns - 1 : 1);

@@ -41,6 +41,10 @@ class PageFields : public QObject {
         // The answers of a drop-down (the empty answer comes first).
         std::span<const std::string_view> choices = {};
         bool beside = false;  // on the line of the row before, to its right
+        // A button the page handles, beside a field that is not a code (the
+        // KORVA number's "Edit", a vehicle number's "Search..."); see
+        // SearchButton and SetSearchHandler.
+        std::string_view button = {};
     };
 
     PageFields(QWidget* page, const RecordRules& rules);
@@ -60,7 +64,8 @@ class PageFields : public QObject {
 
     CNEdit* Edit(size_t field) const;
     QLabel* Label(size_t field) const;
-    QPushButton* SearchButton(size_t field) const;  // null for fields without code
+    // The search button of a coded field, or the page's button of a row.
+    QPushButton* SearchButton(size_t field) const;  // null for fields without either
     QDateEdit* DatePicker(size_t field) const;      // null for fields without date
     QComboBox* Choices(size_t field) const;         // null for fields without drop-down
     // Whether the user picks the field's value (a drop-down), even where its
