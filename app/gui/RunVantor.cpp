@@ -6,6 +6,7 @@
 #include "launcher/CVantorV5App.h"
 #include "swg/ui/CSWGPropertySheet.h"
 #include "tca/ui/CTcaPropertySheet.h"
+#include "vehicle/ui/CVehiclePropertySheet.h"
 
 namespace {
 // Each test type's editor is registered here once it exists, e.g.
@@ -15,6 +16,7 @@ namespace {
 void RegisterEditors() {
     vantor::CSWGPropertySheet::Register();
     vantor::CTcaPropertySheet::Register();
+    vantor::CVehiclePropertySheet::Register();
 }
 }  // namespace
 

@@ -89,6 +89,7 @@ QGridLayout* PageFields::Build(std::span<const Row> rows, QGridLayout* into) {
 
         auto* cell = new QHBoxLayout;
         cell->setSpacing(4);
+        w.cell = cell;
         if (row.multiLine) {
             // The view is what the user sees and types into; the hidden field
             // holds the value, checks it and gives the colours.
@@ -123,11 +124,6 @@ QGridLayout* PageFields::Build(std::span<const Row> rows, QGridLayout* into) {
             cell->addWidget(w.picker);
         } else if (rule.kind == FieldKind::ReadOnly) {
             w.edit->SetValid(true);
-        }
-        if (!w.search && !row.button.empty()) {
-            w.search = new QPushButton(QtMessages::FromBytes(row.button), page_);
-            w.search->setAutoDefault(false);
-            cell->addWidget(w.search);
         }
         if (IsShort(rule) && !row.wide) cell->addStretch(1);
         grid->addWidget(w.label, line, column);
@@ -345,6 +341,16 @@ void PageFields::SetFieldEnabled(size_t field, bool enabled) {
     if (it->second.picker) it->second.picker->setEnabled(enabled);
     if (it->second.lines) it->second.lines->setEnabled(enabled);
     if (it->second.choices) it->second.choices->setEnabled(enabled);
+}
+
+void PageFields::AddBeside(size_t field, QWidget* widget) {
+    auto it = widgets_.find(field);
+    if (it == widgets_.end()) return;
+    QHBoxLayout* cell = it->second.cell;
+    // Before the stretch that keeps a short field short.
+    int at = cell->indexOf(it->second.search ? static_cast<QWidget*>(it->second.search)
+                                             : static_cast<QWidget*>(it->second.edit));
+    cell->insertWidget(at + 1, widget);
 }
 
 void PageFields::SetSearchHandler(size_t field, std::function<void()> handler) {

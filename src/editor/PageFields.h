@@ -20,6 +20,7 @@
 class QComboBox;
 class QDateEdit;
 class QGridLayout;
+class QHBoxLayout;
 class QLabel;
 class QPlainTextEdit;
 class QPushButton;
@@ -41,10 +42,6 @@ class PageFields : public QObject {
         // The answers of a drop-down (the empty answer comes first).
         std::span<const std::string_view> choices = {};
         bool beside = false;  // on the line of the row before, to its right
-        // A button the page handles, beside a field that is not a code (the
-        // KORVA number's "Edit", a vehicle number's "Search..."); see
-        // SearchButton and SetSearchHandler.
-        std::string_view button = {};
     };
 
     PageFields(QWidget* page, const RecordRules& rules);
@@ -64,8 +61,7 @@ class PageFields : public QObject {
 
     CNEdit* Edit(size_t field) const;
     QLabel* Label(size_t field) const;
-    // The search button of a coded field, or the page's button of a row.
-    QPushButton* SearchButton(size_t field) const;  // null for fields without either
+    QPushButton* SearchButton(size_t field) const;  // null for fields without code
     QDateEdit* DatePicker(size_t field) const;      // null for fields without date
     QComboBox* Choices(size_t field) const;         // null for fields without drop-down
     // Whether the user picks the field's value (a drop-down), even where its
@@ -98,6 +94,9 @@ class PageFields : public QObject {
     QPlainTextEdit* MultiLineView(size_t field) const;
     // Greys a field, its label and its button.
     void SetFieldEnabled(size_t field, bool enabled);
+    // A control of the page's own right after the field, on its line (a
+    // spin button, a look-up of the test's own numbers). The page owns it.
+    void AddBeside(size_t field, QWidget* widget);
 
     // What a Search button does instead of the plain code list (fields whose
     // choices depend on other fields).
@@ -127,6 +126,7 @@ class PageFields : public QObject {
         class CDatePicker* picker = nullptr;
         QPlainTextEdit* lines = nullptr;
         QComboBox* choices = nullptr;
+        QHBoxLayout* cell = nullptr;
         QStringList answers;  // the drop-down's list, without an off-list value
         std::function<void()> searchHandler;
         std::function<std::string()> reference;

@@ -1,0 +1,60 @@
+#include "vehicle/ui/CVehOccPage.h"
+
+#include <QPushButton>
+
+#include "vehicle/VehRecordAccess.h"
+#include "vehicle/ui/VehPageParts.h"
+
+namespace vantor {
+
+namespace {
+
+// The clearance distances, injury measurements and peak loads are in the
+// dialogs.
+constexpr PageFields::Row kRows[] = {
+    {kOccVehicleNumber},
+    {kOccLocation},
+    {.field = kOccType, .beside = true},
+    {kOccAge},
+    {.field = kOccSex, .beside = true},
+    {kOccHeight},
+    {.field = kOccWeight, .beside = true},
+    {kOccCalibrationMethod},
+    {.field = kOccDummySize, .beside = true},
+    {kOccDummyManufacturer, {}, true},
+    {kOccDummyModification, {}, true},
+    {kOccDummyDescription, {}, true},
+    {kOccSeatPosition},
+    {kOccHeadContact1, "First Head\nContact Region"},
+    {.field = kOccHeadContact2, .label = "Second Head\nContact Region", .beside = true},
+    {kOccChestContact1, "First Chest\nContact Region"},
+    {.field = kOccChestContact2, .label = "Second Chest\nContact Region", .beside = true},
+    {kOccLegContact1, "First Leg\nContact Region"},
+    {.field = kOccLegContact2, .label = "Second Leg\nContact Region", .beside = true},
+    {kOccComments, {}, true},
+};
+
+}  // namespace
+
+CVehOccPage::CVehOccPage(CVehData* data, QWidget* parent)
+    : CRecordPage("Occupant Info", parent), data_(data) {
+    AddRepeated(VehAccess(*data, VehSection::Occupant), kRows,
+                VehNavigatorTexts("Occupant Info Record Index", "Advance to Next Occupant Info Set",
+                                  "Delete Set", "occupant"));
+    AddWideWidget(ButtonRow(this,
+                            {{"Clearance Distances", "Set Clearance Distance Values"},
+                             {"Peak Loads", {}},
+                             {"Injury Measurements", {}}},
+                            buttons_));
+    vehicleSearch_ = AddButtonBeside(this, Fields(), kOccVehicleNumber, "Search...");
+    OnRecordShown(0);
+}
+
+void CVehOccPage::OnRecordShown(int record) {
+    vehicleSearch_->setEnabled(record >= 1);
+    LimitVehicleNumber(Fields(), kOccVehicleNumber, data_->VehicleCount);
+    for (QPushButton* button : buttons_)
+        button->setEnabled(record >= 1);
+}
+
+}  // namespace vantor
