@@ -50,7 +50,7 @@ std::string CurveChecker::NoRecordNote(int curveNumber) {
            "; not compared";
 }
 
-int CurveChecker::Run() {
+int CurveChecker::Run(const Progress& progress) {
     records_.clear();
     indexByCurve_.clear();
     format_ = 0;
@@ -58,7 +58,10 @@ int CurveChecker::Run() {
 
     const std::string folder = FolderOf(testFilePath_);
     CurveFileReader reader;
-    for (const std::string& name : FolderEntries(folder)) {
+    const std::vector<std::string> names = FolderEntries(folder);
+    for (size_t i = 0; i < names.size(); ++i) {
+        if (progress) progress(i, names.size());
+        const std::string& name = names[i];
         std::string extension = ExtensionOf(name);
         if (!IsIntegerNumber(extension)) continue;
         int curveNumber = TextToInt(extension);
@@ -70,6 +73,7 @@ int CurveChecker::Run() {
         if (info.columns == 1 || info.columns == 2) format_ = info.columns;
         records_.push_back(std::move(info));
     }
+    if (progress) progress(names.size(), names.size());
     return static_cast<int>(records_.size());
 }
 

@@ -2,6 +2,7 @@
 // The curve check of one test: finds the curve files beside the test file
 // (each named with its curve number as extension), reads them, and compares
 // each with the INSTRUMENTATION record of the same curve number.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -13,9 +14,13 @@ class CurveChecker {
   public:
     explicit CurveChecker(std::string testFilePath);
 
+    // Told before each file of the folder is looked at: how many of how
+    // many entries are done (a window shows it while a large folder is read).
+    using Progress = std::function<void(size_t done, size_t total)>;
+
     // Reads every curve file of the test's folder, in ascending name order,
     // into one record each; returns the number of records.
-    int Run();
+    int Run(const Progress& progress = {});
 
     // Takes each record's test values from the INSTRUMENTATION record whose
     // number is its curve number (lists indexed by record number, slot 0

@@ -52,11 +52,12 @@ int CurvePageSteps::RecordIndex(const CurveCheckState& state, int instrumentatio
 }
 
 CurveStatusView CurvePageSteps::RunCheck(CurveCheckState& state, const Points& points,
-                                         int currentRecord) {
+                                         int currentRecord,
+                                         const CurveChecker::Progress& progress) {
     if (!state.enabled) return {};
     state.ClearResults();
     CurveChecker checker(state.testPath);
-    if (checker.Run() == 0) return {};
+    if (checker.Run(progress) == 0) return {};
     checker.AttachTestValues(points.firstPoints, points.lastPoints, points.timeIncrements);
     checker.StoreInto(state);
     state.done = true;
@@ -64,9 +65,10 @@ CurveStatusView CurvePageSteps::RunCheck(CurveCheckState& state, const Points& p
 }
 
 CurveStatusView CurvePageSteps::CheckAll(CurveCheckState& state, const Points& points,
-                                         int currentRecord) {
+                                         int currentRecord,
+                                         const CurveChecker::Progress& progress) {
     state.enabled = 1;
-    if (!state.done) RunCheck(state, points, currentRecord);
+    if (!state.done) RunCheck(state, points, currentRecord, progress);
     if (state.records.empty()) return Message(kNoCurve, kCurveStatusNormal);
     for (const CurveInfo& info : state.records)
         if (info.HasError()) return GoToError(info);

@@ -4,6 +4,7 @@
 // the page is to show; the page only displays it (and shows the wait cursor
 // around RunCheck and CheckAll).
 #include "curves/CurveCheckState.h"
+#include "curves/CurveChecker.h"
 #include "curves/CurveCheckedTest.h"
 #include "curves/CurveStatusView.h"
 
@@ -24,12 +25,14 @@ class CurvePageSteps {
     // beside the test file and, when there are any, compares them and keeps
     // them in `state` (done), returning the status of `currentRecord`.
     static CurveStatusView RunCheck(CurveCheckState& state, const Points& points,
-                                    int currentRecord);
+                                    int currentRecord,
+                                    const CurveChecker::Progress& progress = {});
 
     // The "Check Curve" button: enables the check, runs it unless done, and
     // goes to the first curve with a hint or a file error.
     static CurveStatusView CheckAll(CurveCheckState& state, const Points& points,
-                                    int currentRecord);
+                                    int currentRecord,
+                                    const CurveChecker::Progress& progress = {});
 
     // The status of one INSTRUMENTATION record and the colours of its fields.
     static CurveStatusView ShowRecordStatus(const CurveCheckState& state, int currentRecord);

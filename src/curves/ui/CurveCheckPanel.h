@@ -55,7 +55,10 @@ class CurveCheckPanel : public QGroupBox {
   private:
     void Apply(const CurveStatusView& view);
     int CurrentRecord() const;
-    void UpdateViewButton();
+    // "View Curve Related Data" and "Find next error" are offered only with
+    // results; "Find next error" stays hidden once it found nothing more,
+    // until an edit leaves the record without error.
+    void UpdateButtons();
 
     CRecordPage& page_;
     CurveCheckedTest& test_;
@@ -65,6 +68,8 @@ class CurveCheckPanel : public QGroupBox {
     QPushButton* findNext_;
     QPushButton* view_;
     bool applying_ = false;
+    bool typed_ = false;
+    bool findNextHidden_ = false;
 };
 
 }  // namespace vantor
