@@ -7,6 +7,7 @@
 #include "codes/CodeValidator.h"
 #include "codes/ui/CSearch.h"
 #include "core/Messages.h"
+#include "curves/ui/CurveCheckPanel.h"
 #include "core/TextUtil.h"
 #include "vehicle/VehFieldRules.h"
 #include "vehicle/VehRecordAccess.h"
@@ -20,19 +21,19 @@ namespace {
 
 // The curve number is the list beside.
 constexpr PageFields::Row kRows[] = {
-    {kInstVehicleNumber},
+    {kInstVehicleNumber, "Test Vehicle\nNumber"},
     {kInstSensorType},
     {.field = kInstSensorLocation, .beside = true},
-    {kInstSensorAttachment},
+    {kInstSensorAttachment, "Sensor\nAttachment"},
     {.field = kInstAxis, .beside = true},
-    {kInstXUnits},
-    {.field = kInstYUnits, .beside = true},
-    {kInstPrefilterFrequency},
-    {.field = kInstCalibrationDate, .beside = true},
+    {kInstXUnits, "X Direction\nUnits"},
+    {.field = kInstYUnits, .label = "Y Direction\nUnits", .beside = true},
+    {kInstPrefilterFrequency, "Prefilter\nFrequency"},
+    {.field = kInstChannelMaximum, .label = "Channel Maximum\nRating", .beside = true},
+    {kInstCalibrationDate},
     {kInstManufacturer, "Manufacturer of\nthe Instrument", true},
     {kInstRating},
-    {.field = kInstChannelMaximum, .beside = true},
-    {kInstInitialVelocity},
+    {.field = kInstInitialVelocity, .beside = true},
     {kInstFirstPoint},
     {.field = kInstLastPoint, .beside = true},
     {kInstTimeIncrement},
@@ -50,7 +51,7 @@ bool Contains(const auto& list, std::string_view value) {
 
 }  // namespace
 
-CVehInstPage::CVehInstPage(CVehData* data, QWidget* parent)
+CVehInstPage::CVehInstPage(CVehData* data, CurveCheckedTest& curves, QWidget* parent)
     : CRecordPage("Instrumentation Info", parent), data_(data) {
     PageFields* fields = AddRepeated(
         VehAccess(*data, VehSection::Instrumentation), kRows,
@@ -65,6 +66,9 @@ CVehInstPage::CVehInstPage(CVehData* data, QWidget* parent)
     });
     connect(fields, &PageFields::CodeChosen, this, [this] { MarkRules(); });
     vehicleSearch_ = AddButtonBeside(this, Fields(), kInstVehicleNumber, "Search...");
+    curvePanel_ = new CurveCheckPanel(*this, curves,
+                                      {kInstFirstPoint, kInstLastPoint, kInstTimeIncrement});
+    AddWideWidget(curvePanel_);
     OnRecordShown(0);
 }
 

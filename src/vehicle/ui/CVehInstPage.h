@@ -12,14 +12,18 @@ class QPushButton;
 namespace vantor {
 
 class CVehData;
+class CurveCheckPanel;
+class CurveCheckedTest;
 
 class CVehInstPage : public CRecordPage {
     Q_OBJECT
 
   public:
-    explicit CVehInstPage(CVehData* data, QWidget* parent = nullptr);
+    // `curves` is the test's curve-check side (the file type of `data`).
+    CVehInstPage(CVehData* data, CurveCheckedTest& curves, QWidget* parent = nullptr);
 
     PageFields* Fields() const { return RepeatedFields(); }
+    CurveCheckPanel* CurvePanel() const { return curvePanel_; }
     // The "Search..." beside the vehicle number.
     QPushButton* VehicleSearchButton() const { return vehicleSearch_; }
 
@@ -37,6 +41,7 @@ class CVehInstPage : public CRecordPage {
     void MarkRules();
 
     CVehData* data_;
+    CurveCheckPanel* curvePanel_;
 };
 
 }  // namespace vantor

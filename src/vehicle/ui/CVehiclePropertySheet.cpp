@@ -34,7 +34,7 @@ CVehiclePropertySheet::CVehiclePropertySheet(EditorHost* host, int curveCheck, V
     occPage_ = new CVehOccPage(&Data(), this);
     restPage_ = new CVehRestPage(&Data(), this);
     barPage_ = new CVehBarPage(&Data(), this);
-    instPage_ = new CVehInstPage(&Data(), this);
+    instPage_ = new CVehInstPage(&Data(), file_, this);
     intrPage_ = new CVehIntrPage(&Data(), this);
     connect(testPage_, &CVehTestPage::ConfigurationChanged, vehPage_,
             &CVehVehPage::NoteConfigurationChanged);
