@@ -66,6 +66,8 @@ CVehInstPage::CVehInstPage(CVehData* data, CurveCheckedTest& curves, QWidget* pa
     });
     connect(fields, &PageFields::CodeChosen, this, [this] { MarkRules(); });
     vehicleSearch_ = AddButtonBeside(this, Fields(), kInstVehicleNumber, "Search...");
+    connect(vehicleSearch_, &QPushButton::clicked, this,
+            [this] { ChooseVehicle(this, *data_, Fields(), kInstVehicleNumber); });
     curvePanel_ = new CurveCheckPanel(*this, curves,
                                       {kInstFirstPoint, kInstLastPoint, kInstTimeIncrement});
     AddWideWidget(curvePanel_);

@@ -55,6 +55,8 @@ CVehIntrPage::CVehIntrPage(CVehData* data, QWidget* parent)
     fields->Edit(I::kVehicleNumber)->setReadOnly(true);
     fields->Edit(I::kPointLocation)->setReadOnly(true);
     vehicleSearch_ = AddButtonBeside(this, Fields(), I::kVehicleNumber, "Search...");
+    connect(vehicleSearch_, &QPushButton::clicked, this,
+            [this] { ChooseVehicle(this, *data_, Fields(), I::kVehicleNumber); });
     OnRecordShown(0);
 }
 

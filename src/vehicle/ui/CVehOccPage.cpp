@@ -3,6 +3,9 @@
 #include <QPushButton>
 
 #include "vehicle/VehRecordAccess.h"
+#include "vehicle/ui/CClearanceDist.h"
+#include "vehicle/ui/CInjmeas.h"
+#include "vehicle/ui/CPeakload.h"
 #include "vehicle/ui/VehPageParts.h"
 
 namespace vantor {
@@ -46,8 +49,21 @@ CVehOccPage::CVehOccPage(CVehData* data, QWidget* parent)
                              {"Peak Loads", {}},
                              {"Injury Measurements", {}}},
                             buttons_));
+    connect(buttons_[0], &QPushButton::clicked, this, [this] { OpenDialog<CClearanceDist>(); });
+    connect(buttons_[1], &QPushButton::clicked, this, [this] { OpenDialog<CPeakload>(); });
+    connect(buttons_[2], &QPushButton::clicked, this, [this] { OpenDialog<CInjmeas>(); });
     vehicleSearch_ = AddButtonBeside(this, Fields(), kOccVehicleNumber, "Search...");
+    connect(vehicleSearch_, &QPushButton::clicked, this,
+            [this] { ChooseVehicle(this, *data_, Fields(), kOccVehicleNumber); });
     OnRecordShown(0);
+}
+
+template <class Dialog>
+void CVehOccPage::OpenDialog() {
+    // The dialog shows the occupant as the page has it.
+    if (!Navigator()->PushCurrent()) return;
+    Dialog dialog(*data_, Navigator()->Current(), this);
+    if (dialog.exec() == QDialog::Accepted) Refresh();
 }
 
 void CVehOccPage::OnRecordShown(int record) {

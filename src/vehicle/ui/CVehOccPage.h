@@ -26,6 +26,10 @@ class CVehOccPage : public CRecordPage {
     QPushButton* InjuryButton() const { return buttons_[2]; }
 
   protected:
+    // A measurement dialog on the occupant shown.
+    template <class Dialog>
+    void OpenDialog();
+
     void OnRecordShown(int record) override;
 
   private:

@@ -38,6 +38,8 @@ CVehRestPage::CVehRestPage(CVehData* data, QWidget* parent)
     fields->SetSearchHandler(kRstOccupantLocation, [this] { OnFindLocation(); });
     connect(fields, &PageFields::CodeChosen, this, [this] { MarkRules(); });
     vehicleSearch_ = AddButtonBeside(this, Fields(), kRstVehicleNumber, "Search...");
+    connect(vehicleSearch_, &QPushButton::clicked, this,
+            [this] { ChooseVehicle(this, *data_, Fields(), kRstVehicleNumber); });
     OnRecordShown(0);
 }
 

@@ -12,6 +12,9 @@
 #include "core/Messages.h"
 #include "core/TextUtil.h"
 #include "vehicle/VehRecordAccess.h"
+#include "vehicle/ui/CVehDamage.h"
+#include "vehicle/ui/CVehPostTest.h"
+#include "vehicle/ui/CVehPreTest.h"
 #include "vehicle/VehTestRules.h"
 #include "vehicle/ui/VehPageParts.h"
 #include "widgets/CEditKorvaNo.h"
@@ -116,6 +119,9 @@ CVehVehPage::CVehVehPage(CVehData* data, QWidget* parent)
                               "Set Posttest Measurement Values"},
                              {"Damage Profile Distances", "Set Damage Profile Distance Values"}},
                             buttons_));
+    connect(buttons_[0], &QPushButton::clicked, this, [this] { OpenDialog<CVehPreTest>(); });
+    connect(buttons_[1], &QPushButton::clicked, this, [this] { OpenDialog<CVehPostTest>(); });
+    connect(buttons_[2], &QPushButton::clicked, this, [this] { OpenDialog<CVehDamage>(); });
     connect(number_, &QSpinBox::valueChanged, this, [this](int slot) { ShowSlot(slot); });
 }
 
@@ -176,6 +182,16 @@ bool CVehVehPage::ValidateAllRecords() {
     CRecordPage::ValidateAllRecords();
     MarkKorva();
     return true;
+}
+
+template <class Dialog>
+void CVehVehPage::OpenDialog() {
+    // The dialog shows the vehicle as the page has it.
+    PushToData();
+    Dialog dialog(*data_, slot_, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    CRecordPage::Refresh();
+    MarkKorva();
 }
 
 void CVehVehPage::MarkKorva() {

@@ -48,6 +48,9 @@ class CVehVehPage : public CRecordPage {
 
   protected:
     void OnPushed() override;
+    // A measurement dialog on the vehicle shown.
+    template <class Dialog>
+    void OpenDialog();
 
   private:
     void ShowSlot(int slot);

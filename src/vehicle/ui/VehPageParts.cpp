@@ -3,7 +3,9 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 
+#include "core/TextUtil.h"
 #include "vehicle/VehTestRules.h"
+#include "vehicle/ui/CVehnoSelection.h"
 #include "widgets/CNEdit.h"
 
 namespace vantor {
@@ -38,6 +40,12 @@ QPushButton* AddButtonBeside(QWidget* page, PageFields* fields, size_t field, co
     button->setAutoDefault(false);
     fields->AddBeside(field, button);
     return button;
+}
+
+void ChooseVehicle(QWidget* page, CVehData& data, PageFields* fields, size_t field) {
+    CVehnoSelection selection(data, page);
+    if (selection.exec() != QDialog::Accepted || selection.SelectedVehicle() < 1) return;
+    fields->Edit(field)->SetText(IntToText(selection.SelectedVehicle()));
 }
 
 QWidget* ButtonRow(QWidget* page, std::initializer_list<std::pair<QString, QString>> buttons,

@@ -15,6 +15,7 @@ class QWidget;
 
 namespace vantor {
 
+class CVehData;
 struct FieldRule;
 
 // The navigator of a repeated vehicle record kind; "x", ">" and the retain box
@@ -33,6 +34,10 @@ void LimitVehicleNumber(PageFields* fields, size_t field, int vehicleCount);
 // A button of the page's own right after a field (the KORVA number's "Edit",
 // a vehicle number's "Search...").
 QPushButton* AddButtonBeside(QWidget* page, PageFields* fields, size_t field, const QString& text);
+
+// The "Search..." beside a vehicle number: the test's vehicles to pick from;
+// the one picked goes into the field.
+void ChooseVehicle(QWidget* page, CVehData& data, PageFields* fields, size_t field);
 
 // A row of buttons (text, tool tip) for the page's wide line; the buttons are
 // returned in the order given.

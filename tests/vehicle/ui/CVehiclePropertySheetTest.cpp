@@ -13,6 +13,9 @@
 #include <QTabWidget>
 
 #include "curves/ui/CurveCheckPanel.h"
+#include "editor/CRecordDialog.h"
+#include "vehicle/ui/CVehnoSelection.h"
+#include "widgets/CListCtrlEx.h"
 #include "vehicle/VehTestRules.h"
 #include "vehicle/ui/VehEditorFixture.h"
 #include "video/ui/CHsvdPage.h"
@@ -436,6 +439,97 @@ class CVehiclePropertySheetTest : public test::VehEditorFixture {
         for (const char* ext : {".qx5", ".hs5", ".ip5"})
             QCOMPARE(ReadBytes(dir->Path(std::string("editor") + ext)),
                      ReadBytes(dir->Path(std::string("convert") + ext)));
+    }
+
+    void measurementDialogsStoreOnlyOnOK_data() {
+        QTest::addColumn<int>("button");  // 0-2 Vehicle Info, 3-5 Occupant Info
+        QTest::addColumn<int>("field");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<bool>("ok");
+        const struct {
+            const char* name;
+            int button;
+            size_t field;
+            const char* value;
+        } dialogs[] = {
+            {"pretest", 0, kVehBx1 + 3, "1234"},
+            {"post-test", 1, kVehAx21, "42"},
+            {"damage profile", 2, kVehDamageProfile1, "-17"},
+            {"clearance", 3, kOccKneeToSeatback, "250"},
+            {"peak loads", 4, kOccLeftFemurLoad, "-3000"},
+            {"injury", 5, kOccPelvicGs, "61.5"},
+        };
+        for (const auto& d : dialogs)
+            for (bool ok : {true, false})
+                QTest::addRow("%s, %s", d.name, ok ? "OK" : "Cancel")
+                    << d.button << int(d.field) << d.value << ok;
+    }
+    void measurementDialogsStoreOnlyOnOK() {
+        QFETCH(int, button);
+        QFETCH(int, field);
+        QFETCH(QString, value);
+        QFETCH(bool, ok);
+        const bool onVehicle = button < 3;
+        // The second vehicle and the second occupant, so the dialog must
+        // work on the record shown.
+        SetConfiguration("VTV", editor->VehPage());
+        messages->Clear();
+        CVehOccPage* occ = editor->OccPage();
+        AddRecords(occ, occ->Fields(), kOccComments, 2);
+        QPushButton* open = nullptr;
+        if (onVehicle) {
+            Show(editor->VehPage());
+            editor->VehPage()->VehicleNumber()->setValue(2);
+            // Typed on the page, not yet stored: the dialog must not lose it.
+            test::TypeIntoField(editor->VehPage()->VehFields()->Edit(kVehVin), "VIN2");
+            open = button == 0   ? editor->VehPage()->PretestButton()
+                   : button == 1 ? editor->VehPage()->PosttestButton()
+                                 : editor->VehPage()->DamageButton();
+        } else {
+            test::TypeIntoField(occ->Fields()->Edit(kOccDummyManufacturer), "Maker");
+            open = button == 3   ? occ->ClearanceButton()
+                   : button == 4 ? occ->PeakLoadButton()
+                                 : occ->InjuryButton();
+        }
+        bool seen = false;
+        test::WhenModalOpens(
+            [&](QWidget* w) {
+                auto* dialog = qobject_cast<CRecordDialog*>(w);
+                if (!dialog) return w->close(), void();
+                test::TypeIntoField(dialog->Field(size_t(field)), value);
+                if (ok)
+                    dialog->OkButton()->click();
+                else
+                    dialog->CancelButton()->click();
+            },
+            &seen);
+        open->click();
+        QVERIFY(seen);
+        const std::string stored =
+            onVehicle ? Data().Vehicle(2, size_t(field))
+                      : Data().Get(VehSection::Occupant, 2, size_t(field));
+        QCOMPARE(stored, ok ? value.toStdString() : std::string());
+        if (onVehicle)
+            QCOMPARE(Data().Vehicle(2, kVehVin), std::string("VIN2"));
+        else
+            QCOMPARE(Data().Get(VehSection::Occupant, 2, kOccDummyManufacturer),
+                     std::string("Maker"));
+        QVERIFY(messages->All().empty());
+    }
+
+    void vehicleSearchPutsThePickedVehicle() {
+        SetConfiguration("VTV", editor->InstPage());
+        CVehInstPage* inst = editor->InstPage();
+        inst->Navigator()->OnNext();
+        test::WhenModalOpens([](QWidget* w) {
+            auto* selection = qobject_cast<CVehnoSelection*>(w);
+            if (!selection) return w->close(), void();
+            selection->List()->selectRow(1);
+            selection->OkButton()->click();
+        });
+        inst->VehicleSearchButton()->click();
+        QCOMPARE(inst->Fields()->Value(kInstVehicleNumber), std::string("2"));
+        QVERIFY(inst->Fields()->Edit(kInstVehicleNumber)->IsValid());
     }
 
     void intrusionFileAlone() {
