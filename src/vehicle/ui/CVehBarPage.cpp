@@ -15,11 +15,7 @@ namespace vantor {
 namespace {
 
 constexpr PageFields::Row kRows[] = {
-    {kBarRigidity},
-    {kBarShape},
-    {kBarContactAngle},
-    {kBarPoleDiameter},
-    {kBarComments, {}, true},
+    {kBarRigidity}, {kBarShape}, {kBarContactAngle}, {kBarPoleDiameter}, {kBarComments, {}, true},
 };
 
 }  // namespace

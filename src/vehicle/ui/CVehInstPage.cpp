@@ -7,8 +7,8 @@
 #include "codes/CodeValidator.h"
 #include "codes/ui/CSearch.h"
 #include "core/Messages.h"
-#include "curves/ui/CurveCheckPanel.h"
 #include "core/TextUtil.h"
+#include "curves/ui/CurveCheckPanel.h"
 #include "vehicle/VehFieldRules.h"
 #include "vehicle/VehRecordAccess.h"
 #include "vehicle/VehTestRules.h"
@@ -53,10 +53,10 @@ bool Contains(const auto& list, std::string_view value) {
 
 CVehInstPage::CVehInstPage(CVehData* data, CurveCheckedTest& curves, QWidget* parent)
     : CRecordPage("Instrumentation Info", parent), data_(data) {
-    PageFields* fields = AddRepeated(
-        VehAccess(*data, VehSection::Instrumentation), kRows,
-        VehNavigatorTexts("Curve/channel number", "Go to (or add) the next curve", "Delete curve",
-                          "curve"));
+    PageFields* fields =
+        AddRepeated(VehAccess(*data, VehSection::Instrumentation), kRows,
+                    VehNavigatorTexts("Curve/channel number", "Go to (or add) the next curve",
+                                      "Delete curve", "curve"));
     fields->SetSearchHandler(kInstSensorLocation, [this] { OnFindSensorLocation(); });
     fields->SetSearchHandler(kInstAxis, [this] { OnFindAxis(); });
     // The crash-avoidance configurations look their axes up by their own name.
@@ -68,8 +68,8 @@ CVehInstPage::CVehInstPage(CVehData* data, CurveCheckedTest& curves, QWidget* pa
     vehicleSearch_ = AddButtonBeside(this, Fields(), kInstVehicleNumber, "Search...");
     connect(vehicleSearch_, &QPushButton::clicked, this,
             [this] { ChooseVehicle(this, *data_, Fields(), kInstVehicleNumber); });
-    curvePanel_ = new CurveCheckPanel(*this, curves,
-                                      {kInstFirstPoint, kInstLastPoint, kInstTimeIncrement});
+    curvePanel_ =
+        new CurveCheckPanel(*this, curves, {kInstFirstPoint, kInstLastPoint, kInstTimeIncrement});
     AddWideWidget(curvePanel_);
     OnRecordShown(0);
 }

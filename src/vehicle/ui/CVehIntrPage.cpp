@@ -39,9 +39,10 @@ const RecordRules& ReferenceRules() {
 
 CVehIntrPage::CVehIntrPage(CVehData* data, QWidget* parent)
     : CRecordPage("Intrusion Info", parent), data_(data) {
-    AddRecord(std::make_unique<MemberRecord>(
-                  ReferenceRules(), std::vector<std::string*>{&data->intrusion_.testReferenceNumber_}),
-              kReferenceRows);
+    AddRecord(
+        std::make_unique<MemberRecord>(
+            ReferenceRules(), std::vector<std::string*>{&data->intrusion_.testReferenceNumber_}),
+        kReferenceRows);
     RecordNavigator::Texts texts;
     texts.title = "Intrusion Number Index";
     texts.listTip = "Intrusion number list";

@@ -31,10 +31,11 @@ constexpr PageFields::Row kRows[] = {
 
 CVehRestPage::CVehRestPage(CVehData* data, QWidget* parent)
     : CRecordPage("Occupant Restraints Info", parent), data_(data) {
-    PageFields* fields = AddRepeated(
-        VehAccess(*data, VehSection::Restraint), kRows,
-        VehNavigatorTexts("Restraint Info Record Index", "Go to (or add) the next restraint info set",
-                          "Delete this restraint info set", "restraint"));
+    PageFields* fields =
+        AddRepeated(VehAccess(*data, VehSection::Restraint), kRows,
+                    VehNavigatorTexts("Restraint Info Record Index",
+                                      "Go to (or add) the next restraint info set",
+                                      "Delete this restraint info set", "restraint"));
     fields->SetSearchHandler(kRstOccupantLocation, [this] { OnFindLocation(); });
     connect(fields, &PageFields::CodeChosen, this, [this] { MarkRules(); });
     vehicleSearch_ = AddButtonBeside(this, Fields(), kRstVehicleNumber, "Search...");

@@ -8,26 +8,16 @@ namespace vantor {
 namespace {
 
 constexpr PageFields::Row kRows[] = {
-    {kTestVersion},
-    {.field = kTestDate, .beside = true},
-    {kTestTitle, {}, true},
-    {kTestObjectives, {}, true},
-    {kTestReferenceNumber},
-    {.field = kTestContractNumber, .beside = true},
-    {kTestPerformer},
-    {.field = kTestType, .beside = true},
-    {kTestConfiguration},
-    {.field = kTestAmbientTemperature, .beside = true},
-    {kTestTrackSurface},
-    {.field = kTestTrackCondition, .beside = true},
-    {kTestRecorderType},
-    {.field = kTestDataLinkType, .beside = true},
-    {kTestClosingSpeed},
-    {.field = kTestImpactAngle, .beside = true},
-    {kTestOffsetDistance},
-    {.field = kTestSideImpactPoint, .beside = true},
-    {kTestTotalCurves},
-    {kTestComments, {}, true},
+    {kTestVersion},         {.field = kTestDate, .beside = true},
+    {kTestTitle, {}, true}, {kTestObjectives, {}, true},
+    {kTestReferenceNumber}, {.field = kTestContractNumber, .beside = true},
+    {kTestPerformer},       {.field = kTestType, .beside = true},
+    {kTestConfiguration},   {.field = kTestAmbientTemperature, .beside = true},
+    {kTestTrackSurface},    {.field = kTestTrackCondition, .beside = true},
+    {kTestRecorderType},    {.field = kTestDataLinkType, .beside = true},
+    {kTestClosingSpeed},    {.field = kTestImpactAngle, .beside = true},
+    {kTestOffsetDistance},  {.field = kTestSideImpactPoint, .beside = true},
+    {kTestTotalCurves},     {kTestComments, {}, true},
 };
 
 }  // namespace

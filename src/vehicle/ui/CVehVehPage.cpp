@@ -12,10 +12,10 @@
 #include "core/Messages.h"
 #include "core/TextUtil.h"
 #include "vehicle/VehRecordAccess.h"
+#include "vehicle/VehTestRules.h"
 #include "vehicle/ui/CVehDamage.h"
 #include "vehicle/ui/CVehPostTest.h"
 #include "vehicle/ui/CVehPreTest.h"
-#include "vehicle/VehTestRules.h"
 #include "vehicle/ui/VehPageParts.h"
 #include "widgets/CEditKorvaNo.h"
 #include "widgets/CNEdit.h"
@@ -80,9 +80,7 @@ constexpr PageFields::Row kRows[] = {
     {kVehDamageDistanceToCg, "Damage Distance to\nCenter of Gravity"},
     {.field = kVehMaximumCrush, .beside = true},
     {kVehCartAngle, "Angle of Moving\nTest Cart"},
-    {.field = kVehCartOrientation,
-     .label = "Vehicle Orientation\non Moving Cart",
-     .beside = true},
+    {.field = kVehCartOrientation, .label = "Vehicle Orientation\non Moving Cart", .beside = true},
     {kVehComments, {}, true},
 };
 
@@ -105,20 +103,19 @@ CVehVehPage::CVehVehPage(CVehData* data, QWidget* parent)
     numberLayout->addStretch(1);
     AddWideWidget(numberRow);
 
-    PageFields* fields =
-        AddRecord(std::make_unique<SlotRecord>(VehAccess(*data, VehSection::Vehicle), slot_),
-                  kRows);
+    PageFields* fields = AddRecord(
+        std::make_unique<SlotRecord>(VehAccess(*data, VehSection::Vehicle), slot_), kRows);
     fields->SetSearchHandler(kVehModel, [this] { OnFindModel(); });
     korvaEdit_ = AddButtonBeside(this, fields, kVehKorvaNumber, "Edit");
     connect(korvaEdit_, &QPushButton::clicked, this, [this] { OnEditKorva(); });
     connect(fields->Edit(kVehKorvaNumber), &CNEdit::Checked, this, [this] { MarkKorva(); });
 
-    AddWideWidget(ButtonRow(this,
-                            {{"Pretest Vehicle Measurement Data", "Set Pretest Measurement Values"},
-                             {"Post-test Vehicle Measurement Data",
-                              "Set Posttest Measurement Values"},
-                             {"Damage Profile Distances", "Set Damage Profile Distance Values"}},
-                            buttons_));
+    AddWideWidget(
+        ButtonRow(this,
+                  {{"Pretest Vehicle Measurement Data", "Set Pretest Measurement Values"},
+                   {"Post-test Vehicle Measurement Data", "Set Posttest Measurement Values"},
+                   {"Damage Profile Distances", "Set Damage Profile Distance Values"}},
+                  buttons_));
     connect(buttons_[0], &QPushButton::clicked, this, [this] { OpenDialog<CVehPreTest>(); });
     connect(buttons_[1], &QPushButton::clicked, this, [this] { OpenDialog<CVehPostTest>(); });
     connect(buttons_[2], &QPushButton::clicked, this, [this] { OpenDialog<CVehDamage>(); });

@@ -80,10 +80,14 @@ void CVehiclePropertySheet::RunOther(EditorCommand command) {
 }
 
 QStringList CVehiclePropertySheet::LoadFilters() const {
-    return {"QX5 Tests (*.qx5)",          "QX4 Tests (*.qx4)",
-            "QX3 Test Data (*.gr1)",      "QX3 Vehicle Data (*.gr2)",
-            "QX3 Barrier Data (*.gr3)",   "QX3 Occupant Data (*.gr4)",
-            "QX3 Instrumentation Data (*.gr5)", "All (*.*)"};
+    return {"QX5 Tests (*.qx5)",
+            "QX4 Tests (*.qx4)",
+            "QX3 Test Data (*.gr1)",
+            "QX3 Vehicle Data (*.gr2)",
+            "QX3 Barrier Data (*.gr3)",
+            "QX3 Occupant Data (*.gr4)",
+            "QX3 Instrumentation Data (*.gr5)",
+            "All (*.*)"};
 }
 
 void CVehiclePropertySheet::ShowLoadedTest() {

@@ -21,8 +21,7 @@ class CVehiclePropertySheet : public CVideoEditorSheet {
 
   public:
     // `curveCheck`: the launcher's "check the curves" choice.
-    explicit CVehiclePropertySheet(EditorHost* host, int curveCheck = 0,
-                                   QWidget* parent = nullptr);
+    explicit CVehiclePropertySheet(EditorHost* host, int curveCheck = 0, QWidget* parent = nullptr);
 
     // Makes the launcher's vehicle button open this editor.
     static void Register();

@@ -14,11 +14,11 @@
 
 #include "curves/ui/CurveCheckPanel.h"
 #include "editor/CRecordDialog.h"
-#include "vehicle/ui/CVehnoSelection.h"
-#include "widgets/CListCtrlEx.h"
 #include "vehicle/VehTestRules.h"
+#include "vehicle/ui/CVehnoSelection.h"
 #include "vehicle/ui/VehEditorFixture.h"
 #include "video/ui/CHsvdPage.h"
+#include "widgets/CListCtrlEx.h"
 
 using namespace vantor;
 using test::ReadBytes;
@@ -59,10 +59,10 @@ class CVehiclePropertySheetTest : public test::VehEditorFixture {
         QStringList titles;
         for (int i = 0; i < editor->PageCount(); ++i)
             titles << editor->Tabs()->tabText(i);
-        QCOMPARE(titles, QStringList({"General Test Info", "Vehicle Info", "Occupant Info",
-                                      "Occupant Restraints Info", "Barrier Info",
-                                      "Instrumentation Info", "High-Speed Digital Video Info",
-                                      "Intrusion Info"}));
+        QCOMPARE(titles,
+                 QStringList({"General Test Info", "Vehicle Info", "Occupant Info",
+                              "Occupant Restraints Info", "Barrier Info", "Instrumentation Info",
+                              "High-Speed Digital Video Info", "Intrusion Info"}));
         QVERIFY(editor->width() <= 1024 && editor->height() <= 768);
         editor->UpdateMenuStates();
         QVERIFY(editor->Action(C::VehicleDatabase)->isChecked());
@@ -217,10 +217,14 @@ class CVehiclePropertySheetTest : public test::VehEditorFixture {
         QTest::addColumn<QString>("config");
         QTest::addColumn<QString>("number");
         QTest::addColumn<bool>("valid");
-        QTest::newRow("one vehicle, 0") << "VTB" << "0" << true;
-        QTest::newRow("one vehicle, 2") << "VTB" << "2" << false;
-        QTest::newRow("two vehicles, 2") << "VTV" << "2" << true;
-        QTest::newRow("two vehicles, 0") << "VTV" << "0" << false;
+        QTest::newRow("one vehicle, 0") << "VTB"
+                                        << "0" << true;
+        QTest::newRow("one vehicle, 2") << "VTB"
+                                        << "2" << false;
+        QTest::newRow("two vehicles, 2") << "VTV"
+                                         << "2" << true;
+        QTest::newRow("two vehicles, 0") << "VTV"
+                                         << "0" << false;
     }
     void vehicleNumberRangeFollowsTheVehicleCount() {
         QFETCH(QString, config);
@@ -239,10 +243,14 @@ class CVehiclePropertySheetTest : public test::VehEditorFixture {
         QTest::addColumn<QString>("type");
         QTest::addColumn<QString>("deployment");
         QTest::addColumn<bool>("valid");
-        QTest::newRow("air bag deployed") << "ABG" << "DEP" << true;
-        QTest::newRow("belt deployed") << "3PT" << "DEP" << false;
-        QTest::newRow("belt, NA") << "3PT" << "NA" << true;
-        QTest::newRow("four letters are no belt") << "LAPB" << "DEP" << true;
+        QTest::newRow("air bag deployed") << "ABG"
+                                          << "DEP" << true;
+        QTest::newRow("belt deployed") << "3PT"
+                                       << "DEP" << false;
+        QTest::newRow("belt, NA") << "3PT"
+                                  << "NA" << true;
+        QTest::newRow("four letters are no belt") << "LAPB"
+                                                  << "DEP" << true;
     }
     void beltsDeployNothing() {
         QFETCH(QString, type);
@@ -265,7 +273,8 @@ class CVehiclePropertySheetTest : public test::VehEditorFixture {
         Show(rest);
         rest->Navigator()->OnNext();
         QVERIFY(!Find(rest->Fields()->SearchButton(kRstOccupantLocation)));
-        QCOMPARE(messages->Texts(), std::vector<std::string>{std::string(kRestraintLocationMessage)});
+        QCOMPARE(messages->Texts(),
+                 std::vector<std::string>{std::string(kRestraintLocationMessage)});
 
         Show(editor->OccPage());
         editor->OccPage()->Navigator()->OnNext();
@@ -287,10 +296,12 @@ class CVehiclePropertySheetTest : public test::VehEditorFixture {
         QTest::addColumn<QString>("occupant");
         QTest::addColumn<QStringList>("offered");
         QTest::addColumn<bool>("told");
-        QTest::newRow("no occupant") << "VTB" << "" << QStringList({"NA", "OT"}) << true;
-        QTest::newRow("an occupant") << "VTB" << "03" << QStringList({"03", "NA", "OT"}) << false;
-        QTest::newRow("FCW targets") << "FCW" << ""
-                                     << QStringList({"NA", "OT", "T1", "T2", "T3"}) << false;
+        QTest::newRow("no occupant") << "VTB"
+                                     << "" << QStringList({"NA", "OT"}) << true;
+        QTest::newRow("an occupant") << "VTB"
+                                     << "03" << QStringList({"03", "NA", "OT"}) << false;
+        QTest::newRow("FCW targets") << "FCW"
+                                     << "" << QStringList({"NA", "OT", "T1", "T2", "T3"}) << false;
     }
     void sensorLocationsFollowOccupantsAndConfiguration() {
         QFETCH(QString, config);
@@ -317,12 +328,16 @@ class CVehiclePropertySheetTest : public test::VehEditorFixture {
         QTest::addColumn<QString>("axis");
         QTest::addColumn<QStringList>("offered");
         QTest::addColumn<QString>("yUnits");
-        QTest::newRow("FCW headway") << "FCW" << "HY" << QStringList({"FG", "HY", "PA"}) << "FET";
-        QTest::newRow("FCW flag") << "FCW" << "FG" << QStringList({"FG", "HY", "PA"}) << "BLN";
-        QTest::newRow("FCW PA keeps the units")
-            << "FCW" << "PA" << QStringList({"FG", "HY", "PA"}) << "V";
-        QTest::newRow("DRO lateral") << "DRO" << "LA" << QStringList({"LA"}) << "G'S";
-        QTest::newRow("other configuration") << "VTB" << "XG" << QStringList({"XG"}) << "V";
+        QTest::newRow("FCW headway") << "FCW"
+                                     << "HY" << QStringList({"FG", "HY", "PA"}) << "FET";
+        QTest::newRow("FCW flag") << "FCW"
+                                  << "FG" << QStringList({"FG", "HY", "PA"}) << "BLN";
+        QTest::newRow("FCW PA keeps the units") << "FCW"
+                                                << "PA" << QStringList({"FG", "HY", "PA"}) << "V";
+        QTest::newRow("DRO lateral") << "DRO"
+                                     << "LA" << QStringList({"LA"}) << "G'S";
+        QTest::newRow("other configuration") << "VTB"
+                                             << "XG" << QStringList({"XG"}) << "V";
     }
     void axisListsAndYUnits() {
         QFETCH(QString, config);
@@ -505,9 +520,8 @@ class CVehiclePropertySheetTest : public test::VehEditorFixture {
             &seen);
         open->click();
         QVERIFY(seen);
-        const std::string stored =
-            onVehicle ? Data().Vehicle(2, size_t(field))
-                      : Data().Get(VehSection::Occupant, 2, size_t(field));
+        const std::string stored = onVehicle ? Data().Vehicle(2, size_t(field))
+                                             : Data().Get(VehSection::Occupant, 2, size_t(field));
         QCOMPARE(stored, ok ? value.toStdString() : std::string());
         if (onVehicle)
             QCOMPARE(Data().Vehicle(2, kVehVin), std::string("VIN2"));
