@@ -8,10 +8,12 @@
 #include "launcher/CVantorV5App.h"
 #include "swg/ui/CSWGPropertySheet.h"
 #include "tca/ui/CTcaPropertySheet.h"
+#include "vehicle/ui/CVehiclePropertySheet.h"
 
 namespace {
 // Every test type's editor, registered with the launcher.
 void RegisterEditors() {
+    vantor::CVehiclePropertySheet::Register();
     vantor::CComponentPropertySheet::Register();
     vantor::CBioMechPropertySheet::Register();
     vantor::CSWGPropertySheet::Register();

@@ -146,6 +146,11 @@ FieldRule FirstPointRule(const FieldRule& base, std::string_view testConfigurati
     return rule;
 }
 
+bool BarrierEditable(std::string_view config) {
+    static constexpr std::string_view kWithBarrier[] = {"VTB", "ITB", "VTP", "PTV", "OTH", "ROL"};
+    return Contains(kWithBarrier, config);
+}
+
 bool IsBeltType(std::string_view restraintType) {
     return restraintType.size() == 3 && !Contains(kAirBagTypes, restraintType);
 }

@@ -30,6 +30,10 @@ FieldRule VehicleNumberRule(const FieldRule& base, int vehicleCount);
 // First points of the crash-avoidance configurations may lie after time zero.
 FieldRule FirstPointRule(const FieldRule& base, std::string_view testConfiguration);
 
+// The barrier fields are typed only for the configurations with a barrier
+// (VTB, ITB, VTP, PTV, OTH, ROL).
+bool BarrierEditable(std::string_view testConfiguration);
+
 // A belt: a restraint type of exactly three characters that is not one of the
 // air-bag-like types.
 bool IsBeltType(std::string_view restraintType);

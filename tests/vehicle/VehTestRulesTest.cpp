@@ -25,6 +25,13 @@ TEST(VehTestRulesTest, BeltsDeployNothing) {
     }
 }
 
+TEST(VehTestRulesTest, OnlyConfigurationsWithABarrierEditIt) {
+    for (const char* config : {"VTB", "ITB", "VTP", "PTV", "OTH", "ROL"})
+        EXPECT_TRUE(BarrierEditable(config)) << config;
+    for (const char* config : {"VTV", "ITI", "VTI", "ITV", "FCW", "", "vtb", "VTB "})
+        EXPECT_FALSE(BarrierEditable(config)) << config;
+}
+
 TEST(VehTestRulesTest, SensorLocationsFollowOccupantsAndConfiguration) {
     struct Case {
         const char* config;
