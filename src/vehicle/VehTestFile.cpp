@@ -24,6 +24,9 @@ bool VehTestFile::LoadFile(const std::string& path) {
         if (outcome != Outcome::Loaded) return outcome == Outcome::Kept;
         data_.curveCheck_.testPath = path;
         data_.curveCheck_.ClearResults();
+        // Each vehicle test loaded starts without the curve check; the user
+        // asks for it on the instrumentation page.
+        data_.curveCheck_.enabled = 0;
         data_.ReadHs5(SideFileName(path, ".hs5"), false);
         data_.ReadIntrusion(SideFileName(path, ".ip5"), false);
         return true;

@@ -276,7 +276,11 @@ TEST_F(VehFilesTest, VehicleNumberOutsideTheSlotsCountsAsTheSlot) {
 
 TEST_F(VehFilesTest, FailedLoadKeepsThePreviousTest) {
     VehTestFile file;
+    // A vehicle test loaded starts without the curve check, whatever the
+    // launcher or the last test asked for.
+    file.Data().curveCheck_.enabled = 1;
     ASSERT_TRUE(file.Load(DataFile("vehicle/full.qx5")));
+    EXPECT_EQ(file.Data().curveCheck_.enabled, 0);
     struct Case {
         const char* name;
         std::string path;

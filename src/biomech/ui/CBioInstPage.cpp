@@ -111,6 +111,8 @@ CBioInstPage::CBioInstPage(CBioData* data, CurveCheckedTest* curves, QWidget* pa
     curvePanel_ = new CurveCheckPanel(
         *this, *curves,
         {F(D::kInstFirstPoint), F(D::kInstLastPoint), F(D::kInstTimeIncrement)});
+    curvePanel_->SetPlotFields({F(D::kInstXUnits), F(D::kInstYUnits), F(D::kInstSensorLocation),
+                                F(D::kInstAxis)});
     AddWideWidget(curvePanel_);
     // A new link of the chain may mend the others: they go back to their
     // code-table check, and the chain is checked again at the next save.

@@ -49,6 +49,8 @@ CCompInstPage::CCompInstPage(CCompData* data, CurveCheckedTest& curves, QWidget*
                      D::kConfigurationCommentary},
                     "ListCompInstConfData");
     curvePanel_ = new CurveCheckPanel(*this, curves, {kFirstPoint, kLastPoint, kTimeStep});
+    // A component curve is placed by its sensor attachment.
+    curvePanel_->SetPlotFields({kXUnits, kYUnits, kSensorAttachment, kAxis});
     AddWideWidget(curvePanel_);
 }
 

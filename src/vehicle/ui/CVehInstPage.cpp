@@ -70,6 +70,7 @@ CVehInstPage::CVehInstPage(CVehData* data, CurveCheckedTest& curves, QWidget* pa
             [this] { ChooseVehicle(this, *data_, Fields(), kInstVehicleNumber); });
     curvePanel_ =
         new CurveCheckPanel(*this, curves, {kInstFirstPoint, kInstLastPoint, kInstTimeIncrement});
+    curvePanel_->SetPlotFields({kInstXUnits, kInstYUnits, kInstSensorLocation, kInstAxis});
     AddWideWidget(curvePanel_);
     OnRecordShown(0);
 }
