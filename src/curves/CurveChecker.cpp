@@ -20,9 +20,9 @@ std::string PointHint(const CurveInfo& info) {
            " where NLP = 'Last Point' and NFP = 'First Point'";
 }
 
-// Names of the plain entries of a folder (sub-folders left out), sorted
-// byte by byte. A folder that cannot be listed has none.
-std::vector<std::string> FolderEntries(const std::string& folder) {
+}  // namespace
+
+std::vector<std::string> CurveChecker::FolderEntries(const std::string& folder) {
     namespace fs = std::filesystem;
     std::vector<std::string> names;
     std::error_code ec;
@@ -35,8 +35,6 @@ std::vector<std::string> FolderEntries(const std::string& folder) {
     std::sort(names.begin(), names.end());
     return names;
 }
-
-}  // namespace
 
 CurveChecker::CurveChecker(std::string testFilePath) : testFilePath_(std::move(testFilePath)) {}
 

@@ -49,6 +49,9 @@ class CurveChecker {
     // The folder part of a test path, through its last '\' or '/'; empty for
     // a bare file name, whose curves lie in the current folder.
     static std::string FolderOf(const std::string& testFilePath);
+    // Names of the plain entries of a folder (sub-folders left out), sorted
+    // byte by byte; none for a folder that cannot be listed.
+    static std::vector<std::string> FolderEntries(const std::string& folder);
     // The note of a curve that no INSTRUMENTATION record carries.
     static std::string NoRecordNote(int curveNumber);
 

@@ -2,9 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
-#include <filesystem>
 #include <limits>
-#include <system_error>
 
 #include "core/TextUtil.h"
 #include "curves/CurveChecker.h"
@@ -28,24 +26,15 @@ std::string TimeLabel(const std::string& xUnits) {
 }  // namespace
 
 std::string CurvePlot::FindCurveFile(const std::string& testPath, int curveNumber) {
-    namespace fs = std::filesystem;
     if (testPath.empty() || curveNumber < 1) return {};
     const std::string folder = CurveChecker::FolderOf(testPath);
-    std::vector<std::string> names;
-    std::error_code ec;
-    fs::directory_iterator it(folder.empty() ? fs::path(".") : fs::path(folder), ec);
-    for (; !ec && it != fs::directory_iterator(); it.increment(ec)) {
-        std::error_code typeError;
-        if (it->is_directory(typeError)) continue;
-        const std::string name = it->path().filename().string();
-        const size_t dot = name.find_last_of('.');
-        if (dot == std::string::npos) continue;
-        const std::string extension = name.substr(dot + 1);
+    // The entries come sorted: the first that carries the number wins.
+    for (const std::string& name : CurveChecker::FolderEntries(folder)) {
+        const std::string extension = ExtensionOf(name);
         if (IsIntegerNumber(extension) && TextToInt(extension) == curveNumber)
-            names.push_back(name);
+            return folder + name;
     }
-    if (names.empty()) return {};
-    return folder + *std::min_element(names.begin(), names.end());
+    return {};
 }
 
 CurvePlotData CurvePlot::Load(const std::string& fileName, const CurvePlotRecord& record) {
