@@ -136,16 +136,29 @@ void CVehVehPage::Refresh() {
     UpdateNumberBox();
     CRecordPage::Refresh();
     MarkKorva();
-    if (configurationChanged_ && isVisible()) {
+    // Told when the page comes to the front (after the page left has
+    // handed over its configuration), not when a dialog refreshes it.
+    if (!cameToFront_) return;
+    cameToFront_ = false;
+    if (firstActivation_) {
+        firstActivation_ = false;
+    } else if (configurationChanged_) {
         configurationChanged_ = false;
         ShowPlain(kConfigurationChangedMessage);
     }
+}
+
+void CVehVehPage::showEvent(QShowEvent* event) {
+    CRecordPage::showEvent(event);
+    cameToFront_ = true;
 }
 
 void CVehVehPage::ResetControls() {
     ForgetConfigurationChange();
     slot_ = 1;
     CRecordPage::ResetControls();
+    // A new or loaded test: its first showing is silent again.
+    firstActivation_ = true;
 }
 
 void CVehVehPage::ShowSlot(int slot) {

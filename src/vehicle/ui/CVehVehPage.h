@@ -47,6 +47,8 @@ class CVehVehPage : public CRecordPage {
     void OnEditKorva();
 
   protected:
+    // The page coming to the front tells of a configuration change once.
+    void showEvent(QShowEvent* event) override;
     void OnPushed() override;
     // A measurement dialog on the vehicle shown.
     template <class Dialog>
@@ -62,6 +64,11 @@ class CVehVehPage : public CRecordPage {
     CVehData* data_;
     int slot_ = 1;
     bool configurationChanged_ = false;
+    // The first showing of a test says nothing: a new test's first
+    // configuration is no change to warn of. A change made before it is
+    // told at the next showing.
+    bool firstActivation_ = true;
+    bool cameToFront_ = false;
     QSpinBox* number_;
     QPushButton* korvaEdit_;
     std::vector<QPushButton*> buttons_;

@@ -112,7 +112,16 @@ class CVehiclePropertySheetTest : public test::VehEditorFixture {
 
     void configurationChangeIsToldOnceAndSetsTheVehicleCount() {
         CVehVehPage* veh = editor->VehPage();
+        // The first showing of a test says nothing; a change made before it
+        // is told at the next showing.
+        Show(editor->OccPage());
+        SetConfiguration("ITB", veh);
+        QVERIFY(messages->All().empty());
+        Show(editor->OccPage());
         Show(veh);
+        QCOMPARE(messages->Texts(), std::vector<std::string>{kChangedMessage});
+        SetConfiguration("VTB", veh);
+        messages->Clear();
         // A new test: one vehicle, nothing to tell.
         QVERIFY(!veh->VehicleNumber()->isEnabled());
         QCOMPARE(veh->VehicleNumber()->value(), 1);
@@ -488,12 +497,12 @@ class CVehiclePropertySheetTest : public test::VehEditorFixture {
         // The second vehicle and the second occupant, so the dialog must
         // work on the record shown.
         SetConfiguration("VTV", editor->VehPage());
-        messages->Clear();
         CVehOccPage* occ = editor->OccPage();
         AddRecords(occ, occ->Fields(), kOccComments, 2);
         QPushButton* open = nullptr;
         if (onVehicle) {
             Show(editor->VehPage());
+            messages->Clear();  // the change to VTV, told at this second showing
             editor->VehPage()->VehicleNumber()->setValue(2);
             // Typed on the page, not yet stored: the dialog must not lose it.
             test::TypeIntoField(editor->VehPage()->VehFields()->Edit(kVehVin), "VIN2");
