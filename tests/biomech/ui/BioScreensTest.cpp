@@ -16,8 +16,7 @@ constexpr size_t F(size_t column) {
 }
 }  // namespace
 
-class BioScreensTest
-    : public test::EditorFixture<CBioMechPropertySheet, EditorType::Biomechanics> {
+class BioScreensTest : public test::EditorFixture<CBioMechPropertySheet, EditorType::Biomechanics> {
     Q_OBJECT
 
     CBioInstPage* Page() { return editor->InstPage(); }

@@ -27,9 +27,9 @@ class CompScreensTest : public test::CompEditorFixture {
         // The file's KORVA number is of the old, purely numeric kind, which
         // the vehicle page rightly marks; the vehicle number is read-only,
         // set by its spin buttons.
-        CheckEveryPage("component/rollover.qx5",
-                       {.readOnlyGrey = false,
-                        .excused = editor->VehPage()->Field(CCompVehPage::kKorva)});
+        CheckEveryPage(
+            "component/rollover.qx5",
+            {.readOnlyGrey = false, .excused = editor->VehPage()->Field(CCompVehPage::kKorva)});
     }
 
     void rolloverDialogFits() {

@@ -98,7 +98,6 @@ INSERT INTO SENATTCODE1 VALUES ('HDAC', 'XX', 'HEAD SPEED', '', 'FPS');
 INSERT INTO SENATTCODE1 VALUES ('STRN', 'QQ', 'STRAIN', '', 'G''S');
 )";
 
-
 // A codes database written for the test and opened as the shared
 // connection for the lifetime of the object.
 class SharedCodes {

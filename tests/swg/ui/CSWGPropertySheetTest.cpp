@@ -16,8 +16,8 @@
 
 #include "codes/ui/CSearch.h"
 #include "editor/PageFields.h"
-#include "swg/SWGTestFile.h"
 #include "support/ui/EditorFixture.h"
+#include "swg/SWGTestFile.h"
 #include "swg/ui/CSWGInstPage.h"
 #include "swg/ui/CSWGTestPage.h"
 #include "video/ui/CHsvdPage.h"

@@ -9,8 +9,7 @@
 
 using namespace vantor;
 
-class TcaScreensTest
-    : public test::EditorFixture<CTcaPropertySheet, EditorType::CrashAvoidance> {
+class TcaScreensTest : public test::EditorFixture<CTcaPropertySheet, EditorType::CrashAvoidance> {
     Q_OBJECT
 
   private slots:

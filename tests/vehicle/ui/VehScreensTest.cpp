@@ -24,10 +24,11 @@ class VehScreensTest : public test::VehEditorFixture {
     // The file's placeholder values are no codes: the layout only.
     void everyPageFits() {
         CheckEveryPage("vehicle/full.qx5", {.codesConfirmed = false, .arrange = [this] {
-            // A curve, an occupant and a restraint in the middle of their lists.
-            editor->OccPage()->Navigator()->SetCurrent(2);
-            editor->InstPage()->Navigator()->SetCurrent(2);
-        }});
+                                                // A curve, an occupant and a restraint in the
+                                                // middle of their lists.
+                                                editor->OccPage()->Navigator()->SetCurrent(2);
+                                                editor->InstPage()->Navigator()->SetCurrent(2);
+                                            }});
     }
 
     void picturesWhenAsked() {
