@@ -5,14 +5,7 @@
 
 #include "biomech/ui/CBioInstPage.h"
 #include "biomech/ui/CBioMechPropertySheet.h"
-#include "codes/CodesDatabase.h"
-#include "codes/ui/CSearch.h"
-#include "editor/CDataPage.h"
-#include "launcher/CChooseDB.h"
-#include "support/ui/PageLayoutCheck.h"
-#include "support/ui/UiTestSupport.h"
-#include "widgets/CNEdit.h"
-#include "widgets/FileDialogs.h"
+#include "support/ui/EditorFixture.h"
 
 using namespace vantor;
 
@@ -23,31 +16,17 @@ constexpr size_t F(size_t column) {
 }
 }  // namespace
 
-class BioScreensTest : public QObject {
+class BioScreensTest : public test::EditorFixture<CBioMechPropertySheet, EditorType::Biomechanics> {
     Q_OBJECT
-
-    std::unique_ptr<CChooseDB> launcher;
-    CBioMechPropertySheet* editor = nullptr;
-    std::unique_ptr<test::MessageRecorder> messages;
 
     CBioInstPage* Page() { return editor->InstPage(); }
     // Clicks a "Search..." of the curve page; when the search window opens it
     // counts its rows and picks the one starting with `pick` (or cancels).
     // True when the window opened.
     bool Search(size_t column, const QString& pick = {}, int* rows = nullptr) {
-        bool seen = false;
-        test::WhenModalOpens(
-            [pick, rows](QWidget* w) {
-                auto* search = qobject_cast<CSearch*>(w);
-                search->Populate();
-                if (rows) *rows = static_cast<int>(search->Rows().size());
-                if (pick.isEmpty()) return search->reject();
-                QTest::keyClicks(search->QuickSearchField(), pick);
-                search->OnOK();
-            },
-            &seen);
-        Page()->Fields()->SearchButton(F(column))->click();
-        QApplication::processEvents();
+        QStringList listed;
+        const bool seen = Find(Page()->Fields()->SearchButton(F(column)), pick, &listed);
+        if (rows) *rows = static_cast<int>(listed.size());
         return seen;
     }
     std::string Value(size_t column) { return Page()->Fields()->Value(F(column)); }
@@ -58,18 +37,11 @@ class BioScreensTest : public QObject {
         QSKIP("the shipped codes database is not built");
 #else
         QVERIFY(OpenCodesDatabase(VANTOR_CODES_DATABASE));
+        QVERIFY(OpenEditor());
 #endif
-        messages = std::make_unique<test::MessageRecorder>();
-        CBioMechPropertySheet::Register();
-        launcher = std::make_unique<CChooseDB>();
-        launcher->OnBiomechanics();
-        editor =
-            qobject_cast<CBioMechPropertySheet*>(launcher->Editor(EditorType::Biomechanics));
-        QVERIFY(editor);
     }
     void cleanupTestCase() {
-        launcher.reset();
-        messages.reset();
+        CloseEditor();
         CloseCodesDatabase();
     }
 
@@ -150,33 +122,15 @@ class BioScreensTest : public QObject {
         editor->ShowPage(7);
         if (Page()->Navigator()->Count() == 0) Page()->Navigator()->OnNext();
         QStringList listed;
-        test::WhenModalOpens([&listed](QWidget* w) {
-            auto* search = qobject_cast<CSearch*>(w);
-            search->Populate();
-            for (const auto& row : search->Rows())
-                listed << QString::fromStdString(row[0]);
-            search->reject();
-        });
-        Page()->Fields()->SearchButton(F(D::kInstSensorLocation))->click();
-        QApplication::processEvents();
+        Find(Page()->Fields()->SearchButton(F(D::kInstSensorLocation)), {}, &listed);
         listed.sort();
         QCOMPARE(listed, offered);
     }
 
     void pagesFit() {
-        ScriptedFileDialogs dialogs;
-        dialogs.Answer(test::DataFile("biomech/full.qx5"));
-        messages->ScriptAnswers({true});
-        editor->Run(EditorCommand::LoadTest);
-        QCOMPARE(editor->Data().instrumentation_.Count(), 3);
-        QVERIFY(editor->width() <= 1024 && editor->height() <= 768);
-        for (int i = 0; i < editor->PageCount(); ++i) {
-            editor->ShowPage(i);
-            QApplication::processEvents();
-            test::CheckInsidePage(editor->Page(i));
-            if (QTest::currentTestFailed()) return;
-        }
-        editor->ShowPage(0);
+        messages->ScriptAnswers({true});  // the look-ups above changed the test
+        CheckEveryPage("biomech/full.qx5", {.codesConfirmed = false});
+        QCOMPARE(Data().instrumentation_.Count(), 3);
     }
 };
 

@@ -7,7 +7,6 @@
 #include <QTabWidget>
 #include <QtTest>
 #include <filesystem>
-#include <memory>
 
 #include "biomech/ui/CBioAnthPage.h"
 #include "biomech/ui/CBioCBandPage.h"
@@ -16,197 +15,95 @@
 #include "biomech/ui/CBioMechTestPage.h"
 #include "biomech/ui/CBioOccPage.h"
 #include "biomech/ui/CBioRibPage.h"
-#include "codes/ui/CSearch.h"
 #include "curves/ui/CurveCheckPanel.h"
-#include "launcher/CChooseDB.h"
-#include "support/ui/Screenshots.h"
-#include "support/ui/UiTestSupport.h"
-#include "widgets/CNEdit.h"
-#include "widgets/FileDialogs.h"
+#include "support/ui/EditorFixture.h"
 
 using namespace vantor;
-using test::ReadBytes;
 
 namespace {
 
 using D = CBioData;
-using C = EditorCommand;
 
 // Every code the biomechanics test files use, with the sensor tables their
 // curves go by, and a dummy type.
-constexpr const char* kBioCodes = R"(
-BEGIN;
-CREATE TABLE DATABASE_VERSION (DATABASE_VERSION TEXT);
-INSERT INTO DATABASE_VERSION VALUES ('2009.1');
-CREATE TABLE KORVADB_TSTPRF (TSTPRF TEXT, TSTPRFD TEXT, TSTPRF_COMMENT TEXT, REFERENCE TEXT);
-INSERT INTO KORVADB_TSTPRF VALUES ('TRC', 'TEST CENTRE', '', 'BIODB');
-CREATE TABLE KORVADB_TSTCFN (TSTCFN TEXT, TSTCFND TEXT, TSTCFN_COMMENT TEXT, REFERENCE TEXT);
-INSERT INTO KORVADB_TSTCFN VALUES ('OTH', 'OTHER', '', 'BIODB');
-CREATE TABLE KORVADB_RECTYP (RECTYP TEXT, RECTYPD TEXT, RECTYP_COMMENT TEXT, REFERENCE TEXT);
-INSERT INTO KORVADB_RECTYP VALUES ('DDA', 'DIGITAL', '', 'BIODB');
-CREATE TABLE KORVADB_LINK (LINK TEXT, LINKD TEXT, LINK_COMMENT TEXT, REFERENCE TEXT);
-INSERT INTO KORVADB_LINK VALUES ('UMB', 'UMBILICAL', '', 'BIODB');
-CREATE TABLE KORVADB_OCCTYP (OCCTYP TEXT, OCCTYPD TEXT, OCCTYP_COMMENT TEXT, REFERENCE TEXT);
-INSERT INTO KORVADB_OCCTYP VALUES ('CD', 'CADAVER', '', 'BIODB');
-INSERT INTO KORVADB_OCCTYP VALUES ('H3', 'HYBRID III', '', 'BIODB');
-INSERT INTO KORVADB_OCCTYP VALUES ('HU', 'HUMAN', '', 'BIODB');
-CREATE TABLE KORVADB_BOCCLOC (BOCCLOC TEXT, BOCCLOCD TEXT, BOCCLOC_COMMENT TEXT, REFERENCE TEXT);
-INSERT INTO KORVADB_BOCCLOC VALUES ('RF', 'RIGHT FRONT', '', 'BIODB');
-INSERT INTO KORVADB_BOCCLOC VALUES ('LF', 'LEFT FRONT', '', 'BIODB');
-CREATE TABLE KORVADB_BOCCSEX (BOCCSEX TEXT, BOCCSEXD TEXT, BOCCSEX_COMMENT TEXT, REFERENCE TEXT);
-INSERT INTO KORVADB_BOCCSEX VALUES ('M', 'MALE', '', 'BIODB');
-INSERT INTO KORVADB_BOCCSEX VALUES ('F', 'FEMALE', '', 'BIODB');
-CREATE TABLE KORVADB_BSEPOSN (BSEPOSN TEXT, BSEPOSND TEXT, BSEPOSN_COMMENT TEXT, REFERENCE TEXT);
-INSERT INTO KORVADB_BSEPOSN VALUES ('01', 'FORWARD', '', 'BIODB');
-INSERT INTO KORVADB_BSEPOSN VALUES ('02', 'MIDDLE', '', 'BIODB');
-CREATE TABLE KORVADB_AORPRE (AORPRE TEXT, AORPRED TEXT, AORPRE_COMMENT TEXT, REFERENCE TEXT);
-INSERT INTO KORVADB_AORPRE VALUES ('YES', 'YES', '', 'BIODB');
-CREATE TABLE KORVADB_CERPRE (CERPRE TEXT, CERPRED TEXT, CERPRE_COMMENT TEXT, REFERENCE TEXT);
-INSERT INTO KORVADB_CERPRE VALUES ('NO', 'NO', '', 'BIODB');
-CREATE TABLE KORVADB_PULPRE (PULPRE TEXT, PULPRED TEXT, PULPRE_COMMENT TEXT, REFERENCE TEXT);
-INSERT INTO KORVADB_PULPRE VALUES ('YES', 'YES', '', 'BIODB');
-INSERT INTO KORVADB_PULPRE VALUES ('NO', 'NO', '', 'BIODB');
-CREATE TABLE KORVADB_BMCLOC (BMCLOC TEXT, BMCLOCD TEXT, BMCLOC_COMMENT TEXT, REFERENCE TEXT);
-INSERT INTO KORVADB_BMCLOC VALUES ('FE', 'FEMUR', '', 'BIODB');
+const std::string kBioCodes = test::CodeTables(R"(
+TSTPRF TRC|TEST CENTRE||BIODB
+TSTCFN OTH|OTHER||BIODB
+RECTYP DDA|DIGITAL||BIODB
+LINK UMB|UMBILICAL||BIODB
+OCCTYP CD|CADAVER||BIODB
+OCCTYP H3|HYBRID III||BIODB
+OCCTYP HU|HUMAN||BIODB
+BOCCLOC RF|RIGHT FRONT||BIODB
+BOCCLOC LF|LEFT FRONT||BIODB
+BOCCSEX M|MALE||BIODB
+BOCCSEX F|FEMALE||BIODB
+BSEPOSN 01|FORWARD||BIODB
+BSEPOSN 02|MIDDLE||BIODB
+AORPRE YES|YES||BIODB
+CERPRE NO|NO||BIODB
+PULPRE YES|YES||BIODB
+PULPRE NO|NO||BIODB
+BMCLOC FE|FEMUR||BIODB
+RSTTYP B3P|THREE POINT BELT||BIODB
+RSTTYP ABG|AIR BAG||BIODB
+RSTMNT SM|SEAT MOUNTED||BIODB
+RSTMNT DM|DASH MOUNTED||BIODB
+DEPLOY NA|NOT APPLICABLE||BIODB
+DEPLOY D|DEPLOYED||BIODB
+RIBLOC L01|LEFT 1||BIODB
+RIBLOC L04|LEFT 4||BIODB
+RIBLOC L09|LEFT 9||BIODB
+RIBLOC R01|RIGHT 1||BIODB
+RIBLOC R05|RIGHT 5||BIODB
+BODYRG T|THORAX||BIODB
+ASPECT L|LEFT||BIODB
+ASPECT R|RIGHT||BIODB
+LESION F|FRACTURE||BIODB
+SYSORG S|SKELETAL||BIODB
+AIS 2|MODERATE||BIODB
+AIS 3|SERIOUS||BIODB
+SENTYP AC|ACCELEROMETER||BIODB
+SENTYP LC|LOAD CELL||BIODB
+OCCLOC T1|FIRST THORACIC||BIODB
+OCCLOC ST|STERNUM||BIODB
+SENATT SP|SPINE||BIODB
+SENATT BL|BELT||BIODB
+AXIS X|X||BIODB
+AXIS Y|Y||BIODB
+DASTAT AM|AMENDED||BIODB
+CHSTAT P|PASSED||BIODB
+)") + R"(
 CREATE TABLE KORVADB_BMCUNITS (BMCUNITS TEXT, BMCUNITSD TEXT, BMCUNITS_COMMENT TEXT,
                                REFERENCE TEXT);
 INSERT INTO KORVADB_BMCUNITS VALUES ('GCM', 'G/CM2', '', 'BIODB');
 CREATE TABLE KORVADB_BMCMETHOD (BMCMETHOD TEXT, BMCMETHODD TEXT, BMCMETHOD_COMMENT TEXT,
                                 REFERENCE TEXT);
 INSERT INTO KORVADB_BMCMETHOD VALUES ('DXA', 'DUAL X-RAY', '', 'BIODB');
-CREATE TABLE KORVADB_RSTTYP (RSTTYP TEXT, RSTTYPD TEXT, RSTTYP_COMMENT TEXT, REFERENCE TEXT);
-INSERT INTO KORVADB_RSTTYP VALUES ('B3P', 'THREE POINT BELT', '', 'BIODB');
-INSERT INTO KORVADB_RSTTYP VALUES ('ABG', 'AIR BAG', '', 'BIODB');
-CREATE TABLE KORVADB_RSTMNT (RSTMNT TEXT, RSTMNTD TEXT, RSTMNT_COMMENT TEXT, REFERENCE TEXT);
-INSERT INTO KORVADB_RSTMNT VALUES ('SM', 'SEAT MOUNTED', '', 'BIODB');
-INSERT INTO KORVADB_RSTMNT VALUES ('DM', 'DASH MOUNTED', '', 'BIODB');
-CREATE TABLE KORVADB_DEPLOY (DEPLOY TEXT, DEPLOYD TEXT, DEPLOY_COMMENT TEXT, REFERENCE TEXT);
-INSERT INTO KORVADB_DEPLOY VALUES ('NA', 'NOT APPLICABLE', '', 'BIODB');
-INSERT INTO KORVADB_DEPLOY VALUES ('D', 'DEPLOYED', '', 'BIODB');
-CREATE TABLE KORVADB_RIBLOC (RIBLOC TEXT, RIBLOCD TEXT, RIBLOC_COMMENT TEXT, REFERENCE TEXT);
-INSERT INTO KORVADB_RIBLOC VALUES ('L01', 'LEFT 1', '', 'BIODB');
-INSERT INTO KORVADB_RIBLOC VALUES ('L04', 'LEFT 4', '', 'BIODB');
-INSERT INTO KORVADB_RIBLOC VALUES ('L09', 'LEFT 9', '', 'BIODB');
-INSERT INTO KORVADB_RIBLOC VALUES ('R01', 'RIGHT 1', '', 'BIODB');
-INSERT INTO KORVADB_RIBLOC VALUES ('R05', 'RIGHT 5', '', 'BIODB');
-CREATE TABLE KORVADB_BODYRG (BODYRG TEXT, BODYRGD TEXT, BODYRG_COMMENT TEXT, REFERENCE TEXT);
-INSERT INTO KORVADB_BODYRG VALUES ('T', 'THORAX', '', 'BIODB');
-CREATE TABLE KORVADB_ASPECT (ASPECT TEXT, ASPECTD TEXT, ASPECT_COMMENT TEXT, REFERENCE TEXT);
-INSERT INTO KORVADB_ASPECT VALUES ('L', 'LEFT', '', 'BIODB');
-INSERT INTO KORVADB_ASPECT VALUES ('R', 'RIGHT', '', 'BIODB');
-CREATE TABLE KORVADB_LESION (LESION TEXT, LESIOND TEXT, LESION_COMMENT TEXT, REFERENCE TEXT);
-INSERT INTO KORVADB_LESION VALUES ('F', 'FRACTURE', '', 'BIODB');
-CREATE TABLE KORVADB_SYSORG (SYSORG TEXT, SYSORGD TEXT, SYSORG_COMMENT TEXT, REFERENCE TEXT);
-INSERT INTO KORVADB_SYSORG VALUES ('S', 'SKELETAL', '', 'BIODB');
-CREATE TABLE KORVADB_AIS (AIS TEXT, AISD TEXT, AIS_COMMENT TEXT, REFERENCE TEXT);
-INSERT INTO KORVADB_AIS VALUES ('2', 'MODERATE', '', 'BIODB');
-INSERT INTO KORVADB_AIS VALUES ('3', 'SERIOUS', '', 'BIODB');
-CREATE TABLE KORVADB_SENTYP (SENTYP TEXT, SENTYPD TEXT, SENTYP_COMMENT TEXT, REFERENCE TEXT);
-INSERT INTO KORVADB_SENTYP VALUES ('AC', 'ACCELEROMETER', '', 'BIODB');
-INSERT INTO KORVADB_SENTYP VALUES ('LC', 'LOAD CELL', '', 'BIODB');
-CREATE TABLE KORVADB_OCCLOC (OCCLOC TEXT, OCCLOCD TEXT, OCCLOC_COMMENT TEXT, REFERENCE TEXT);
-INSERT INTO KORVADB_OCCLOC VALUES ('T1', 'FIRST THORACIC', '', 'BIODB');
-INSERT INTO KORVADB_OCCLOC VALUES ('ST', 'STERNUM', '', 'BIODB');
-CREATE TABLE KORVADB_SENATT (SENATT TEXT, SENATTD TEXT, SENATT_COMMENT TEXT, REFERENCE TEXT);
-INSERT INTO KORVADB_SENATT VALUES ('SP', 'SPINE', '', 'BIODB');
-INSERT INTO KORVADB_SENATT VALUES ('BL', 'BELT', '', 'BIODB');
-CREATE TABLE KORVADB_AXIS (AXIS TEXT, AXISD TEXT, AXIS_COMMENT TEXT, REFERENCE TEXT);
-INSERT INTO KORVADB_AXIS VALUES ('X', 'X', '', 'BIODB');
-INSERT INTO KORVADB_AXIS VALUES ('Y', 'Y', '', 'BIODB');
 CREATE TABLE KORVADB_UNITS (UNITS TEXT, UNITSD TEXT, UNITS_COMMENT TEXT, REFERENCE TEXT,
                             MEASUREMENT_TYPE TEXT, MEASUR TEXT);
 INSERT INTO KORVADB_UNITS VALUES ('SEC', 'SECONDS', '', 'BIODB', 'TIME', 'MET');
 INSERT INTO KORVADB_UNITS VALUES ('G''S', 'G''S', '', 'BIODB', 'ACCELERATION', 'MET');
 INSERT INTO KORVADB_UNITS VALUES ('N', 'NEWTONS', '', 'BIODB', 'FORCE', 'MET');
-CREATE TABLE KORVADB_DASTAT (DASTAT TEXT, DASTATD TEXT, DASTAT_COMMENT TEXT, REFERENCE TEXT);
-INSERT INTO KORVADB_DASTAT VALUES ('AM', 'AMENDED', '', 'BIODB');
-CREATE TABLE KORVADB_CHSTAT (CHSTAT TEXT, CHSTATD TEXT, CHSTAT_COMMENT TEXT, REFERENCE TEXT);
-INSERT INTO KORVADB_CHSTAT VALUES ('P', 'PASSED', '', 'BIODB');
 CREATE TABLE SENATTCODE1 (SENATT TEXT, SENLOC TEXT, SENATTD TEXT, SENATT_COMMENT TEXT, UNITS TEXT);
 INSERT INTO SENATTCODE1 VALUES ('SP', 'T1', 'SPINE', '', 'G''S');
 INSERT INTO SENATTCODE1 VALUES ('BL', 'ST', 'BELT', '', 'N');
 CREATE TABLE SENTYPCODE (SENTYP TEXT, SENTYPD TEXT, SENTYP_COMMENT TEXT, UNITS TEXT);
 INSERT INTO SENTYPCODE VALUES ('AC', 'ACCELEROMETER', '', 'G''S');
 INSERT INTO SENTYPCODE VALUES ('LC', 'LOAD CELL', '', 'N');
-COMMIT;
 )";
 
 }  // namespace
 
-class CBioMechPropertySheetTest : public QObject {
+class CBioMechPropertySheetTest
+    : public test::EditorFixture<CBioMechPropertySheet, EditorType::Biomechanics> {
     Q_OBJECT
 
-    std::unique_ptr<test::SharedCodes> codes;
-    std::unique_ptr<test::MessageRecorder> messages;
-    std::unique_ptr<ScriptedFileDialogs> dialogs;
-    std::unique_ptr<test::TempDir> dir;
-    std::unique_ptr<CChooseDB> launcher;
-    CBioMechPropertySheet* editor = nullptr;
-
-    CBioData& Data() { return editor->Data(); }
-    void Load(const std::string& path) {
-        dialogs->Answer(path);
-        editor->Run(C::LoadTest);
-    }
-    void Run(C command, const std::string& path) {
-        dialogs->Answer(path);
-        editor->Run(command);
-    }
-    bool SaveAsked() const {
-        for (const auto& asked : dialogs->AskedDialogs())
-            if (asked.kind == "save") return true;
-        return false;
-    }
-    CRecordPage* RecordPage(int index) { return qobject_cast<CRecordPage*>(editor->Page(index)); }
-    // Picks the row starting with `pick` in the search window behind a
-    // "Search..." button.
-    void Pick(PageFields* fields, size_t field, const QString& pick) {
-        test::WhenModalOpens([pick](QWidget* w) {
-            auto* search = qobject_cast<CSearch*>(w);
-            search->Populate();
-            QTest::keyClicks(search->QuickSearchField(), pick);
-            search->OnOK();
-        });
-        fields->SearchButton(field)->click();
-        QApplication::processEvents();
-    }
-    // Every page, and every record of the pages with records, shown in turn.
-    void ShowEverything() {
-        for (int i = 0; i < editor->PageCount(); ++i) {
-            editor->ShowPage(i);
-            CRecordPage* page = RecordPage(i);
-            if (!page || !page->Navigator()) continue;
-            for (int r = 0; r < page->Navigator()->Count(); ++r)
-                page->Navigator()->OnListSelected(r);
-        }
-        editor->ShowPage(0);
-    }
-
   private slots:
-    void initTestCase() {
-        codes = std::make_unique<test::SharedCodes>(kBioCodes);
-        QVERIFY(codes->Opened());
-    }
-    void cleanupTestCase() { codes.reset(); }
-    void init() {
-        messages = std::make_unique<test::MessageRecorder>();
-        dialogs = std::make_unique<ScriptedFileDialogs>();
-        dir = std::make_unique<test::TempDir>();
-        CBioMechPropertySheet::Register();
-        launcher = std::make_unique<CChooseDB>();
-        launcher->OnBiomechanics();
-        editor =
-            qobject_cast<CBioMechPropertySheet*>(launcher->Editor(EditorType::Biomechanics));
-        QVERIFY(editor && editor->isVisible());
-        messages->Clear();
-    }
-    void cleanup() {
-        launcher.reset();
-        editor = nullptr;
-        dir.reset();
-        dialogs.reset();
-        messages.reset();
-    }
+    void initTestCase() { QVERIFY(OpenCodes(kBioCodes)); }
+    void cleanupTestCase() { CloseCodes(); }
+    void init() { QVERIFY(OpenEditor()); }
+    void cleanup() { CloseEditor(); }
 
     void elevenPagesInTabOrder() {
         QStringList titles;
@@ -317,15 +214,16 @@ class CBioMechPropertySheetTest : public QObject {
         QFETCH(bool, dummyTyped);
         editor->Run(C::ClearAllPages);
         QCOMPARE(Data().occupantType_, std::string("CD"));
-        if (!occupantType.isEmpty()) Pick(editor->TestPage()->Fields(), D::kOccupantType, occupantType);
+        if (!occupantType.isEmpty())
+            Find(editor->TestPage()->Fields()->SearchButton(D::kOccupantType), occupantType);
         if (dummyTyped) {
             editor->ShowPage(1);
             QTest::keyClicks(editor->DumPage()->Fields()->Edit(D::kDumManufacturer), "FTSS");
         }
         messages->Clear();
         const std::string out = dir->Path("out.qx5");
-        Run(C::SaveTest, out);
-        Run(C::SaveReport, dir->Path("out.qxr"));
+        Save(out);
+        Save(dir->Path("out.qxr"), C::SaveReport);
         QCOMPARE(messages->Texts(),
                  (std::vector<std::string>{std::string(D::kNoOccupantSave),
                                            std::string(D::kNoOccupantReport)}));
@@ -340,7 +238,7 @@ class CBioMechPropertySheetTest : public QObject {
         // Two pages never shown, each with a value out of its limits.
         Data().anthropometry_[0] = "99999";
         Data().chestBand_.At(1, D::kCbDepth) = "5000";
-        Run(C::SaveTest, dir->Path("out.qx5"));
+        Save(dir->Path("out.qx5"));
         QVERIFY(!SaveAsked());
         QCOMPARE(editor->Tabs()->currentWidget(), editor->CBandPage());
         QVERIFY(!editor->CBandPage()->Fields()->Edit(1 + D::kCbDepth)->IsValid());
@@ -351,7 +249,7 @@ class CBioMechPropertySheetTest : public QObject {
         Load(test::DataFile("biomech/full.qx5"));
         // A belt attachment measures newtons, not accelerations.
         Data().instrumentation_.At(3, D::kInstYUnits) = "G'S";
-        Run(C::SaveTest, dir->Path("out.qx5"));
+        Save(dir->Path("out.qx5"));
         QVERIFY(!SaveAsked());
         QCOMPARE(editor->Tabs()->currentWidget(), editor->InstPage());
         QCOMPARE(editor->InstPage()->Navigator()->Current(), 3);
@@ -359,7 +257,7 @@ class CBioMechPropertySheetTest : public QObject {
         QVERIFY(!editor->InstPage()->Column(D::kInstSensorType)->IsValid());
 
         // The units the belt attachment measures bring its one location.
-        Pick(editor->InstPage()->Fields(), 1 + D::kInstYUnits, "N");
+        Find(editor->InstPage()->Fields()->SearchButton(1 + D::kInstYUnits), "N");
         QCOMPARE(editor->InstPage()->Column(D::kInstSensorLocation)->text(), QString("ST"));
         QVERIFY(editor->InstPage()->Column(D::kInstSensorType)->IsValid());
         editor->ShowPage(0);
@@ -423,22 +321,12 @@ class CBioMechPropertySheetTest : public QObject {
     }
     void showingEveryPageSavesWhatConvertWrites() {
         QFETCH(QString, file);
-        const std::string input = test::DataFile(file.toStdString());
-        BioTestFile convert;
-        QVERIFY(convert.Load(input));
-        QVERIFY(convert.Save(dir->Path("convert.qx5")));
-
-        Load(input);
-        ShowEverything();
-        Run(C::SaveTest, dir->Path("editor.qx5"));
-        QVERIFY2(messages->All().empty(),
-                 messages->All().empty() ? "" : messages->All()[0].text.c_str());
-        QCOMPARE(ReadBytes(dir->Path("editor.qx5")), ReadBytes(dir->Path("convert.qx5")));
+        SaveMatchesTheModel<BioTestFile>(test::DataFile(file.toStdString()));
     }
 
     void videoItemsWithoutCameras() {
-        Run(C::SaveHsvd, dir->Path("out.hs5"));
-        Run(C::SaveHsvdReport, dir->Path("out.hsr"));
+        Save(dir->Path("out.hs5"), C::SaveHsvd);
+        Save(dir->Path("out.hsr"), C::SaveHsvdReport);
         const std::string none = "No available high-speed vidio information.";
         QCOMPARE(messages->Texts(), (std::vector<std::string>{none, none}));
         QVERIFY(!SaveAsked());
@@ -447,12 +335,9 @@ class CBioMechPropertySheetTest : public QObject {
     // With VANTOR_SCREENSHOTS naming a folder, every page of a loaded test
     // is saved there (docs/screenshots holds the ones the README shows).
     void picturesWhenAsked() {
-        const QString folder = qEnvironmentVariable("VANTOR_SCREENSHOTS");
-        if (folder.isEmpty()) QSKIP("set VANTOR_SCREENSHOTS to a folder to save the pictures");
+        if (qEnvironmentVariable("VANTOR_SCREENSHOTS").isEmpty()) QSKIP(test::kNoPictures);
         Load(test::DataFile("biomech/full.qx5"));
-        Screenshots pictures(folder, "bio");
-        pictures.SaveEditorPages(*editor);
-        QCOMPARE(pictures.Saved().size(), 11);
+        QCOMPARE(PagePictures("bio")->Saved().size(), 11);
     }
 
     void leavingAsksAsTheBiomechanicsEditor() {

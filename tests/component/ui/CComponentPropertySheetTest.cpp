@@ -26,19 +26,13 @@
 #include "widgets/CNEdit.h"
 
 using namespace vantor;
-using test::ReadBytes;
+using test::TypeInto;
 
 namespace {
 
 using D = CCompData;
 using V = CCompVehPage;
 constexpr size_t kTestType = 7;
-
-void TypeInto(CNEdit* edit, const QString& text) {
-    edit->selectAll();
-    QTest::keyClick(edit, Qt::Key_Delete);
-    QTest::keyClicks(edit, text);
-}
 
 }  // namespace
 
@@ -51,10 +45,10 @@ class CComponentPropertySheetTest : public test::CompEditorFixture {
     }
 
   private slots:
-    void initTestCase() { QVERIFY(OpenCodes()); }
+    void initTestCase() { QVERIFY(OpenCodes(test::kCompCodes)); }
     void init() { QVERIFY(OpenEditor()); }
     void cleanup() { CloseEditor(); }
-    void cleanupTestCase() { codes.reset(); }
+    void cleanupTestCase() { CloseCodes(); }
 
     void pagesInTabOrderWithTheirTitles() {
         const QStringList titles{"General Test Info",    "Vehicle Info",
@@ -92,17 +86,9 @@ class CComponentPropertySheetTest : public test::CompEditorFixture {
     }
     void roundTripWritesWhatTheModelWrites() {
         QFETCH(QString, input);
-        const std::string path = test::DataFile(input.toStdString());
-        Load(path);
-        ShowEverything();
-        Save(dir->Path("editor.qx5"));
-        QVERIFY2(messages->All().empty(),
-                 messages->All().empty() ? "" : messages->All()[0].text.c_str());
-        CompTestFile cli;
-        QVERIFY(cli.Load(path));
-        if (cli.Data().IsRollover()) cli.Data().ApplyRolloverComponent(1, false);
-        QVERIFY(cli.Save(dir->Path("cli.qx5")));
-        QCOMPARE(ReadBytes(dir->Path("editor.qx5")), ReadBytes(dir->Path("cli.qx5")));
+        SaveMatchesTheModel<CompTestFile>(test::DataFile(input.toStdString()), [](auto& model) {
+            if (model.Data().IsRollover()) model.Data().ApplyRolloverComponent(1, false);
+        });
         QCOMPARE(dialogs->AskedDialogs().front().filters.front(), QString("QX5 Tests (*.qx5)"));
         QCOMPARE(dialogs->AskedDialogs().back().title, QString("Export File"));
     }

@@ -6,7 +6,9 @@
 #include <QTimer>
 #include <QWidget>
 #include <functional>
+#include <set>
 #include <string>
+#include <string_view>
 
 #include "codes/CodesDatabase.h"
 #include "codes/CodesTestDatabase.h"
@@ -14,35 +16,69 @@
 
 namespace vantor::test {
 
+// The plain code tables KORVADB_<TABLE> (code, description, comment,
+// reference) and the database version, from rows written one a line as
+// "TABLE code|description|comment|reference"; each table is made where it
+// first appears and keeps its rows in order.
+inline std::string CodeTables(std::string_view rows) {
+    auto quoted = [](std::string_view value) {
+        std::string q = "'";
+        for (char c : value)
+            q += c == '\'' ? std::string("''") : std::string(1, c);
+        return q + "'";
+    };
+    std::string sql =
+        "BEGIN;\nCREATE TABLE DATABASE_VERSION (DATABASE_VERSION TEXT);\n"
+        "INSERT INTO DATABASE_VERSION VALUES ('2009.1');\n";
+    std::set<std::string, std::less<>> made;
+    for (size_t at = 0; at < rows.size();) {
+        size_t end = rows.find('\n', at);
+        if (end == std::string_view::npos) end = rows.size();
+        const std::string_view line = rows.substr(at, end - at);
+        at = end + 1;
+        const size_t space = line.find(' ');
+        if (line.empty() || space == std::string_view::npos) continue;
+        const std::string table(line.substr(0, space));
+        if (made.insert(table).second)
+            sql += "CREATE TABLE KORVADB_" + table + " (" + table + " TEXT, " + table + "D TEXT, " +
+                   table + "_COMMENT TEXT, REFERENCE TEXT);\n";
+        sql += "INSERT INTO KORVADB_" + table + " VALUES (";
+        std::string_view cells = line.substr(space + 1);
+        for (size_t bar; (bar = cells.find('|')) != std::string_view::npos;
+             cells.remove_prefix(bar + 1))
+            sql += quoted(cells.substr(0, bar)) + ", ";
+        sql += quoted(cells) + ");\n";
+    }
+    return sql + "COMMIT;\n";
+}
+
 // The codes the editor tests look up: SWG codes, a few makes for the quick
 // search, and the sensor tables of the dependent look-ups.
-inline constexpr const char* kUiCodes = R"(
-BEGIN;
-CREATE TABLE DATABASE_VERSION (DATABASE_VERSION TEXT);
-INSERT INTO DATABASE_VERSION VALUES ('2009.1');
-CREATE TABLE KORVADB_TSTTYP (TSTTYP TEXT, TSTTYPD TEXT, TSTTYP_COMMENT TEXT, REFERENCE TEXT);
-INSERT INTO KORVADB_TSTTYP VALUES ('CAL', 'CALIBRATION', '', 'SWGDB');
-INSERT INTO KORVADB_TSTTYP VALUES ('CHK', 'CHECK', '', 'SWGDB');
-INSERT INTO KORVADB_TSTTYP VALUES ('NCA', 'NCAP', '', 'VEHDB');
-CREATE TABLE KORVADB_TSTPRF (TSTPRF TEXT, TSTPRFD TEXT, TSTPRF_COMMENT TEXT, REFERENCE TEXT);
-INSERT INTO KORVADB_TSTPRF VALUES ('TRC', 'TEST CENTRE', '', 'VEHDB SWGDB');
-CREATE TABLE KORVADB_RECTYP (RECTYP TEXT, RECTYPD TEXT, RECTYP_COMMENT TEXT, REFERENCE TEXT);
-INSERT INTO KORVADB_RECTYP VALUES ('DAS', 'DATA ACQUISITION', '', 'SWGDB');
-CREATE TABLE KORVADB_LINK (LINK TEXT, LINKD TEXT, LINK_COMMENT TEXT, REFERENCE TEXT);
-INSERT INTO KORVADB_LINK VALUES ('FIB', 'FIBRE', '', 'SWGDB');
-CREATE TABLE KORVADB_SIGSRC (SIGSRC TEXT, SIGSRCD TEXT, SIGSRC_COMMENT TEXT, REFERENCE TEXT);
-INSERT INTO KORVADB_SIGSRC VALUES ('SWG', 'WAVE GENERATOR', '', 'SWGDB');
-CREATE TABLE KORVADB_SENTYP (SENTYP TEXT, SENTYPD TEXT, SENTYP_COMMENT TEXT, REFERENCE TEXT);
-INSERT INTO KORVADB_SENTYP VALUES ('ET', 'EXCITATION', '', 'SWGDB');
-INSERT INTO KORVADB_SENTYP VALUES ('LL', 'LOW LEVEL', '', 'SWGDB');
-CREATE TABLE KORVADB_SENLOC (SENLOC TEXT, SENLOCD TEXT, SENLOC_COMMENT TEXT, REFERENCE TEXT);
-INSERT INTO KORVADB_SENLOC VALUES ('CHAN', 'CHANNEL', '', 'SWGDB');
-INSERT INTO KORVADB_SENLOC VALUES ('HD', 'HEAD CENTRE', '', 'BIODB');
-INSERT INTO KORVADB_SENLOC VALUES ('CH', 'CHEST', '', 'BIODB');
-CREATE TABLE KORVADB_SENATT (SENATT TEXT, SENATTD TEXT, SENATT_COMMENT TEXT, REFERENCE TEXT);
-INSERT INTO KORVADB_SENATT VALUES ('SWGA', 'GENERATOR A', '', 'SWGDB');
-CREATE TABLE KORVADB_AXIS (AXIS TEXT, AXISD TEXT, AXIS_COMMENT TEXT, REFERENCE TEXT);
-INSERT INTO KORVADB_AXIS VALUES ('XG', 'X GLOBAL', '', 'SWGDB');
+inline const std::string kUiCodes = CodeTables(R"(
+TSTTYP CAL|CALIBRATION||SWGDB
+TSTTYP CHK|CHECK||SWGDB
+TSTTYP NCA|NCAP||VEHDB
+TSTPRF TRC|TEST CENTRE||VEHDB SWGDB
+RECTYP DAS|DATA ACQUISITION||SWGDB
+LINK FIB|FIBRE||SWGDB
+SIGSRC SWG|WAVE GENERATOR||SWGDB
+SENTYP ET|EXCITATION||SWGDB
+SENTYP LL|LOW LEVEL||SWGDB
+SENLOC CHAN|CHANNEL||SWGDB
+SENLOC HD|HEAD CENTRE||BIODB
+SENLOC CH|CHEST||BIODB
+SENATT SWGA|GENERATOR A||SWGDB
+AXIS XG|X GLOBAL||SWGDB
+DASTAT AM|AMENDED||SWGDB
+CHSTAT OK|GOOD||SWGDB
+MAKE AUDI|AUDI AG||VEHDB
+MAKE BMW|BAYERISCHE MOTOREN WERKE||VEHDB
+MAKE MUA |MU ALPHA| first MU |VEHDB
+MAKE MUB|MU BETA||VEHDB
+MAKE MXX|EM EX||VEHDB
+MAKE ZED|ZED MOTORS||VEHDB
+MAKE TRK|TRUCKS ONLY||COMDB
+)") + R"(
 CREATE TABLE KORVADB_UNITS (UNITS TEXT, UNITSD TEXT, UNITS_COMMENT TEXT, REFERENCE TEXT,
                             MEASUREMENT_TYPE TEXT, MEASUR TEXT);
 INSERT INTO KORVADB_UNITS VALUES ('DEG', 'DEGREES', '', 'SWGDB BIODB', 'ANGLE', 'MET');
@@ -51,18 +87,6 @@ INSERT INTO KORVADB_UNITS VALUES ('MSC', 'MILLISECONDS', '', 'SWGDB', 'TIME', 'M
 INSERT INTO KORVADB_UNITS VALUES ('SEC', 'SECONDS', '', 'SWGDB', 'TIME', 'MET');
 INSERT INTO KORVADB_UNITS VALUES ('V', 'VOLTS', '', 'SWGDB', 'VOLTAGE', 'MET');
 INSERT INTO KORVADB_UNITS VALUES ('FPS', 'FEET PER SECOND', '', 'BIODB', 'VELOCITY', 'ENG');
-CREATE TABLE KORVADB_DASTAT (DASTAT TEXT, DASTATD TEXT, DASTAT_COMMENT TEXT, REFERENCE TEXT);
-INSERT INTO KORVADB_DASTAT VALUES ('AM', 'AMENDED', '', 'SWGDB');
-CREATE TABLE KORVADB_CHSTAT (CHSTAT TEXT, CHSTATD TEXT, CHSTAT_COMMENT TEXT, REFERENCE TEXT);
-INSERT INTO KORVADB_CHSTAT VALUES ('OK', 'GOOD', '', 'SWGDB');
-CREATE TABLE KORVADB_MAKE (MAKE TEXT, MAKED TEXT, MAKE_COMMENT TEXT, REFERENCE TEXT);
-INSERT INTO KORVADB_MAKE VALUES ('AUDI', 'AUDI AG', '', 'VEHDB');
-INSERT INTO KORVADB_MAKE VALUES ('BMW', 'BAYERISCHE MOTOREN WERKE', '', 'VEHDB');
-INSERT INTO KORVADB_MAKE VALUES ('MUA ', 'MU ALPHA', ' first MU ', 'VEHDB');
-INSERT INTO KORVADB_MAKE VALUES ('MUB', 'MU BETA', '', 'VEHDB');
-INSERT INTO KORVADB_MAKE VALUES ('MXX', 'EM EX', '', 'VEHDB');
-INSERT INTO KORVADB_MAKE VALUES ('ZED', 'ZED MOTORS', '', 'VEHDB');
-INSERT INTO KORVADB_MAKE VALUES ('TRK', 'TRUCKS ONLY', '', 'COMDB');
 CREATE TABLE KORVADB_CHANTYP (CHANTYP TEXT, CHANTYPD TEXT, CHANTYP_COMMENT TEXT, REFERENCE TEXT,
                               ISOSI TEXT, UNITS TEXT);
 INSERT INTO KORVADB_CHANTYP VALUES ('SPD', 'SPEED', 'vehicle speed', 'TCADB', 'VE', 'KPH');
@@ -72,7 +96,6 @@ INSERT INTO SENATTCODE1 VALUES ('HDAC', 'HD', 'HEAD ANGLE', '', 'DEG');
 INSERT INTO SENATTCODE1 VALUES ('HDAC', 'CH', 'HEAD ANGLE', '', 'DEG');
 INSERT INTO SENATTCODE1 VALUES ('HDAC', 'XX', 'HEAD SPEED', '', 'FPS');
 INSERT INTO SENATTCODE1 VALUES ('STRN', 'QQ', 'STRAIN', '', 'G''S');
-COMMIT;
 )";
 
 // A codes database written for the test and opened as the shared

@@ -9,70 +9,50 @@
 #include <QTabWidget>
 #include <QtTest>
 #include <filesystem>
-#include <memory>
 
-#include "codes/ui/CSearch.h"
-#include "launcher/CChooseDB.h"
-#include "support/ui/UiTestSupport.h"
+#include "support/ui/EditorFixture.h"
 #include "tca/ui/CTcaAmberPage.h"
 #include "tca/ui/CTcaInstPage.h"
 #include "tca/ui/CTcaRolloverPage.h"
 #include "tca/ui/CTcaTestPage.h"
 #include "tca/ui/CTcaVehPage.h"
-#include "widgets/CNEdit.h"
-#include "widgets/FileDialogs.h"
 
 using namespace vantor;
-using test::ReadBytes;
 
 namespace {
 
 using D = CTcaData;
-using C = EditorCommand;
 
 // Every code the crash-avoidance test files use, a second make with its
 // models, and sub-types of two configurations.
-constexpr const char* kTcaCodes = R"(
-BEGIN;
-CREATE TABLE DATABASE_VERSION (DATABASE_VERSION TEXT);
-INSERT INTO DATABASE_VERSION VALUES ('2009.1');
-CREATE TABLE KORVADB_TSTPRF (TSTPRF TEXT, TSTPRFD TEXT, TSTPRF_COMMENT TEXT, REFERENCE TEXT);
-INSERT INTO KORVADB_TSTPRF VALUES ('TRC', 'TEST CENTRE', '', 'VEHDB TCADB');
-CREATE TABLE KORVADB_TSTTYP (TSTTYP TEXT, TSTTYPD TEXT, TSTTYP_COMMENT TEXT, REFERENCE TEXT);
-INSERT INTO KORVADB_TSTTYP VALUES ('NCA', 'NEW CAR ASSESSMENT', '', 'VEHDB TCADB');
-INSERT INTO KORVADB_TSTTYP VALUES ('CAO', 'CRASH AVOIDANCE ONLY', '', 'TCADB');
-CREATE TABLE KORVADB_TSTCFN (TSTCFN TEXT, TSTCFND TEXT, TSTCFN_COMMENT TEXT, REFERENCE TEXT);
-INSERT INTO KORVADB_TSTCFN VALUES ('FCW', 'FORWARD COLLISION WARNING', '', 'TCADB');
-INSERT INTO KORVADB_TSTCFN VALUES ('LDW', 'LANE DEPARTURE WARNING', '', 'TCADB');
-CREATE TABLE KORVADB_TKSURF (TKSURF TEXT, TKSURFD TEXT, TKSURF_COMMENT TEXT, REFERENCE TEXT);
-INSERT INTO KORVADB_TKSURF VALUES ('ASP', 'ASPHALT', '', 'TCADB');
-CREATE TABLE KORVADB_TKCOND (TKCOND TEXT, TKCONDD TEXT, TKCOND_COMMENT TEXT, REFERENCE TEXT);
-INSERT INTO KORVADB_TKCOND VALUES ('DRY', 'DRY', '', 'TCADB');
-CREATE TABLE KORVADB_VEHTYP (VEHTYP TEXT, VEHTYPD TEXT, VEHTYP_COMMENT TEXT, REFERENCE TEXT);
-INSERT INTO KORVADB_VEHTYP VALUES ('PC', 'PASSENGER CAR', '', 'TCADB');
-INSERT INTO KORVADB_VEHTYP VALUES ('MP', 'MULTIPURPOSE', '', 'TCADB');
-CREATE TABLE KORVADB_MAKE (MAKE TEXT, MAKED TEXT, MAKE_COMMENT TEXT, REFERENCE TEXT);
-INSERT INTO KORVADB_MAKE VALUES ('11', 'HONDA', '', 'VEHDB');
-INSERT INTO KORVADB_MAKE VALUES ('27', 'TOYOTA', '', 'VEHDB');
+const std::string kTcaCodes = test::CodeTables(R"(
+TSTPRF TRC|TEST CENTRE||VEHDB TCADB
+TSTTYP NCA|NEW CAR ASSESSMENT||VEHDB TCADB
+TSTTYP CAO|CRASH AVOIDANCE ONLY||TCADB
+TSTCFN FCW|FORWARD COLLISION WARNING||TCADB
+TSTCFN LDW|LANE DEPARTURE WARNING||TCADB
+TKSURF ASP|ASPHALT||TCADB
+TKCOND DRY|DRY||TCADB
+VEHTYP PC|PASSENGER CAR||TCADB
+VEHTYP MP|MULTIPURPOSE||TCADB
+MAKE 11|HONDA||VEHDB
+MAKE 27|TOYOTA||VEHDB
+BODY 4S|FOUR DOOR SEDAN||VEHDB
+BODY MV|MINIVAN||VEHDB
+TRANSM AF|AUTOMATIC FRONT||VEHDB
+DETC LXM|ILLUMINANCE METER||VEHDB
+SUBTYPE LVS|LEAD VEHICLE STOPPED||FCW
+SUBTYPE LVD|LEAD VEHICLE DECELERATING||FCW
+SUBTYPE LDL|LEFT DEPARTURE||LDW
+SENTYP AC|ACCELEROMETER||TCADB
+SENTYP RA|RADAR||TCADB
+DASTAT AM|AMENDED||VEHDB
+)") + R"(
 CREATE TABLE KORVADB_MODEL (MODEL TEXT, MODELD TEXT, MODEL_COMMENT TEXT, MAKE TEXT,
                             REFERENCE TEXT);
 INSERT INTO KORVADB_MODEL VALUES ('01', 'ACCORD', '', '11', 'VEHDB');
 INSERT INTO KORVADB_MODEL VALUES ('02', 'CIVIC', '', '11', 'VEHDB');
 INSERT INTO KORVADB_MODEL VALUES ('04', 'SIENNA', '', '27', 'VEHDB');
-CREATE TABLE KORVADB_BODY (BODY TEXT, BODYD TEXT, BODY_COMMENT TEXT, REFERENCE TEXT);
-INSERT INTO KORVADB_BODY VALUES ('4S', 'FOUR DOOR SEDAN', '', 'VEHDB');
-INSERT INTO KORVADB_BODY VALUES ('MV', 'MINIVAN', '', 'VEHDB');
-CREATE TABLE KORVADB_TRANSM (TRANSM TEXT, TRANSMD TEXT, TRANSM_COMMENT TEXT, REFERENCE TEXT);
-INSERT INTO KORVADB_TRANSM VALUES ('AF', 'AUTOMATIC FRONT', '', 'VEHDB');
-CREATE TABLE KORVADB_DETC (DETC TEXT, DETCD TEXT, DETC_COMMENT TEXT, REFERENCE TEXT);
-INSERT INTO KORVADB_DETC VALUES ('LXM', 'ILLUMINANCE METER', '', 'VEHDB');
-CREATE TABLE KORVADB_SUBTYPE (SUBTYPE TEXT, SUBTYPED TEXT, SUBTYPE_COMMENT TEXT, REFERENCE TEXT);
-INSERT INTO KORVADB_SUBTYPE VALUES ('LVS', 'LEAD VEHICLE STOPPED', '', 'FCW');
-INSERT INTO KORVADB_SUBTYPE VALUES ('LVD', 'LEAD VEHICLE DECELERATING', '', 'FCW');
-INSERT INTO KORVADB_SUBTYPE VALUES ('LDL', 'LEFT DEPARTURE', '', 'LDW');
-CREATE TABLE KORVADB_SENTYP (SENTYP TEXT, SENTYPD TEXT, SENTYP_COMMENT TEXT, REFERENCE TEXT);
-INSERT INTO KORVADB_SENTYP VALUES ('AC', 'ACCELEROMETER', '', 'TCADB');
-INSERT INTO KORVADB_SENTYP VALUES ('RA', 'RADAR', '', 'TCADB');
 CREATE TABLE KORVADB_CHANTYP (CHANTYP TEXT, CHANTYPD TEXT, CHANTYP_COMMENT TEXT, REFERENCE TEXT,
                               ISOSI TEXT, UNITS TEXT);
 INSERT INTO KORVADB_CHANTYP VALUES ('AXL', 'LONGITUDINAL ACCELERATION', '', 'TCADB', 'AC', 'G''S');
@@ -82,88 +62,19 @@ CREATE TABLE KORVADB_UNITS (UNITS TEXT, UNITSD TEXT, UNITS_COMMENT TEXT, REFEREN
 INSERT INTO KORVADB_UNITS VALUES ('SEC', 'SECONDS', '', 'VEHDB', 'TIME', 'MET');
 INSERT INTO KORVADB_UNITS VALUES ('G''S', 'G''S', '', 'VEHDB', 'ACCELERATION', 'MET');
 INSERT INTO KORVADB_UNITS VALUES ('FET', 'FEET', '', 'VEHDB', 'LENGTH', 'ENG');
-CREATE TABLE KORVADB_DASTAT (DASTAT TEXT, DASTATD TEXT, DASTAT_COMMENT TEXT, REFERENCE TEXT);
-INSERT INTO KORVADB_DASTAT VALUES ('AM', 'AMENDED', '', 'VEHDB');
-COMMIT;
 )";
 
 }  // namespace
 
-class CTcaPropertySheetTest : public QObject {
+class CTcaPropertySheetTest
+    : public test::EditorFixture<CTcaPropertySheet, EditorType::CrashAvoidance> {
     Q_OBJECT
 
-    std::unique_ptr<test::SharedCodes> codes;
-    std::unique_ptr<test::MessageRecorder> messages;
-    std::unique_ptr<ScriptedFileDialogs> dialogs;
-    std::unique_ptr<test::TempDir> dir;
-    std::unique_ptr<CChooseDB> launcher;
-    CTcaPropertySheet* editor = nullptr;
-
-    CTcaData& Data() { return editor->Data(); }
-    void Load(const std::string& path) {
-        dialogs->Answer(path);
-        editor->Run(C::LoadTest);
-    }
-    void Save(const std::string& path) {
-        dialogs->Answer(path);
-        editor->Run(C::SaveTest);
-    }
-    // Runs the search behind a "Find" button; true when the search window
-    // opened, which then picks the row starting with `pick` (or cancels).
-    bool Find(PageFields* fields, size_t field, const QString& pick = {}, int* rows = nullptr) {
-        bool seen = false;
-        test::WhenModalOpens(
-            [pick, rows](QWidget* w) {
-                auto* search = qobject_cast<CSearch*>(w);
-                search->Populate();
-                if (rows) *rows = static_cast<int>(search->Rows().size());
-                if (pick.isEmpty()) return search->reject();
-                QTest::keyClicks(search->QuickSearchField(), pick);
-                search->OnOK();
-            },
-            &seen);
-        fields->SearchButton(field)->click();
-        // Without a window the look-out is still due: let it pass.
-        QApplication::processEvents();
-        return seen;
-    }
-    // Shows every page, and every record of the pages with records, as the
-    // user would look through a test.
-    void ShowEverything() {
-        for (int i = 0; i < editor->PageCount(); ++i) {
-            editor->ShowPage(i);
-            auto* page = qobject_cast<CRecordPage*>(editor->Page(i));
-            if (!page || !page->Navigator()) continue;
-            for (int r = 0; r < page->Navigator()->Count(); ++r)
-                page->Navigator()->OnListSelected(r);
-        }
-        editor->ShowPage(0);
-    }
-
   private slots:
-    void initTestCase() {
-        codes = std::make_unique<test::SharedCodes>(kTcaCodes);
-        QVERIFY(codes->Opened());
-    }
-    void cleanupTestCase() { codes.reset(); }
-    void init() {
-        messages = std::make_unique<test::MessageRecorder>();
-        dialogs = std::make_unique<ScriptedFileDialogs>();
-        dir = std::make_unique<test::TempDir>();
-        CTcaPropertySheet::Register();
-        launcher = std::make_unique<CChooseDB>();
-        launcher->OnCrashAvoidance();
-        editor = qobject_cast<CTcaPropertySheet*>(launcher->Editor(EditorType::CrashAvoidance));
-        QVERIFY(editor && editor->isVisible());
-        messages->Clear();
-    }
-    void cleanup() {
-        launcher.reset();
-        editor = nullptr;
-        dir.reset();
-        dialogs.reset();
-        messages.reset();
-    }
+    void initTestCase() { QVERIFY(OpenCodes(kTcaCodes)); }
+    void cleanupTestCase() { CloseCodes(); }
+    void init() { QVERIFY(OpenEditor()); }
+    void cleanup() { CloseEditor(); }
 
     void sixPagesAndANewTest() {
         QStringList titles;
@@ -192,17 +103,17 @@ class CTcaPropertySheetTest : public QObject {
         PageFields* fields = editor->VehPage()->Fields();
         QCOMPARE(fields->Value(D::kVehNumber), std::string("1"));
 
-        QVERIFY(!Find(fields, D::kVehModel));
+        QVERIFY(!Find(fields->SearchButton(D::kVehModel)));
         QCOMPARE(messages->Texts(),
                  std::vector<std::string>{"Please enter 'Vehicle Make' prior to searching "
                                           "'Vehicle Model'."});
         QCOMPARE(fields->Value(D::kVehModel), std::string());
 
         messages->Clear();
-        QVERIFY(Find(fields, D::kVehMake, "11"));
-        int rows = 0;
-        QVERIFY(Find(fields, D::kVehModel, "02", &rows));
-        QCOMPARE(rows, 2);  // the two models of make 11
+        QVERIFY(Find(fields->SearchButton(D::kVehMake), "11"));
+        QStringList listed;
+        QVERIFY(Find(fields->SearchButton(D::kVehModel), "02", &listed));
+        QCOMPARE(listed.size(), 2);  // the two models of make 11
         QCOMPARE(fields->Value(D::kVehModel), std::string("02"));
         QVERIFY(messages->All().empty());
     }
@@ -212,16 +123,16 @@ class CTcaPropertySheetTest : public QObject {
         editor->InstPage()->Navigator()->OnNext();
         PageFields* fields = editor->InstPage()->Fields();
 
-        QVERIFY(!Find(fields, D::kInstSubType));
+        QVERIFY(!Find(fields->SearchButton(D::kInstSubType)));
         QCOMPARE(messages->Texts(),
                  std::vector<std::string>{"Please enter 'Test Configuration' in 'General Test "
                                           "page', then select code."});
 
         messages->Clear();
         Data().Test(D::kTestConfiguration) = "LDW";
-        int rows = 0;
-        QVERIFY(Find(fields, D::kInstSubType, "LDL", &rows));
-        QCOMPARE(rows, 1);  // only the sub-types of LDW
+        QStringList listed;
+        QVERIFY(Find(fields->SearchButton(D::kInstSubType), "LDL", &listed));
+        QCOMPARE(listed.size(), 1);  // only the sub-types of LDW
         QCOMPARE(fields->Value(D::kInstSubType), std::string("LDL"));
         QVERIFY(fields->Edit(D::kInstSubType)->IsValid());
         // Another configuration does not know it.
@@ -235,7 +146,7 @@ class CTcaPropertySheetTest : public QObject {
         editor->ShowPage(2);
         editor->InstPage()->Navigator()->OnNext();
         PageFields* fields = editor->InstPage()->Fields();
-        QVERIFY(Find(fields, D::kInstChannelType, "RNG"));
+        QVERIFY(Find(fields->SearchButton(D::kInstChannelType), "RNG"));
         QCOMPARE(fields->Value(D::kInstChannelType), std::string("RNG"));
         QCOMPARE(fields->Value(D::kInstYUnit), std::string("FET"));
     }
@@ -285,8 +196,7 @@ class CTcaPropertySheetTest : public QObject {
         QCOMPARE(editor->InstPage()->Navigator()->Current(), 2);
         QVERIFY(!editor->InstPage()->Field(D::kInstXUnit)->IsValid());
         // Nothing was asked: the file dialog comes only after the checks.
-        for (const auto& asked : dialogs->AskedDialogs())
-            QVERIFY(asked.kind != "save");
+        QVERIFY(!SaveAsked());
     }
 
     void showingEveryPageSavesWhatConvertWrites_data() {
@@ -297,17 +207,7 @@ class CTcaPropertySheetTest : public QObject {
     }
     void showingEveryPageSavesWhatConvertWrites() {
         QFETCH(QString, file);
-        const std::string input = test::DataFile(file.toStdString());
-        TcaTestFile convert;
-        QVERIFY(convert.Load(input));
-        QVERIFY(convert.Save(dir->Path("convert.qx5")));
-
-        Load(input);
-        ShowEverything();
-        Save(dir->Path("editor.qx5"));
-        QVERIFY2(messages->All().empty(),
-                 messages->All().empty() ? "" : messages->All()[0].text.c_str());
-        QCOMPARE(ReadBytes(dir->Path("editor.qx5")), ReadBytes(dir->Path("convert.qx5")));
+        SaveMatchesTheModel<TcaTestFile>(test::DataFile(file.toStdString()));
     }
 
     void totalCurvesFollowTheChannels() {

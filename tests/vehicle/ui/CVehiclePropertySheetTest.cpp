@@ -45,13 +45,13 @@ class CVehiclePropertySheetTest : public test::VehEditorFixture {
         Show(page);
         for (int r = 1; r <= count; ++r) {
             page->Navigator()->OnNext();
-            test::TypeIntoField(fields->Edit(comment), QString("record %1").arg(r));
+            test::TypeInto(fields->Edit(comment), QString("record %1").arg(r));
         }
     }
 
   private slots:
-    void initTestCase() { QVERIFY(OpenCodes()); }
-    void cleanupTestCase() { codes.reset(); }
+    void initTestCase() { QVERIFY(OpenCodes(test::kVehCodes)); }
+    void cleanupTestCase() { CloseCodes(); }
     void init() { QVERIFY(OpenEditor()); }
     void cleanup() { CloseEditor(); }
 
@@ -139,7 +139,7 @@ class CVehiclePropertySheetTest : public test::VehEditorFixture {
 
         // The second vehicle is its own record.
         veh->VehicleNumber()->setValue(2);
-        test::TypeIntoField(veh->VehFields()->Edit(kVehVin), "SECOND");
+        test::TypeInto(veh->VehFields()->Edit(kVehVin), "SECOND");
         veh->VehicleNumber()->setValue(1);
         QCOMPARE(Data().Vehicle(2, kVehVin), std::string("SECOND"));
         QCOMPARE(veh->VehFields()->Value(kVehVin), std::string());
@@ -183,7 +183,7 @@ class CVehiclePropertySheetTest : public test::VehEditorFixture {
     void modelYearZeroIsStoredAsNone() {
         CVehVehPage* veh = editor->VehPage();
         Show(veh);
-        test::TypeIntoField(veh->VehFields()->Edit(kVehModelYear), "0");
+        test::TypeInto(veh->VehFields()->Edit(kVehModelYear), "0");
         Show(editor->TestPage());
         QCOMPARE(Data().Vehicle(1, kVehModelYear), std::string());
     }
@@ -204,7 +204,7 @@ class CVehiclePropertySheetTest : public test::VehEditorFixture {
         Show(editor->VehPage());
         QCOMPARE(editor->VehPage()->VehFields()->Edit(kVehKorvaNumber)->IsValid(), valid);
         // Typed, the same.
-        test::TypeIntoField(editor->VehPage()->VehFields()->Edit(kVehKorvaNumber), number);
+        test::TypeInto(editor->VehPage()->VehFields()->Edit(kVehKorvaNumber), number);
         QCOMPARE(editor->VehPage()->VehFields()->Edit(kVehKorvaNumber)->IsValid(), valid);
     }
 
@@ -244,7 +244,7 @@ class CVehiclePropertySheetTest : public test::VehEditorFixture {
         CNEdit* vehicle = editor->InstPage()->Fields()->Edit(kInstVehicleNumber);
         // A new curve of a one-vehicle test belongs to vehicle 1.
         QCOMPARE(vehicle->text(), config == "VTB" ? QString("1") : QString());
-        test::TypeIntoField(vehicle, number);
+        test::TypeInto(vehicle, number);
         QCOMPARE(vehicle->IsValid(), valid);
     }
 
@@ -422,8 +422,7 @@ class CVehiclePropertySheetTest : public test::VehEditorFixture {
         QCOMPARE(editor->CurrentPage(), static_cast<CDataPage*>(inst));
         QCOMPARE(inst->Navigator()->Current(), 2);
         QVERIFY(!inst->Fields()->Edit(kInstSensorType)->IsValid());
-        for (const auto& asked : dialogs->AskedDialogs())
-            QVERIFY(asked.kind != "save");
+        QVERIFY(!SaveAsked());
 
         // Mended, the save goes through and the page in front stays.
         QVERIFY(Find(inst->Fields()->SearchButton(kInstSensorType), "AC"));
@@ -505,12 +504,12 @@ class CVehiclePropertySheetTest : public test::VehEditorFixture {
             messages->Clear();  // the change to VTV, told at this second showing
             editor->VehPage()->VehicleNumber()->setValue(2);
             // Typed on the page, not yet stored: the dialog must not lose it.
-            test::TypeIntoField(editor->VehPage()->VehFields()->Edit(kVehVin), "VIN2");
+            test::TypeInto(editor->VehPage()->VehFields()->Edit(kVehVin), "VIN2");
             open = button == 0   ? editor->VehPage()->PretestButton()
                    : button == 1 ? editor->VehPage()->PosttestButton()
                                  : editor->VehPage()->DamageButton();
         } else {
-            test::TypeIntoField(occ->Fields()->Edit(kOccDummyManufacturer), "Maker");
+            test::TypeInto(occ->Fields()->Edit(kOccDummyManufacturer), "Maker");
             open = button == 3   ? occ->ClearanceButton()
                    : button == 4 ? occ->PeakLoadButton()
                                  : occ->InjuryButton();
@@ -520,7 +519,7 @@ class CVehiclePropertySheetTest : public test::VehEditorFixture {
             [&](QWidget* w) {
                 auto* dialog = qobject_cast<CRecordDialog*>(w);
                 if (!dialog) return w->close(), void();
-                test::TypeIntoField(dialog->Field(size_t(field)), value);
+                test::TypeInto(dialog->Field(size_t(field)), value);
                 if (ok)
                     dialog->OkButton()->click();
                 else
@@ -573,7 +572,7 @@ class CVehiclePropertySheetTest : public test::VehEditorFixture {
         // The test took the intrusion file's reference number.
         QCOMPARE(Data().testReferenceNumber_, Data().intrusion_.testReferenceNumber_);
 
-        test::TypeIntoField(intr->Fields()->Edit(CIntrusionData::kBeforeX), "-25");
+        test::TypeInto(intr->Fields()->Edit(CIntrusionData::kBeforeX), "-25");
         Save(dir->Path("points"), C::SaveIntrusion);
         QCOMPARE(dialogs->AskedDialogs().back().title, QString("Export File"));
         Save(dir->Path("points"), C::SaveIntrusionReport);
