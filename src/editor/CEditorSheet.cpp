@@ -1,11 +1,13 @@
 #include "editor/CEditorSheet.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPrinter>
+#include <QProgressDialog>
 #include <QRegularExpression>
 #include <QScreen>
 #include <QTabWidget>
@@ -281,6 +283,17 @@ bool CEditorSheet::ValidatePages(const std::function<void(int)>& beforePage) {
         return false;
     }
     return true;
+}
+
+bool CEditorSheet::ValidatePagesWithProgress() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    QProgressDialog progress("Checking the pages...", QString(), 0, PageCount(), this);
+    progress.setWindowTitle("Export File");
+    progress.setMinimumDuration(0);
+    const bool valid = ValidatePages([&progress](int page) { progress.setValue(page); });
+    progress.setValue(PageCount());
+    QApplication::restoreOverrideCursor();
+    return valid;
 }
 
 bool CEditorSheet::PushForSave() {

@@ -99,6 +99,9 @@ class CEditorSheet : public QWidget {
     // The pass of ValidateForSave; `beforePage` is told the index of each
     // page before it is checked (a progress window follows it).
     bool ValidatePages(const std::function<void(int)>& beforePage = {});
+    // ValidatePages under the wait cursor, with a window counting the pages
+    // (editors whose pages hold many records).
+    bool ValidatePagesWithProgress();
     // How the editor names itself when the user leaves it for another type
     // ("Exit ... Screens?"); the window title unless the type says otherwise.
     virtual std::string ScreensName() const { return std::string(EditorTitle(type_)); }

@@ -1,6 +1,5 @@
 #include "tca/ui/CTcaPropertySheet.h"
 
-#include <QProgressDialog>
 #include <QTabWidget>
 
 #include "tca/ui/CTcaAmberPage.h"
@@ -50,12 +49,7 @@ QStringList CTcaPropertySheet::LoadFilters() const {
 }
 
 bool CTcaPropertySheet::ValidateForSave() {
-    QProgressDialog progress("Checking the pages...", QString(), 0, PageCount(), this);
-    progress.setWindowTitle("Export File");
-    progress.setMinimumDuration(0);
-    const bool pagesValid = ValidatePages([&progress](int page) { progress.setValue(page); });
-    progress.setValue(PageCount());
-    if (!pagesValid) return false;
+    if (!ValidatePagesWithProgress()) return false;
     if (instPage_->CheckVehicleNumbers()) return true;
     ShowPage(Tabs()->indexOf(instPage_));
     return false;

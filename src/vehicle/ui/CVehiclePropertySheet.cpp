@@ -1,8 +1,5 @@
 #include "vehicle/ui/CVehiclePropertySheet.h"
 
-#include <QApplication>
-#include <QProgressDialog>
-
 #include "core/TextUtil.h"
 #include "vehicle/ui/CVehBarPage.h"
 #include "vehicle/ui/CVehInstPage.h"
@@ -98,14 +95,7 @@ void CVehiclePropertySheet::ShowLoadedTest() {
 }
 
 bool CVehiclePropertySheet::ValidateForSave() {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-    QProgressDialog progress("Checking the pages...", QString(), 0, PageCount(), this);
-    progress.setWindowTitle("Export File");
-    progress.setMinimumDuration(0);
-    const bool valid = ValidatePages([&progress](int page) { progress.setValue(page); });
-    progress.setValue(PageCount());
-    QApplication::restoreOverrideCursor();
-    return valid;
+    return ValidatePagesWithProgress();
 }
 
 void CVehiclePropertySheet::BeforeWrite() {
