@@ -12,6 +12,7 @@
 
 #include "codes/CodeValidator.h"
 #include "codes/ui/CSearch.h"
+#include "core/Messages.h"
 #include "core/TextUtil.h"
 #include "widgets/CDatePicker.h"
 #include "widgets/CNEdit.h"
@@ -378,6 +379,22 @@ void PageFields::RunSearch(size_t field) {
     edit->SetText(search.GetSelectedCode());
     edit->SetValid(true);
     emit CodeChosen(field);
+}
+
+void PageFields::SearchModelOfMake(size_t makeField, size_t modelField, std::string_view refWord,
+                                   std::string (*statementOf)(std::string_view make)) {
+    CNEdit* model = Edit(modelField);
+    if (!model) return;
+    const std::string make = TrimWhite(Value(makeField));
+    if (make.empty()) {
+        ShowPlain("Please enter 'Vehicle Make' prior to searching 'Vehicle Model'.");
+        return;
+    }
+    CSearch search(page_, "MODEL", std::string(refWord), statementOf(make));
+    if (search.exec() != QDialog::Accepted) return;
+    model->SetText(search.GetSelectedCode());
+    model->SetValid(true);
+    emit CodeChosen(modelField);
 }
 
 }  // namespace vantor

@@ -109,6 +109,11 @@ class PageFields : public QObject {
     // The plain search: the code search window for the field's code table
     // and reference word; on OK the chosen code goes into the field.
     void RunSearch(size_t field);
+    // The search of a vehicle Model: only the models of the Make the page
+    // shows (the rows of `statementOf(make)`); without a Make the user is
+    // asked to enter it first and nothing opens.
+    void SearchModelOfMake(size_t makeField, size_t modelField, std::string_view refWord,
+                           std::string (*statementOf)(std::string_view make));
 
   signals:
     // A field was checked after a change of its text.

@@ -44,8 +44,6 @@ constexpr size_t kRolloverFields[] = {P::kVimf,         P::kLoad, P::kEngine,   
 constexpr int kSummary[] = {52, 53, 54, 55, 2, 5, 29, 30, 17, 21, 20, 24, 6, 31};
 constexpr int kSummaryPerLine = 3;
 
-constexpr std::string_view kMakeFirst =
-    "Please enter 'Vehicle Make' prior to searching 'Vehicle Model'.";
 constexpr std::string_view kElectric = "ELEC";
 const QColor kNoDisplacementBack(0xC0, 0xC0, 0xC0);
 
@@ -78,7 +76,9 @@ CCompVehPage::CCompVehPage(CCompData* data, QWidget* parent)
     fields->AddBeside(kKorva, editKorva_);
     connect(editKorva_, &QPushButton::clicked, this, &CCompVehPage::OnEditKorva);
 
-    fields->SetSearchHandler(kModel, [this] { OnSearchModel(); });
+    fields->SetSearchHandler(kModel, [fields] {
+        fields->SearchModelOfMake(kMake, kModel, kComponentRef, ComponentModelsStatement);
+    });
     connect(fields, &PageFields::FieldChanged, this, [this](size_t field) {
         if (field == kKorva) CheckKorva();
     });
@@ -186,19 +186,6 @@ void CCompVehPage::OnSpinDown() {
     PushToData();
     data_->vehicleCount_ = 0;
     Refresh();
-}
-
-void CCompVehPage::OnSearchModel() {
-    const std::string make = TrimWhite(Fields()->Value(kMake));
-    if (make.empty()) {
-        ShowPlain(kMakeFirst);
-        return;
-    }
-    CSearch search(this, "MODEL", std::string(kComponentRef), ComponentModelsStatement(make));
-    if (search.exec() != QDialog::Accepted) return;
-    Field(kModel)->SetText(search.GetSelectedCode());
-    Field(kModel)->SetValid(true);
-    emit Fields()->CodeChosen(kModel);
 }
 
 void CCompVehPage::OnEditKorva() {

@@ -52,7 +52,6 @@ class CCompVehPage : public CRecordPage {
     void OnSpinUp();
     void OnSpinDown();
     // The "Search..." of the model: the models of the make entered.
-    void OnSearchModel();
     // "EDIT" beside the KORVA number.
     void OnEditKorva();
     // "More Info": the rollover vehicle dialog.

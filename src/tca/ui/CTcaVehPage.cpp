@@ -1,9 +1,6 @@
 #include "tca/ui/CTcaVehPage.h"
 
 #include "codes/CodeStatements.h"
-#include "codes/ui/CSearch.h"
-#include "core/Messages.h"
-#include "core/TextUtil.h"
 #include "tca/CTcaData.h"
 #include "widgets/CNEdit.h"
 
@@ -37,9 +34,6 @@ constexpr PageFields::Row kRows[] = {
     {D::kVehCommentary, {}, true},
 };
 
-constexpr std::string_view kMakeFirst =
-    "Please enter 'Vehicle Make' prior to searching 'Vehicle Model'.";
-
 }  // namespace
 
 CTcaVehPage::CTcaVehPage(CTcaData* data, QWidget* parent)
@@ -58,25 +52,13 @@ CTcaVehPage::CTcaVehPage(CTcaData* data, QWidget* parent)
     texts.retainTip = "A new vehicle starts as a copy of the one before";
     texts.pushFailed = "The vehicle shown could not be kept.";
     PageFields* fields = AddRepeated(data->Access(TcaSectionId::Vehicle), kRows, texts);
-    fields->SetSearchHandler(D::kVehModel, [this] { OnFindModel(); });
+    fields->SetSearchHandler(D::kVehModel, [fields] {
+        fields->SearchModelOfMake(D::kVehMake, D::kVehModel, "VEHDB", VehicleModelsStatement);
+    });
 }
 
 CNEdit* CTcaVehPage::Field(size_t vehicleField) const {
     return Fields()->Edit(vehicleField);
-}
-
-void CTcaVehPage::OnFindModel() {
-    const std::string make = TrimWhite(Fields()->Value(D::kVehMake));
-    if (make.empty()) {
-        ShowPlain(kMakeFirst);
-        return;
-    }
-    CSearch search(this, "MODEL", "VEHDB", VehicleModelsStatement(make));
-    if (search.exec() != QDialog::Accepted) return;
-    CNEdit* model = Field(D::kVehModel);
-    model->SetText(search.GetSelectedCode());
-    model->SetValid(true);
-    emit Fields()->CodeChosen(D::kVehModel);
 }
 
 }  // namespace vantor

@@ -15,9 +15,6 @@ class CTcaVehPage : public CRecordPage {
 
     PageFields* Fields() const { return RepeatedFields(); }
     CNEdit* Field(size_t vehicleField) const;
-
-    // The "Find" of "Model:": the models of the make shown.
-    void OnFindModel();
 };
 
 }  // namespace vantor

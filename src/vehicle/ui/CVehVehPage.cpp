@@ -7,10 +7,10 @@
 #include <QSpinBox>
 
 #include "codes/CodeStatements.h"
-#include "codes/ui/CSearch.h"
 #include "core/KorvaNumber.h"
 #include "core/Messages.h"
 #include "core/TextUtil.h"
+#include "vehicle/VehFieldRules.h"
 #include "vehicle/VehRecordAccess.h"
 #include "vehicle/VehTestRules.h"
 #include "vehicle/ui/CVehDamage.h"
@@ -84,9 +84,6 @@ constexpr PageFields::Row kRows[] = {
     {kVehComments, {}, true},
 };
 
-constexpr std::string_view kMakeFirst =
-    "Please enter 'Vehicle Make' prior to searching 'Vehicle Model'.";
-
 }  // namespace
 
 CVehVehPage::CVehVehPage(CVehData* data, QWidget* parent)
@@ -105,7 +102,9 @@ CVehVehPage::CVehVehPage(CVehData* data, QWidget* parent)
 
     PageFields* fields = AddRecord(
         std::make_unique<SlotRecord>(VehAccess(*data, VehSection::Vehicle), slot_), kRows);
-    fields->SetSearchHandler(kVehModel, [this] { OnFindModel(); });
+    fields->SetSearchHandler(kVehModel, [fields] {
+        fields->SearchModelOfMake(kVehMake, kVehModel, kVehRefWord, VehicleModelsStatement);
+    });
     korvaEdit_ = AddButtonBeside(this, fields, kVehKorvaNumber, "Edit");
     connect(korvaEdit_, &QPushButton::clicked, this, [this] { OnEditKorva(); });
     connect(fields->Edit(kVehKorvaNumber), &CNEdit::Checked, this, [this] { MarkKorva(); });
@@ -211,20 +210,6 @@ void CVehVehPage::MarkKorva() {
         korva->SetValid(false);
         emit ValidityChanged();
     }
-}
-
-void CVehVehPage::OnFindModel() {
-    const std::string make = TrimWhite(Fields()->Value(kVehMake));
-    if (make.empty()) {
-        ShowPlain(kMakeFirst);
-        return;
-    }
-    CSearch search(this, "MODEL", "VEHDB", VehicleModelsStatement(make));
-    if (search.exec() != QDialog::Accepted) return;
-    CNEdit* model = Fields()->Edit(kVehModel);
-    model->SetText(search.GetSelectedCode());
-    model->SetValid(true);
-    emit Fields()->CodeChosen(kVehModel);
 }
 
 void CVehVehPage::OnEditKorva() {

@@ -42,7 +42,6 @@ class CVehVehPage : public CRecordPage {
     bool ValidateAllRecords() override;
 
     // The "Search..." of "Vehicle Model": the models of the make shown.
-    void OnFindModel();
     // The "Edit" of "KORVA Number".
     void OnEditKorva();
 
