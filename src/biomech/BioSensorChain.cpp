@@ -7,11 +7,11 @@ namespace vantor {
 
 std::vector<SensorChainCheck> SensorChainChecks(const CBioData& data, int curve) {
     const RecordTable& t = data.instrumentation_;
-    const std::string attachment = TrimWhite(t.At(curve, CBioData::kInstSensorAttachment));
-    const std::string units = TrimWhite(t.At(curve, CBioData::kInstYUnits));
+    const std::string attachment = TrimWhite(t.Value(curve, CBioData::kInstSensorAttachment));
+    const std::string units = TrimWhite(t.Value(curve, CBioData::kInstYUnits));
     std::vector<SensorChainCheck> checks;
     auto add = [&](size_t column, CodeQuery statement) {
-        if (!TrimWhite(t.At(curve, column)).empty())
+        if (!TrimWhite(t.Value(curve, column)).empty())
             checks.push_back({column, std::move(statement)});
     };
     add(CBioData::kInstYUnits, UnitsOfAttachmentQuery(attachment));

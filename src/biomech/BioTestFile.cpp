@@ -98,7 +98,7 @@ void BioTestFile::Check(CodeLookup* codes, std::vector<FieldIssue>& out) {
     if (codes) {
         for (int n = 1; n <= data_.instrumentation_.Count(); ++n)
             for (const SensorChainCheck& c : SensorChainChecks(data_, n)) {
-                const std::string& value = data_.instrumentation_.At(n, c.column);
+                const std::string& value = data_.instrumentation_.Value(n, c.column);
                 if (!codes->IsKnownByQuery(c.statement, TrimWhite(value)))
                     out.push_back({"INSTRUMENTATION", n, CurveLabel(c.column), value,
                                    "not listed by " + c.statement.Text()});

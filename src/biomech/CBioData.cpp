@@ -59,14 +59,11 @@ void CBioData::Reset() {
 }
 
 void CBioData::ResetTables() {
-    for (RecordTable* t : {&rib_, &restraint_, &injury_, &instrumentation_, &chestBand_, &gauge_}) {
-        t->Clear();
-        for (size_t c = 0; c < t->Columns(); ++c)
-            t->Column(c)[0].clear();
-    }
-    instrumentation_.Column(kInstXUnits)[0] = "SEC";
-    instrumentation_.Column(kInstDataStatus)[0] = "AM";
-    instrumentation_.Column(kInstChannelStatus)[0] = "P";
+    for (RecordTable* t : {&rib_, &restraint_, &injury_, &instrumentation_, &chestBand_, &gauge_})
+        t->Reset();
+    instrumentation_.Set(0, kInstXUnits, "SEC");
+    instrumentation_.Set(0, kInstDataStatus, "AM");
+    instrumentation_.Set(0, kInstChannelStatus, "P");
 }
 
 void CBioData::Clear() {
@@ -77,7 +74,7 @@ void CBioData::Clear() {
 int CBioData::AddInstrumentation() {
     int n = instrumentation_.Add();
     for (size_t c : {kInstXUnits, kInstDataStatus, kInstChannelStatus})
-        instrumentation_.At(n, c) = instrumentation_.At(0, c);
+        instrumentation_.Set(n, c, instrumentation_.Value(0, c));
     return n;
 }
 
@@ -113,7 +110,7 @@ bool CBioData::AnthropometryHasData() const {
 bool CBioData::RibHasData() const {
     for (int r = 1; r <= rib_.Count(); ++r)
         for (size_t c = 0; c < rib_.Columns(); ++c)
-            if (!TrimWhite(rib_.At(r, c)).empty()) return true;
+            if (!TrimWhite(rib_.Value(r, c)).empty()) return true;
     return false;
 }
 
@@ -215,7 +212,7 @@ std::string CBioData::Field(BioRecord record, int number, int position) const {
         if (position == 0) return IntToText(number);
         --position;
     }
-    return Table(record)->At(number, static_cast<size_t>(position));
+    return Table(record)->Value(number, static_cast<size_t>(position));
 }
 
 std::vector<std::string> CBioData::Fields(BioRecord record, int number) const {
@@ -251,7 +248,7 @@ void CBioData::SetField(BioRecord record, int number, int position, std::string 
         if (position == 0) return;
         --position;
     }
-    Table(record)->At(number, static_cast<size_t>(position)) = std::move(value);
+    Table(record)->Set(number, static_cast<size_t>(position), std::move(value));
 }
 
 }  // namespace vantor

@@ -242,7 +242,7 @@ void ReadQx4Occupant(CBioData& data, const TextLines& file, const Layout& layout
                 int source = kQx4OccupantRibs +
                              (rib - 1) * static_cast<int>(CBioData::kRibColumns) +
                              static_cast<int>(c);
-                data.rib_.At(rib, c) = GetPipeField(line.text, source, source + 1);
+                data.rib_.Set(rib, c, GetPipeField(line.text, source, source + 1));
             }
         }
     }

@@ -63,13 +63,10 @@ void CCompData::Reset() {
     rollover_ = RolloverVehicle{};
 
     vehicleCount_ = 0;
-    for (RecordTable* table : {&vehicles_, &components_, &configurations_, &instrumentation_}) {
-        table->Clear();
-        for (size_t c = 0; c < table->Columns(); ++c)
-            table->Column(c)[0].clear();
-    }
+    for (RecordTable* table : {&vehicles_, &components_, &configurations_, &instrumentation_})
+        table->Reset();
     vehicles_.SetCount(kVehicleSlots - 1);
-    instrumentation_.Column(kXUnits)[0] = "SEC";
+    instrumentation_.Set(0, kXUnits, "SEC");
 
     ResetCameras();
     curveCheck_.ClearResults();
@@ -83,8 +80,8 @@ bool CCompData::TestHasData() const {
 }
 
 bool CCompData::VehicleSlotHasData(int slot) const {
-    return !vehicles_.At(slot, kMake).empty() || !vehicles_.At(slot, kModel).empty() ||
-           !vehicles_.At(slot, kModelYear).empty();
+    return !vehicles_.Value(slot, kMake).empty() || !vehicles_.Value(slot, kModel).empty() ||
+           !vehicles_.Value(slot, kModelYear).empty();
 }
 
 bool CCompData::HasVehicleData() const {
@@ -123,7 +120,7 @@ void CCompData::Check(CodeLookup* codes, std::vector<FieldIssue>& out) const {
         if (!VehicleSlotHasData(i)) continue;
         std::vector<std::string> values{IntToText(i)};
         for (size_t c = 0; c < kVehicleColumns; ++c)
-            values.push_back(vehicles_.At(i, c));
+            values.push_back(vehicles_.Value(i, c));
         if (IsRollover())
             for (const auto& f : VehicleExtensionFields())
                 values.push_back(RolloverValueText(rollover_, f));
@@ -160,18 +157,18 @@ void CCompData::Check(CodeLookup* codes, std::vector<FieldIssue>& out) const {
 int CCompData::ApplyRolloverComponent(int current, bool retainLast) {
     if (!IsRollover()) return current;
     if (current < 1 || current > components_.Count() ||
-        components_.At(current, kComponentTested) != "ROVV") {
+        components_.Value(current, kComponentTested) != "ROVV") {
         int last = components_.Count();
         current = components_.Add();
         if (retainLast && last > 0) components_.CopyRecord(last, current);
-        components_.At(current, kComponentTested) = "ROVV";
-        components_.At(current, kComponentType) = "VE";
-        components_.At(current, kOccupantType) = "WD";
+        components_.Set(current, kComponentTested, "ROVV");
+        components_.Set(current, kComponentType, "VE");
+        components_.Set(current, kOccupantType, "WD");
     }
     char weight[64];
     std::snprintf(weight, sizeof weight, "%.2f", kKilogramsPerPound * rollover_.totalWeight);
-    components_.At(current, kComponentWeight) = weight;
-    components_.At(current, kCompVehicleNumber) = "1";
+    components_.Set(current, kComponentWeight, weight);
+    components_.Set(current, kCompVehicleNumber, "1");
     previousTestType_ = testType_;
     return current;
 }

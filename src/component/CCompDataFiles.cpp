@@ -183,8 +183,8 @@ void WriteVehicles(const CCompData& d, std::string& out, std::vector<FieldIssue>
         FieldLine line("VEHICLE", i, LabelsOf(CompVehicleRules()), unwritable);
         line.Integer(i);
         for (size_t c = 0; c + 1 < CCompData::kVehicleColumns; ++c)
-            line.Text(d.vehicles_.At(i, c));
-        const std::string& comments = d.vehicles_.At(i, CCompData::kVehicleComments);
+            line.Text(d.vehicles_.Value(i, c));
+        const std::string& comments = d.vehicles_.Value(i, CCompData::kVehicleComments);
         if (!d.IsRollover()) {
             out += line.LastText(comments);
             continue;
@@ -234,9 +234,9 @@ void WriteTable(const CCompData& d, const TableLayout& t, std::string& out,
             else if (pos == t.numberPos)
                 line.Integer(r);
             else
-                line.Text(table.At(r, t.ColumnOf(pos)));
+                line.Text(table.Value(r, t.ColumnOf(pos)));
         }
-        out += line.LastText(table.At(r, t.ColumnOf(fields - 1)));
+        out += line.LastText(table.Value(r, t.ColumnOf(fields - 1)));
     }
 }
 
@@ -322,9 +322,10 @@ void ReadVehicles(const TextLines& file, int version, CCompData& d) {
         d.vehicleCount_ =
             std::clamp(TextToInt(Field(record, first)), 0, CCompData::kVehicleSlots - 1);
         for (size_t c = 0; c < CCompData::kVehicleColumns; ++c)
-            d.vehicles_.At(1, c) = Field(record, first + 1 + static_cast<int>(c));
-        std::string& year = d.vehicles_.At(1, CCompData::kModelYear);
-        if (year.size() == 2) year = (year < "70" ? "20" : "19") + year;
+            d.vehicles_.Set(1, c, Field(record, first + 1 + static_cast<int>(c)));
+        const std::string year = d.vehicles_.Value(1, CCompData::kModelYear);
+        if (year.size() == 2)
+            d.vehicles_.Set(1, CCompData::kModelYear, (year < "70" ? "20" : "19") + year);
         if (version == 5 && pipes == kRolloverVehicleFields - 1) {
             auto extension = VehicleExtensionFields();
             for (size_t k = 0; k < extension.size(); ++k)
@@ -363,8 +364,7 @@ void ReadTable(const TextLines& file, const TableLayout& t, int version, CCompDa
         for (int pos = 0; pos < fields; ++pos) {
             if (pos == t.numberPos) continue;
             const int k = version == 5 ? pos : t.Qx4Field(pos);
-            table.At(r, t.ColumnOf(pos)) =
-                k >= 0 ? Field(record, k) : std::string(t.rules()[pos].defaultValue);
+            table.Set(r, t.ColumnOf(pos), k >= 0 ? Field(record, k) : std::string(t.rules()[pos].defaultValue));
         }
     }
 }
@@ -397,7 +397,7 @@ void ReportTable(const CCompData& d, const TableLayout& t, std::string& out) {
         if (table.Count() > 1) out += "Record " + std::to_string(r) + ":\n";
         for (int pos = 0; pos < static_cast<int>(rules.size()); ++pos)
             if (pos != t.numberPos && pos != t.reportOmitPos)
-                ReportLine(out, rules[pos].reportLabel, table.At(r, t.ColumnOf(pos)));
+                ReportLine(out, rules[pos].reportLabel, table.Value(r, t.ColumnOf(pos)));
     }
 }
 
@@ -406,7 +406,7 @@ void ReportVehicles(const CCompData& d, std::string& out) {
     std::vector<int> shown;
     for (int i = 1; i <= VehicleSlotsInUse(d); ++i)
         for (size_t c = 0; c < CCompData::kVehicleColumns; ++c)
-            if (!d.vehicles_.At(i, c).empty()) {
+            if (!d.vehicles_.Value(i, c).empty()) {
                 shown.push_back(i);
                 break;
             }
@@ -414,7 +414,7 @@ void ReportVehicles(const CCompData& d, std::string& out) {
     for (int i : shown) {
         if (shown.size() > 1) out += "Record " + std::to_string(i) + ":\n";
         for (size_t c = 0; c < CCompData::kVehicleColumns; ++c)
-            ReportLine(out, rules[c + 1].reportLabel, d.vehicles_.At(i, c));
+            ReportLine(out, rules[c + 1].reportLabel, d.vehicles_.Value(i, c));
         if (d.IsRollover())
             for (const auto& f : VehicleExtensionFields())
                 ReportLine(out, f.rule.reportLabel, RolloverValueText(d.rollover_, f));

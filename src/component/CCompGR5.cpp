@@ -52,7 +52,7 @@ bool CCompGR5::Import(const std::string& path, CCompData& data) {
         if (curve > curves.Count()) curves.SetCount(curve);
         StoreColumns(Layout(), kTargets, line, curves, curve);
         for (size_t c : {D::kInstVehicleNumber, D::kInstConfigurationNumber, D::kChannelStatus})
-            curves.At(curve, c).clear();
+            curves.Set(curve, c, {});
         highest = std::max(highest, curve);
         return true;
     });

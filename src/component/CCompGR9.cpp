@@ -43,7 +43,7 @@ bool CCompGR9::Import(const std::string& path, CCompData& data) {
     bool ok = Layout().Read(path, Qx3Columns::Records::All, [&](std::string_view line, int n) {
         if (n > components.Count()) components.SetCount(n);
         StoreColumns(Layout(), kTargets, line, components, n);
-        components.At(n, D::kCompVehicleNumber).clear();
+        components.Set(n, D::kCompVehicleNumber, {});
         read = n;
         return true;
     });

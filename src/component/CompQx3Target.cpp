@@ -14,7 +14,7 @@ void StoreColumns(const Qx3Columns& layout, std::span<const CompQx3Target> targe
     for (size_t i = 0; i < targets.size(); ++i) {
         for (int field : {targets[i].field, targets[i].alsoField})
             if (field != CompQx3Target::kNone)
-                table.At(record, static_cast<size_t>(field)) = layout.Value(line, i);
+                table.Set(record, static_cast<size_t>(field), layout.Value(line, i));
     }
 }
 

@@ -48,7 +48,7 @@ class CompVehicleRecord : public RecordAccess {
     std::string Get(int record, size_t field) const override {
         if (record != 1) return {};
         if (field == kNumber) return IntToText(data_.vehicleCount_);
-        if (field < kPlainVehicleFields) return data_.vehicles_.At(kSlot, field - 1);
+        if (field < kPlainVehicleFields) return data_.vehicles_.Value(kSlot, field - 1);
         const RolloverField* typed = Extension(field);
         return typed ? RolloverValueText(data_.rollover_, *typed) : std::string();
     }
@@ -58,7 +58,7 @@ class CompVehicleRecord : public RecordAccess {
             // Kept within the slots, as the readers keep a number read.
             data_.vehicleCount_ = std::clamp(TextToInt(value), 0, D::kVehicleSlots - 1);
         } else if (field < kPlainVehicleFields) {
-            data_.vehicles_.At(kSlot, field - 1) = std::string(value);
+            data_.vehicles_.Set(kSlot, field - 1, std::string(value));
         } else if (const RolloverField* typed = Extension(field)) {
             SetRolloverValue(data_.rollover_, *typed, value);
         }

@@ -28,7 +28,7 @@ std::string TableRecords::Get(int record, size_t field) const {
     // A record counted but not held (a group file with gaps) reads as empty.
     if (column < 0 || static_cast<size_t>(column) >= table_.Columns() || record > table_.Count())
         return {};
-    return table_.At(record, static_cast<size_t>(column));
+    return std::string(table_.Get(record, static_cast<size_t>(column)));
 }
 
 void TableRecords::Set(int record, size_t field, std::string_view value) {
@@ -36,7 +36,7 @@ void TableRecords::Set(int record, size_t field, std::string_view value) {
     if (record < 1 || record > Count() || column < 0 || column == numberColumn_) return;
     if (static_cast<size_t>(column) >= table_.Columns()) return;
     if (record > table_.Count()) table_.SetCount(record);
-    table_.At(record, static_cast<size_t>(column)) = std::string(value);
+    table_.Set(record, static_cast<size_t>(column), value);
 }
 
 int TableRecords::Add() {
@@ -50,11 +50,10 @@ void TableRecords::FillDefaults(int record) {
     for (size_t f = 0; f < rules_.fields.size(); ++f) {
         const int column = ColumnOf(f);
         if (column >= 0 && static_cast<size_t>(column) < table_.Columns())
-            table_.At(record, static_cast<size_t>(column)) =
-                std::string(rules_.fields[f].defaultValue);
+            table_.Set(record, static_cast<size_t>(column), rules_.fields[f].defaultValue);
     }
     if (numberColumn_ >= 0)
-        table_.At(record, static_cast<size_t>(numberColumn_)) = IntToText(record);
+        table_.Set(record, static_cast<size_t>(numberColumn_), IntToText(record));
 }
 
 void TableRecords::Delete(int record) {
@@ -67,7 +66,7 @@ void TableRecords::Copy(int from, int to) {
     if (from < 1 || from > Count() || to < 1 || to > Count()) return;
     if (std::max(from, to) > table_.Count()) table_.SetCount(std::max(from, to));
     table_.CopyRecord(from, to);
-    if (numberColumn_ >= 0) table_.At(to, static_cast<size_t>(numberColumn_)) = IntToText(to);
+    if (numberColumn_ >= 0) table_.Set(to, static_cast<size_t>(numberColumn_), IntToText(to));
 }
 
 MemberRecord::MemberRecord(const RecordRules& rules, std::vector<std::string*> members)

@@ -138,7 +138,7 @@ void CSWGData::Reset() {
     int first = instruments_.Add();
     const auto& instrumentRules = SWGInstrumentationRules().fields;
     for (size_t f = 0; f < kInstrumentFieldCount; ++f)
-        instruments_.At(first, f) = instrumentRules[f + 1].defaultValue;
+        instruments_.Set(first, f, instrumentRules[f + 1].defaultValue);
     ResetCameras();
     lastReadFaults_ = false;
 }
@@ -174,7 +174,7 @@ std::vector<std::string> CSWGData::InstrumentRecord(int r) const {
     std::vector<std::string> values{IntToText(r)};
     const bool held = r >= 1 && r <= instruments_.Count();
     for (size_t f = 0; f < kInstrumentFieldCount; ++f)
-        values.push_back(held ? instruments_.At(r, f) : std::string());
+        values.push_back(held ? instruments_.Value(r, f) : std::string());
     return values;
 }
 
@@ -297,7 +297,7 @@ void CSWGData::ReadInstrumentation(const TextLines& file, int version) {
         if (r > instruments_.Count()) instruments_.SetCount(r);
         for (size_t f = 0; f < kInstrumentFieldCount; ++f) {
             int at = version == 4 ? Qx4InstrumentField(f) : static_cast<int>(f) + 1;
-            instruments_.At(r, f) = at < 0 ? std::string("SEC") : std::move(fields[at]);
+            instruments_.Set(r, f, at < 0 ? std::string("SEC") : std::move(fields[at]));
         }
     }
     totalCurves_ = r;
@@ -360,9 +360,9 @@ bool CSWGData::ImportGR5(const std::string& path) {
         curveCount_ = highest;
         if (curve > instruments_.Count()) instruments_.SetCount(curve);
         for (size_t f = 0; f < kInstrumentFieldCount; ++f)
-            instruments_.At(curve, f).clear();
+            instruments_.Set(curve, f, {});
         for (const auto& [column, field] : kGR5Fields)
-            instruments_.At(curve, field) = GroupField(record, CSWGGR5::kColumns[column]);
+            instruments_.Set(curve, field, GroupField(record, CSWGGR5::kColumns[column]));
     }
     totalCurves_ = curveCount_;
     // A file of comment lines takes nothing, whatever the test held before.

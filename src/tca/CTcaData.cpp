@@ -83,39 +83,38 @@ void CTcaData::Clear() {
     test_.SetCount(1);
     const auto& rules = TcaSection(TcaSectionId::Test).fields;
     for (size_t f = 0; f < rules.size(); ++f)
-        test_.At(1, f) = rules[f].defaultValue;
+        test_.Set(1, f, rules[f].defaultValue);
     errors_.clear();
 }
 
-std::string& CTcaData::Test(size_t field) {
+const std::string CTcaData::Test(size_t field) const {
+    return test_.Empty() ? std::string() : std::string(test_.Get(1, field));
+}
+
+void CTcaData::SetTest(size_t field, std::string_view value) {
     if (test_.Empty()) test_.SetCount(1);
-    return test_.At(1, field);
+    test_.Set(1, field, value);
 }
 
-const std::string& CTcaData::Test(size_t field) const {
-    static const std::string empty;
-    return test_.Empty() ? empty : test_.At(1, field);
-}
-
-std::string& CTcaData::LowerBeam(size_t field) {
+void CTcaData::SetLowerBeam(size_t field, std::string_view value) {
     if (lowerBeam_.Empty()) lowerBeam_.SetCount(1);
-    return lowerBeam_.At(1, field);
+    lowerBeam_.Set(1, field, value);
 }
 
 bool CTcaData::AmberTicked(int record) const {
-    return TrimWhite(amber_.At(record, kAmbAnswer)) == "1";
+    return TrimWhite(amber_.Get(record, kAmbAnswer)) == "1";
 }
 
 void CTcaData::SetAmberTicked(int record, bool ticked) {
-    amber_.At(record, kAmbAnswer) = ticked ? "1" : "0";
+    amber_.Set(record, kAmbAnswer, ticked ? "1" : "0");
 }
 
 bool CTcaData::TippedUp(int record) const {
-    return TrimWhite(rollover_.At(record, kRollTipUp)) == "T";
+    return TrimWhite(rollover_.Get(record, kRollTipUp)) == "T";
 }
 
 void CTcaData::SetTippedUp(int record, bool tipped) {
-    rollover_.At(record, kRollTipUp) = tipped ? "T" : "F";
+    rollover_.Set(record, kRollTipUp, tipped ? "T" : "F");
 }
 
 std::string CTcaData::QxFileName(std::string_view name) {
@@ -132,8 +131,8 @@ bool CTcaData::IsWritten(TcaSectionId id) const {
         case TcaSectionId::Test:
             return true;
         case TcaSectionId::LowerBeam:
-            return !lowerBeam_.Empty() && (!FileField(lowerBeam_.At(1, kLbVehicleNumber)).empty() ||
-                                           !FileField(lowerBeam_.At(1, kLbDetector)).empty());
+            return !lowerBeam_.Empty() && (!FileField(lowerBeam_.Get(1, kLbVehicleNumber)).empty() ||
+                                           !FileField(lowerBeam_.Get(1, kLbDetector)).empty());
         default:
             return !Section(id).Empty();
     }
@@ -146,7 +145,7 @@ std::string CTcaData::WrittenValue(TcaSectionId id, int record, size_t field) co
     if (id == TcaSectionId::Rollover && field == kRollTipUp) return TippedUp(record) ? "T" : "F";
     const RecordTable& table = Section(id);
     if (record > table.Count()) return {};  // a TEST record nobody created
-    return FileField(table.At(record, field));
+    return FileField(table.Get(record, field));
 }
 
 std::string CTcaData::SectionText(TcaSectionId id) const {
@@ -198,7 +197,7 @@ bool CTcaData::Write(const std::string& name) {
     // Channels are numbered by position and the curves counted, as the
     // pages show them after a save.
     instrumentation_.Renumber(kInstChannel);
-    Test(kTestTotalCurves) = std::to_string(TotalCurves());
+    SetTest(kTestTotalCurves, std::to_string(TotalCurves()));
     return SaveTextFile(QxFileName(name), FileText());
 }
 
@@ -275,10 +274,10 @@ void CTcaData::StoreRecord(const TcaSectionLayout& layout, int record, std::stri
     RecordTable& table = Section(layout.id);
     std::vector<std::string> fields = SplitText(line, '|');
     for (size_t f = 0; f < layout.written; ++f)
-        table.At(record, f) = TrimWhite(fields[f]);
+        table.Set(record, f, TrimWhite(fields[f]));
     // Held fields are not in the file and start empty.
     for (size_t f = layout.written; f < table.Columns(); ++f)
-        table.At(record, f).clear();
+        table.Set(record, f, {});
     switch (layout.id) {
         case TcaSectionId::Amber:
             SetAmberTicked(record, AmberTicked(record));
@@ -287,7 +286,7 @@ void CTcaData::StoreRecord(const TcaSectionLayout& layout, int record, std::stri
             SetTippedUp(record, TippedUp(record));
             break;
         case TcaSectionId::Instrumentation:
-            table.At(record, kInstChannel) = std::to_string(record);
+            table.Set(record, kInstChannel, std::to_string(record));
             break;
         default:
             break;
@@ -302,7 +301,7 @@ void CTcaData::ShowReadErrors() const {
 std::vector<std::string> CTcaData::OfferedVehicleNumbers() const {
     std::vector<std::string> numbers;
     for (int n = 1; n <= vehicles_.Count(); ++n) {
-        std::string number = TrimWhite(vehicles_.At(n, kVehNumber));
+        std::string number = TrimWhite(vehicles_.Get(n, kVehNumber));
         if (!number.empty()) numbers.push_back(number);
     }
     return numbers;
@@ -315,7 +314,7 @@ bool CTcaData::IsOfferedVehicleNumber(std::string_view number) const {
 }
 
 bool CTcaData::CheckInstrumentationVehicle(int record) const {
-    if (IsOfferedVehicleNumber(instrumentation_.At(record, kInstVehicleNumber))) return true;
+    if (IsOfferedVehicleNumber(instrumentation_.Get(record, kInstVehicleNumber))) return true;
     ShowPlain(kVehicleOutOfRange);
     return false;
 }
@@ -379,7 +378,8 @@ class TcaSingleRecord : public RecordAccess {
         if (id_ == TcaSectionId::Test && field == CTcaData::kTestTotalCurves)
             return std::to_string(data_.TotalCurves());
         const RecordTable& table = data_.Section(id_);
-        return table.Empty() || field >= table.Columns() ? std::string() : table.At(1, field);
+        return table.Empty() || field >= table.Columns() ? std::string()
+                                                           : std::string(table.Get(1, field));
     }
     void Set(int record, size_t field, std::string_view value) override {
         RecordTable& table = data_.Section(id_);
@@ -388,7 +388,7 @@ class TcaSingleRecord : public RecordAccess {
         // Showing and keeping an empty lower beam does not make one.
         if (table.Empty() && value.empty()) return;
         if (table.Empty()) table.SetCount(1);
-        table.At(1, field) = std::string(value);
+        table.Set(1, field, value);
     }
     int Add() override { return 1; }
     void Delete(int) override {}
@@ -433,7 +433,7 @@ class TcaListRecords : public TableRecords {
     }
     void Number(int record) {
         if (numberField_ >= 0 && record >= 1 && record <= Count())
-            Table().At(record, static_cast<size_t>(numberField_)) = std::to_string(record);
+            Table().Set(record, static_cast<size_t>(numberField_), std::to_string(record));
     }
     int numberField_;
 };

@@ -160,10 +160,10 @@ class CTcaData {
     // A new test: "T5", test type "NCA", every list empty, no lower beam.
     void Clear();
 
-    std::string& Test(size_t field);
-    const std::string& Test(size_t field) const;
+    const std::string Test(size_t field) const;
+    void SetTest(size_t field, std::string_view value);
     // Creates the lower-beam record on first use.
-    std::string& LowerBeam(size_t field);
+    void SetLowerBeam(size_t field, std::string_view value);
     bool AmberTicked(int record) const;
     void SetAmberTicked(int record, bool ticked);
     bool TippedUp(int record) const;

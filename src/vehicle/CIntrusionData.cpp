@@ -36,9 +36,9 @@ void CIntrusionData::Reset() {
     testReferenceNumber_.clear();
     points_.Clear();
     for (size_t c = 0; c < kFieldCount; ++c)
-        points_.At(0, c).clear();
+        points_.Set(0, c, {});
     // A new point belongs to vehicle 1 unless the page says otherwise.
-    points_.At(0, kVehicleNumber) = "1";
+    points_.Set(0, kVehicleNumber, "1");
 }
 
 void CIntrusionData::CheckRecordLines(std::vector<FieldIssue>& out) const {
@@ -48,7 +48,7 @@ void CIntrusionData::CheckRecordLines(std::vector<FieldIssue>& out) const {
                              testReferenceNumber_, out);
     for (int n = 1; n <= Count(); ++n)
         for (size_t c = kVehicleNumber; c < kFieldCount; ++c)
-            CheckRecordLineValue(rules.section, n, rules.fields[c].reportLabel, points_.At(n, c),
+            CheckRecordLineValue(rules.section, n, rules.fields[c].reportLabel, points_.Value(n, c),
                                  out);
 }
 
@@ -59,12 +59,12 @@ bool CIntrusionData::WriteIp5(const std::string& path) const {
     if (RefuseRecordLines(unwritable)) return false;
     std::string out = IntrusionHead();
     for (int n = 1; n <= Count(); ++n) {
-        const std::string& vehicle = points_.At(n, kVehicleNumber);
+        const std::string& vehicle = points_.Value(n, kVehicleNumber);
         RecordLine line;
         // Readers of this file expect a number in the first column.
         line.Field(vehicle.empty() ? std::string_view("0") : std::string_view(vehicle));
         for (size_t c = kPointNumber; c < kFieldCount; ++c)
-            line.Field(points_.At(n, c));
+            line.Field(points_.Value(n, c));
         out += line.Last(testReferenceNumber_);
         out += '\n';
     }
@@ -84,9 +84,9 @@ bool CIntrusionData::ReadIp5(const std::string& path, bool reportOpenFailure) {
         CheckPipeCount(5, CountPipes(line), 0, "INTRUSION",
                        {static_cast<int>(IntrusionRules().fields.size()) - 1});
         int n = points_.Add();
-        points_.At(n, kRecordNumber) = std::to_string(n);
+        points_.Set(n, kRecordNumber, std::to_string(n));
         for (size_t c = kVehicleNumber; c < kFieldCount; ++c)
-            points_.At(n, c) = GetPipeField(line, static_cast<int>(c) - 1, static_cast<int>(c));
+            points_.Set(n, c, GetPipeField(line, static_cast<int>(c) - 1, static_cast<int>(c)));
         testReferenceNumber_ = GetPipeField(line, 9, 10);
     }
     return true;
@@ -97,7 +97,7 @@ bool CIntrusionData::WriteIpr(const std::string& path) const {
     for (int n = 1; n <= Count(); ++n) {
         out += "----- INTRUSION POINT " + std::to_string(n) + " -----\n";
         for (size_t c = kVehicleNumber; c < kFieldCount; ++c)
-            out += std::string(kIprLabels[c - kVehicleNumber]) + points_.At(n, c) + "\n";
+            out += std::string(kIprLabels[c - kVehicleNumber]) + points_.Value(n, c) + "\n";
         out += "Test reference:\t\t" + testReferenceNumber_ + "\n";
     }
     out += std::string(kEndLine) + "\n";

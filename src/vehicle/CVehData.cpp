@@ -49,11 +49,11 @@ CVehData::CVehData() {
     barrier_.SetCount(1);
     const RecordRules test = VehRules(VehSection::Test);
     for (size_t f = 0; f < test.fields.size(); ++f)
-        if (f != kTestTotalCurves) test_.At(1, f) = std::string(test.fields[f].defaultValue);
+        if (f != kTestTotalCurves) test_.Set(1, f, std::string(test.fields[f].defaultValue));
     // The first restraint of a new test is restraint 1 of vehicle 1.
-    restraints_.At(0, kRstVehicleNumber) = "1";
-    restraints_.At(0, kRstNumber) = "1";
-    instruments_.At(0, kInstXUnits) = "SEC";
+    restraints_.Set(0, kRstVehicleNumber, "1");
+    restraints_.Set(0, kRstNumber, "1");
+    instruments_.Set(0, kInstXUnits, "SEC");
     UpdateVehicleCount();
 }
 
@@ -88,7 +88,7 @@ std::string CVehData::Get(VehSection section, int record, size_t field) const {
         return IntToText(record);
     const RecordTable& table = Table(section);
     if (record < 0 || record > table.Count() || field >= table.Columns()) return {};
-    return table.At(record, field);
+    return table.Value(record, field);
 }
 
 void CVehData::Set(VehSection section, int record, size_t field, std::string_view value) {
@@ -103,7 +103,7 @@ void CVehData::Set(VehSection section, int record, size_t field, std::string_vie
         return;
     RecordTable& table = Table(section);
     if (record < 1 || record > table.Count() || field >= table.Columns()) return;
-    table.At(record, field) = value;
+    table.Set(record, field, value);
 }
 
 int CVehData::AddRecord(VehSection section) {
@@ -115,15 +115,15 @@ int CVehData::AddRecord(VehSection section) {
     const std::string vehicle = VehicleCount == 1 ? "1" : "";
     switch (section) {
         case VehSection::Occupant:
-            table.At(n, kOccVehicleNumber) = vehicle;
+            table.Set(n, kOccVehicleNumber, vehicle);
             break;
         case VehSection::Restraint:
-            table.At(n, kRstVehicleNumber) = vehicle;
-            if (n == 1) table.At(n, kRstNumber) = table.At(0, kRstNumber);
+            table.Set(n, kRstVehicleNumber, vehicle);
+            if (n == 1) table.Set(n, kRstNumber, table.Value(0, kRstNumber));
             break;
         default:
-            table.At(n, kInstVehicleNumber) = vehicle;
-            table.At(n, kInstXUnits) = table.At(0, kInstXUnits);
+            table.Set(n, kInstVehicleNumber, vehicle);
+            table.Set(n, kInstXUnits, table.Value(0, kInstXUnits));
             break;
     }
     return n;
@@ -153,7 +153,7 @@ bool CVehData::HasVehicleData() const {
 
 bool CVehData::HasBarrierData() const {
     return std::any_of(std::begin(kBarrierDataFields), std::end(kBarrierDataFields),
-                       [&](size_t f) { return !Blank(barrier_.At(1, f)); });
+                       [&](size_t f) { return !Blank(barrier_.Value(1, f)); });
 }
 
 bool CVehData::WritesBarrier() const {

@@ -213,7 +213,7 @@ bool CVehData::ReadQx5(const std::string& path) {
         // Written without TEST because the test had no TEST data: it has none
         // now either, not a new test's defaults, so the next save is the same.
         for (size_t f = 0; f < kTestFieldCount; ++f)
-            test_.At(1, f).clear();
+            test_.Set(1, f, {});
     }
     for (VehSection s : kVehSections)
         if (s != VehSection::Test) ReadSection(file, s, 5);
@@ -284,16 +284,15 @@ bool CVehData::WriteQx5(const std::string& path) {
         instruments_.Column(kInstCalibrationDate);
     SetTest(kTestDate, ToUpper(Test(kTestDate)));
     for (int n = 1; n <= TotalNumberOfCurves(); ++n)
-        instruments_.At(n, kInstCalibrationDate) =
-            ToUpper(instruments_.At(n, kInstCalibrationDate));
+        instruments_.Set(n, kInstCalibrationDate, ToUpper(instruments_.Value(n, kInstCalibrationDate)));
     const int vehicles = std::clamp(VehicleCount, 1, kMaxVehicles);
     const bool writesVehicles = HasVehicleData();
     if (writesVehicles) {
         const RecordRules rules = VehRules(VehSection::Vehicle);
         for (int slot = 1; slot <= vehicles; ++slot)
             for (size_t f = 0; f < rules.fields.size(); ++f)
-                if (!rules.fields[f].defaultValue.empty() && Blank(vehicles_.At(slot, f)))
-                    vehicles_.At(slot, f) = rules.fields[f].defaultValue;
+                if (!rules.fields[f].defaultValue.empty() && Blank(vehicles_.Value(slot, f)))
+                    vehicles_.Set(slot, f, rules.fields[f].defaultValue);
     }
 
     std::string out =
@@ -310,7 +309,8 @@ bool CVehData::WriteQx5(const std::string& path) {
     if (SaveTextFile(path, out)) return true;
     SetTest(kTestDate, typedDate);
     vehicles_ = typedVehicles;
-    instruments_.Column(kInstCalibrationDate) = typedCalibrationDates;
+    for (int n = 1; n <= TotalNumberOfCurves(); ++n)
+        instruments_.Set(n, kInstCalibrationDate, typedCalibrationDates[static_cast<size_t>(n)]);
     return false;
 }
 

@@ -66,11 +66,11 @@ bool CHighSpeedVideoData::ReadHs5(const std::string& path, bool reportOpenFailur
         CheckPipeCount(5, CountPipes(line), 0, "HSVD",
                        {static_cast<int>(CameraRules().fields.size()) - 1});
         int n = cameras_.Add();
-        cameras_.At(n, kCameraNumber) = std::to_string(n);
+        cameras_.Set(n, kCameraNumber, std::to_string(n));
         testReferenceNumber_ = GetPipeField(line, 1, 2);
-        cameras_.At(n, kScaleFactor) = GetPipeField(line, 2, 3);
-        cameras_.At(n, kViewDescription) = GetPipeField(line, 3, 4);
-        cameras_.At(n, kCommentary) = GetPipeField(line, 4, 5);
+        cameras_.Set(n, kScaleFactor, GetPipeField(line, 2, 3));
+        cameras_.Set(n, kViewDescription, GetPipeField(line, 3, 4));
+        cameras_.Set(n, kCommentary, GetPipeField(line, 4, 5));
     }
     return true;
 }
@@ -79,19 +79,19 @@ bool CHighSpeedVideoData::WriteHsr(const std::string& path) const {
     if (!HasCameraRecords()) return false;
     std::string out = Hs5Head();
     for (int n = 1; n <= CameraCount(); ++n) {
-        out += "----- CAMERA " + cameras_.At(n, kCameraNumber) + " -----\n";
+        out += "----- CAMERA " + cameras_.Value(n, kCameraNumber) + " -----\n";
         out += "Test Reference:\t" + testReferenceNumber_ + "\n";
-        out += "Video Frame Scale Factor:\t" + cameras_.At(n, kScaleFactor) + "\n";
-        out += "View Description:\t" + OneLine(cameras_.At(n, kViewDescription)) + "\n";
-        out += "Camera Commentary:\t" + OneLine(cameras_.At(n, kCommentary)) + "\n";
+        out += "Video Frame Scale Factor:\t" + cameras_.Value(n, kScaleFactor) + "\n";
+        out += "View Description:\t" + OneLine(cameras_.Value(n, kViewDescription)) + "\n";
+        out += "Camera Commentary:\t" + OneLine(cameras_.Value(n, kCommentary)) + "\n";
     }
     out += std::string(kEndLine) + "\n";
     return SaveTextFile(path, out);
 }
 
 std::vector<std::string> CHighSpeedVideoData::CameraRecord(int n) const {
-    return {cameras_.At(n, kCameraNumber), testReferenceNumber_, cameras_.At(n, kScaleFactor),
-            cameras_.At(n, kViewDescription), cameras_.At(n, kCommentary)};
+    return {cameras_.Value(n, kCameraNumber), testReferenceNumber_, cameras_.Value(n, kScaleFactor),
+            cameras_.Value(n, kViewDescription), cameras_.Value(n, kCommentary)};
 }
 
 void CHighSpeedVideoData::CheckCameras(CodeLookup* codes, std::vector<FieldIssue>& out) const {

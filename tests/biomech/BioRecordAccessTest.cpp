@@ -81,7 +81,7 @@ TEST(BioRecordAccess, RecordNumbersArePlacesNotTyped) {
     auto gauges = BioAccess(data, BioRecord::ChestBandGauge);
     gauges->Add();
     gauges->Set(1, D::kGaugeChestBand, "4");
-    EXPECT_EQ(data.gauge_.At(1, D::kGaugeChestBand), "4");
+    EXPECT_EQ(data.gauge_.Value(1, D::kGaugeChestBand), "4");
 }
 
 TEST(BioRecordAccess, CurvesCarryTheirDefaultsAndTheTotalFollowsThem) {

@@ -122,9 +122,9 @@ TEST(BioCheckTest, SensorChainStatementsNameTheirFields) {
     CBioData& d = t.Data();
     int n = d.AddInstrumentation();
     auto& curves = d.instrumentation_;
-    curves.At(n, CBioData::kInstSensorAttachment) = " S'P ";
-    curves.At(n, CBioData::kInstYUnits) = "G'S";
-    curves.At(n, CBioData::kInstSensorType) = "AC";
+    curves.Set(n, CBioData::kInstSensorAttachment, " S'P ");
+    curves.Set(n, CBioData::kInstYUnits, "G'S");
+    curves.Set(n, CBioData::kInstSensorType, "AC");
     auto checks = SensorChainChecks(d, n);
     ASSERT_EQ(checks.size(), 2u) << "no location typed, so none is checked";
     EXPECT_EQ(checks[0].column, CBioData::kInstYUnits);
@@ -132,7 +132,7 @@ TEST(BioCheckTest, SensorChainStatementsNameTheirFields) {
               "SELECT DISTINCT UNITS FROM SENATTCODE1 WHERE SENATT LIKE '%S''P%' ORDER BY UNITS ");
     EXPECT_EQ(checks[1].column, CBioData::kInstSensorType);
 
-    curves.At(n, CBioData::kInstSensorLocation) = "T1";
+    curves.Set(n, CBioData::kInstSensorLocation, "T1");
     checks = SensorChainChecks(d, n);
     ASSERT_EQ(checks.size(), 3u);
     EXPECT_EQ(checks[1].column, CBioData::kInstSensorLocation);
@@ -165,8 +165,8 @@ TEST(BioCheckTest, RulesBeyondTheFieldLimits) {
     d.bioOccupant_[CBioData::kOccAge] = "120";
     d.title_ = "a|b";
     int cam = d.cameras_.Add();
-    d.cameras_.At(cam, CHighSpeedVideoData::kCameraNumber) = "1";
-    d.cameras_.At(cam, CHighSpeedVideoData::kScaleFactor) = "20000";
+    d.cameras_.Set(cam, CHighSpeedVideoData::kCameraNumber, "1");
+    d.cameras_.Set(cam, CHighSpeedVideoData::kScaleFactor, "20000");
     std::vector<FieldIssue> issues;
     t.Check(nullptr, issues);
     std::vector<std::string> lines;

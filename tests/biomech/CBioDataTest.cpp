@@ -193,7 +193,7 @@ TEST_F(BioFileTest, RepeatedSectionReading) {
          "----- OCCUPANT INJURY -----\n4|H|A|L|O|2| |a\n7|H|A|L|O|3| |b\n9|H|A|L|O|4| |c\n",
          [](const CBioData& d) {
              ASSERT_EQ(d.injury_.Count(), 3);
-             EXPECT_EQ(d.injury_.At(3, CBioData::kInjComments), "c");
+             EXPECT_EQ(d.injury_.Value(3, CBioData::kInjComments), "c");
              EXPECT_NE(d.Qx5Text().find("1|H|A|L|O|2| |a\n2|H|A|L|O|3| |b\n3|H|A|L|O|4| |c\n"),
                        std::string::npos);
          }},
@@ -216,7 +216,7 @@ TEST_F(BioFileTest, RepeatedSectionReading) {
          "6|6| | | | | | | | | |f\n",
          [](const CBioData& d) {
              ASSERT_EQ(d.chestBand_.Count(), 5);
-             EXPECT_EQ(d.chestBand_.At(5, CBioData::kCbComments), "e");
+             EXPECT_EQ(d.chestBand_.Value(5, CBioData::kCbComments), "e");
          }},
         {"rib count from the last number, kept within the records read",
          "----- RIB -----\n4|L1| | | | | | | |\n7|L2| | | | | | | |\n9|L3| | | | | | | |\n"
@@ -379,9 +379,9 @@ TEST_F(BioFileTest, ClearDefaults) {
     EXPECT_FALSE(d.HasOccupantRecord());
     EXPECT_EQ(d.injury_.Count(), 0);
     int n = d.AddInstrumentation();
-    EXPECT_EQ(d.instrumentation_.At(n, CBioData::kInstXUnits), "SEC");
-    EXPECT_EQ(d.instrumentation_.At(n, CBioData::kInstDataStatus), "AM");
-    EXPECT_EQ(d.instrumentation_.At(n, CBioData::kInstChannelStatus), "P");
+    EXPECT_EQ(d.instrumentation_.Value(n, CBioData::kInstXUnits), "SEC");
+    EXPECT_EQ(d.instrumentation_.Value(n, CBioData::kInstDataStatus), "AM");
+    EXPECT_EQ(d.instrumentation_.Value(n, CBioData::kInstChannelStatus), "P");
 }
 
 }  // namespace

@@ -125,13 +125,13 @@ TEST_F(GroupImportTest, CurvesGoToTheirCurveNumbers) {
     ASSERT_EQ(d.instrumentation_.Count(), 3);
     EXPECT_EQ(d.totalCurves_, 3);
     const RecordTable& t = d.instrumentation_;
-    EXPECT_EQ(t.At(3, CBioData::kInstSensorType), "AC");
-    EXPECT_EQ(t.At(3, CBioData::kInstXUnits), "G'S");
-    EXPECT_EQ(t.At(3, CBioData::kInstYUnits), "G'S");
-    EXPECT_EQ(t.At(3, CBioData::kInstFirstPoint), "-2000");
-    EXPECT_EQ(t.At(3, CBioData::kInstChannelStatus), "");
-    EXPECT_EQ(t.At(1, CBioData::kInstYUnits), "N");
-    EXPECT_EQ(t.At(2, CBioData::kInstYUnits), "");
+    EXPECT_EQ(t.Value(3, CBioData::kInstSensorType), "AC");
+    EXPECT_EQ(t.Value(3, CBioData::kInstXUnits), "G'S");
+    EXPECT_EQ(t.Value(3, CBioData::kInstYUnits), "G'S");
+    EXPECT_EQ(t.Value(3, CBioData::kInstFirstPoint), "-2000");
+    EXPECT_EQ(t.Value(3, CBioData::kInstChannelStatus), "");
+    EXPECT_EQ(t.Value(1, CBioData::kInstYUnits), "N");
+    EXPECT_EQ(t.Value(2, CBioData::kInstYUnits), "");
 
     // A line without a usable curve number has no place to go.
     for (const char* number : {"  0", "-12", "   ", "1x "}) {
@@ -166,10 +166,10 @@ TEST_F(GroupImportTest, OccupantTypeDecidesBiologicalOrDummy) {
     EXPECT_EQ(d.bioOccupant_[CBioData::kOccCardiovascularPressure], "YES");
     EXPECT_EQ(d.dummy_[CBioData::kDumHic], "");
     ASSERT_EQ(d.rib_.Count(), 4);
-    EXPECT_EQ(d.rib_.At(1, CBioData::kRibMomentOfInertia), "1250.5");
-    EXPECT_EQ(d.rib_.At(1, CBioData::kRibCrossSection), "48.2");
-    EXPECT_EQ(d.rib_.At(4, CBioData::kRibLocation), "R09");
-    EXPECT_EQ(d.rib_.At(4, CBioData::kRibMarrowArea), "35");
+    EXPECT_EQ(d.rib_.Value(1, CBioData::kRibMomentOfInertia), "1250.5");
+    EXPECT_EQ(d.rib_.Value(1, CBioData::kRibCrossSection), "48.2");
+    EXPECT_EQ(d.rib_.Value(4, CBioData::kRibLocation), "R09");
+    EXPECT_EQ(d.rib_.Value(4, CBioData::kRibMarrowArea), "35");
 
     // A human volunteer was recorded as a dummy in these files.
     CBioData h;
@@ -209,10 +209,10 @@ TEST_F(GroupImportTest, TablesCountTheLinesRead) {
         d.ImportGRZ(Write("a.grz", Line(44, {{3, "  245"}, {42, "40"}}) + "\n" +
                                        Line(44, {{18, "   4"}}) + "\n" + Line(44, {}) + "\n")));
     ASSERT_EQ(d.chestBand_.Count(), 3);
-    EXPECT_EQ(d.chestBand_.At(1, CBioData::kCbDepth), "245");
-    EXPECT_EQ(d.chestBand_.At(1, CBioData::kCbGaugeCount), "40");
-    EXPECT_EQ(d.chestBand_.At(2, CBioData::kCbAnteriorLocation), "4");
-    EXPECT_EQ(d.chestBand_.At(1, CBioData::kCbComments), "");
+    EXPECT_EQ(d.chestBand_.Value(1, CBioData::kCbDepth), "245");
+    EXPECT_EQ(d.chestBand_.Value(1, CBioData::kCbGaugeCount), "40");
+    EXPECT_EQ(d.chestBand_.Value(2, CBioData::kCbAnteriorLocation), "4");
+    EXPECT_EQ(d.chestBand_.Value(1, CBioData::kCbComments), "");
 
     // Numbers are normalised: " 7." is 7, a text that is no number is dropped.
     ASSERT_TRUE(d.ImportGRY(Write("a.gry",
@@ -226,7 +226,7 @@ TEST_F(GroupImportTest, TablesCountTheLinesRead) {
 TEST_F(GroupImportTest, FaultyLaterLineKeepsTheLinesBefore) {
     EXPECT_FALSE(d.ImportGR8(Write("a.gr8", Line(79, {{4, "T"}}) + "\n" + Line(78, {}) + "\n")));
     EXPECT_EQ(d.injury_.Count(), 1);
-    EXPECT_EQ(d.injury_.At(1, CBioData::kInjRegion), "T");
+    EXPECT_EQ(d.injury_.Value(1, CBioData::kInjRegion), "T");
 }
 
 }  // namespace

@@ -28,9 +28,9 @@ struct Target {
 
 void AddCamera(CHighSpeedVideoData& d, const std::string& view) {
     int n = d.cameras_.Add();
-    d.cameras_.At(n, CHighSpeedVideoData::kCameraNumber) = "1";
-    d.cameras_.At(n, CHighSpeedVideoData::kScaleFactor) = "0.5";
-    d.cameras_.At(n, CHighSpeedVideoData::kViewDescription) = view;
+    d.cameras_.Set(n, CHighSpeedVideoData::kCameraNumber, "1");
+    d.cameras_.Set(n, CHighSpeedVideoData::kScaleFactor, "0.5");
+    d.cameras_.Set(n, CHighSpeedVideoData::kViewDescription, view);
 }
 
 std::unique_ptr<VehTestFile> Vehicle() {
@@ -51,7 +51,7 @@ const Target kTargets[] = {
      [](const std::string& v) {
          auto t = std::make_unique<CompTestFile>();
          int r = t->Data().components_.Add();
-         t->Data().components_.At(r, D::kComponentTested) = "SEAT";
+         t->Data().components_.Set(r, D::kComponentTested, "SEAT");
          t->Data().testTitle_ = v;
          return t;
      },
@@ -62,7 +62,7 @@ const Target kTargets[] = {
          CBioData& d = t->Data();
          d.occupantType_ = "H3";
          d.dummy_[0] = "LF";
-         d.restraint_.At(d.restraint_.Add(), CBioData::kRstComments) = v;
+         d.restraint_.Set(d.restraint_.Add(), CBioData::kRstComments, v);
          return t;
      },
      "t.qx5", "RESTRAINT", "Restraint Comments:", true},
@@ -76,7 +76,7 @@ const Target kTargets[] = {
     {"tca",
      [](const std::string& v) {
          auto t = std::make_unique<TcaTestFile>();
-         t->Data().Test(CTcaData::kTestTitle) = v;
+         t->Data().SetTest(CTcaData::kTestTitle, v);
          return t;
      },
      "t.qx5", "TEST", "Title:", true},
@@ -92,8 +92,8 @@ const Target kTargets[] = {
          auto t = Vehicle();
          CIntrusionData& d = t->Data().intrusion_;
          int n = d.points_.Add();
-         d.points_.At(n, CIntrusionData::kVehicleNumber) = "1";
-         d.points_.At(n, CIntrusionData::kPointLocation) = v;
+         d.points_.Set(n, CIntrusionData::kVehicleNumber, "1");
+         d.points_.Set(n, CIntrusionData::kPointLocation, v);
          return t;
      },
      "t.ip5", "INTRUSION", "Intrusion point location:", false},
@@ -204,7 +204,7 @@ TEST(RecordLineRefusalTest, FaultySideRecordsWriteNothing) {
         {"camera out of range",
          [](CHighSpeedVideoData& v, CIntrusionData*) {
              AddCamera(v, "front");
-             v.cameras_.At(1, CHighSpeedVideoData::kScaleFactor) = "20000";
+             v.cameras_.Set(1, CHighSpeedVideoData::kScaleFactor, "20000");
          },
          true},
         {"camera with a pipe", [](CHighSpeedVideoData& v, CIntrusionData*) { AddCamera(v, "a|b"); },
@@ -213,14 +213,14 @@ TEST(RecordLineRefusalTest, FaultySideRecordsWriteNothing) {
          [](CHighSpeedVideoData&, CIntrusionData* i) {
              if (!i) return;
              int n = i->points_.Add();
-             i->points_.At(n, CIntrusionData::kBeforeX) = "10001";
+             i->points_.Set(n, CIntrusionData::kBeforeX, "10001");
          },
          false},
         {"intrusion with a pipe",
          [](CHighSpeedVideoData&, CIntrusionData* i) {
              if (!i) return;
              int n = i->points_.Add();
-             i->points_.At(n, CIntrusionData::kPointLocation) = "a|b";
+             i->points_.Set(n, CIntrusionData::kPointLocation, "a|b");
          },
          false},
     };

@@ -40,12 +40,12 @@ class CompFilesTest : public ::testing::Test {
 
 void AddComponent(CCompData& d, const char* tested) {
     int r = d.components_.Add();
-    d.components_.At(r, D::kCompVehicleNumber) = "1";
-    d.components_.At(r, D::kComponentNumber) = "1";
-    d.components_.At(r, D::kComponentTested) = tested;
-    d.components_.At(r, D::kModificationIndicator) = "Y";
-    d.components_.At(r, D::kOccupantType) = "HU";
-    d.components_.At(r, D::kDummySize) = "50";
+    d.components_.Set(r, D::kCompVehicleNumber, "1");
+    d.components_.Set(r, D::kComponentNumber, "1");
+    d.components_.Set(r, D::kComponentTested, tested);
+    d.components_.Set(r, D::kModificationIndicator, "Y");
+    d.components_.Set(r, D::kOccupantType, "HU");
+    d.components_.Set(r, D::kDummySize, "50");
 }
 
 TEST_F(CompFilesTest, TypedFieldsLandWhereTheyBelong) {
@@ -79,9 +79,9 @@ TEST_F(CompFilesTest, RolloverAndOtherLayouts) {
         CCompData d;
         d.testType_ = c.type;
         d.vehicleCount_ = 1;
-        d.vehicles_.At(1, D::kMake) = "GM";
-        d.vehicles_.At(1, D::kModel) = "S10";
-        d.vehicles_.At(1, D::kModelYear) = "1998";
+        d.vehicles_.Set(1, D::kMake, "GM");
+        d.vehicles_.Set(1, D::kModel, "S10");
+        d.vehicles_.Set(1, D::kModelYear, "1998");
         d.rollover_.vimfTestNo = 7;
         d.rollover_.engine = "ELEC";
         d.rollover_.engineDisplacement = 1e-12;
@@ -93,13 +93,13 @@ TEST_F(CompFilesTest, RolloverAndOtherLayouts) {
             << c.type;
         EXPECT_EQ(out.find("----- ROLLOVER -----") != std::string::npos, c.rolloverSection);
         // The literals are the file's; the record keeps what the user typed.
-        EXPECT_EQ(d.components_.At(1, D::kOccupantType), "HU");
+        EXPECT_EQ(d.components_.Value(1, D::kOccupantType), "HU");
     }
 }
 
 TEST_F(CompFilesTest, NonVehicleLineWrittenAndReadBack) {
     CCompData d;
-    d.vehicles_.At(1, D::kKorvaNumber) = "only a number";
+    d.vehicles_.Set(1, D::kKorvaNumber, "only a number");
     d.vehicleCount_ = 1;
     std::string out = Written(d);
     EXPECT_EQ(out, test::Crlf(kHead +
@@ -133,7 +133,7 @@ TEST_F(CompFilesTest, ModelYearsAndVehicleNumbers) {
     for (const auto& c : cases) {
         CCompData d;
         ASSERT_TRUE(Read(d, "----- VEHICLE -----\n" + std::string(c.record) + "\n"));
-        EXPECT_EQ(d.vehicles_.At(1, D::kModelYear), c.year) << c.record;
+        EXPECT_EQ(d.vehicles_.Value(1, D::kModelYear), c.year) << c.record;
         EXPECT_EQ(d.vehicleCount_, c.count) << c.record;
         Written(d);  // never reads past the slots
     }
@@ -177,7 +177,7 @@ TEST_F(CompFilesTest, ValuesHoldingThePipeAreRefused) {
         void (*set)(CCompData&);
         std::string message;  // empty: the file is written and reads back
     } cases[] = {
-        {[](CCompData& d) { d.components_.At(1, D::kComponentComments) = "|"; },
+        {[](CCompData& d) { d.components_.Set(1, D::kComponentComments, "|"); },
          "The value \"|\" of \"Component Comments:\" in record 1 of the COMPONENT section" + tail},
         {[](CCompData& d) {
              d.testType_ = "ROV";
@@ -188,7 +188,7 @@ TEST_F(CompFilesTest, ValuesHoldingThePipeAreRefused) {
         // A rollover test writes its own literal in place of the occupant type.
         {[](CCompData& d) {
              d.testType_ = "ROV";
-             d.components_.At(1, D::kOccupantType) = "H|U";
+             d.components_.Set(1, D::kOccupantType, "H|U");
          },
          ""},
     };
@@ -232,7 +232,7 @@ TEST_F(CompFilesTest, CurvesAreRenumberedAndCountedAsStored) {
         ASSERT_TRUE(Read(d, body));
         ASSERT_EQ(d.instrumentation_.Count(), 3);
         EXPECT_EQ(d.totalCurves_, 3);
-        EXPECT_EQ(d.instrumentation_.At(3, D::kInstrumentComments),
+        EXPECT_EQ(d.instrumentation_.Value(3, D::kInstrumentComments),
                   std::string("c") + c.numbers[2]);
         std::string out = Written(d);
         EXPECT_NE(out.find("C5| | | | | | | | |3|"), std::string::npos);
@@ -315,7 +315,7 @@ TEST_F(CompFilesTest, SectionsInAnyOrderWithCommentsAndBlankLines) {
                      "----- END -----\n"));
     EXPECT_EQ(d.testTitle_, "Reverse");
     EXPECT_EQ(d.configurations_.Count(), 2);
-    EXPECT_EQ(d.configurations_.At(2, D::kConfigurationCommentary), "c2");
+    EXPECT_EQ(d.configurations_.Value(2, D::kConfigurationCommentary), "c2");
     // An empty section never takes the records of the section after it.
     EXPECT_EQ(d.components_.Count(), 0);
     EXPECT_EQ(d.instrumentation_.Count(), 1);
@@ -336,20 +336,20 @@ TEST_F(CompFilesTest, WrongPipeCountsAreReportedAndStored) {
                   "This QX5 file has 2 | characters in line 7 of the ROLLOVER section, should "
                   "have 55"}));
     ASSERT_EQ(d.components_.Count(), 1);
-    EXPECT_EQ(d.components_.At(1, D::kModificationIndicator), "N");
-    EXPECT_EQ(d.components_.At(1, D::kComponentComments), "");
+    EXPECT_EQ(d.components_.Value(1, D::kModificationIndicator), "N");
+    EXPECT_EQ(d.components_.Value(1, D::kComponentComments), "");
     EXPECT_EQ(d.rollover_.frontTirePressure, 32);
 }
 
 TEST_F(CompFilesTest, ReportRecordLinesAndOmittedFields) {
     CCompData d;
     d.vehicleCount_ = 1;
-    d.vehicles_.At(1, D::kKorvaNumber) = "K1";  // no make: still a reported record
+    d.vehicles_.Set(1, D::kKorvaNumber, "K1");  // no make: still a reported record
     AddComponent(d, "SEAT");
     for (const char* n : {"1", "2"}) {
         int r = d.configurations_.Add();
-        d.configurations_.At(r, D::kConfVehicleNumber) = "1";
-        d.configurations_.At(r, D::kConfigurationNumber) = n;
+        d.configurations_.Set(r, D::kConfVehicleNumber, "1");
+        d.configurations_.Set(r, D::kConfigurationNumber, n);
     }
     std::string report = Report(d);
     const std::string component =

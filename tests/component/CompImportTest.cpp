@@ -99,12 +99,12 @@ TEST(CompImportTest, TestThenCurvesIntoAClearedTest) {
     ASSERT_TRUE(d.ImportGR5(dir.Path("t.gr5")));
     EXPECT_EQ(d.instrumentation_.Count(), 2);
     EXPECT_EQ(d.totalCurves_, 2);
-    EXPECT_EQ(d.instrumentation_.At(1, D::kAxis), "YG");
-    EXPECT_EQ(d.instrumentation_.At(2, D::kXUnits), "G");
-    EXPECT_EQ(d.instrumentation_.At(2, D::kYUnits), "G");
-    EXPECT_EQ(d.instrumentation_.At(2, D::kFirstPoint), "-20");
-    EXPECT_EQ(d.instrumentation_.At(2, D::kChannelStatus), "");
-    EXPECT_EQ(d.instrumentation_.At(2, D::kInstConfigurationNumber), "");
+    EXPECT_EQ(d.instrumentation_.Value(1, D::kAxis), "YG");
+    EXPECT_EQ(d.instrumentation_.Value(2, D::kXUnits), "G");
+    EXPECT_EQ(d.instrumentation_.Value(2, D::kYUnits), "G");
+    EXPECT_EQ(d.instrumentation_.Value(2, D::kFirstPoint), "-20");
+    EXPECT_EQ(d.instrumentation_.Value(2, D::kChannelStatus), "");
+    EXPECT_EQ(d.instrumentation_.Value(2, D::kInstConfigurationNumber), "");
     EXPECT_TRUE(messages.All().empty());
 
     ASSERT_TRUE(d.WriteQx5(dir.Path("t.qx5")));
@@ -147,14 +147,14 @@ TEST(CompImportTest, ComponentsCountTheLinesRead) {
     D d;
     for (int i = 0; i < 4; ++i)
         d.components_.Add();
-    d.components_.At(1, D::kCompVehicleNumber) = "1";
+    d.components_.Set(1, D::kCompVehicleNumber, "1");
     ASSERT_TRUE(d.ImportGR9(dir.Path("c.gr9")));
     ASSERT_EQ(d.components_.Count(), 2);
-    EXPECT_EQ(d.components_.At(2, D::kComponentTested), "BELT");
-    EXPECT_EQ(d.components_.At(1, D::kComponentWeight), "12.5");
-    EXPECT_EQ(d.components_.At(1, D::kDummySize), "50");
-    EXPECT_EQ(d.components_.At(1, D::kComponentComments), "tail");
-    EXPECT_EQ(d.components_.At(1, D::kCompVehicleNumber), "");
+    EXPECT_EQ(d.components_.Value(2, D::kComponentTested), "BELT");
+    EXPECT_EQ(d.components_.Value(1, D::kComponentWeight), "12.5");
+    EXPECT_EQ(d.components_.Value(1, D::kDummySize), "50");
+    EXPECT_EQ(d.components_.Value(1, D::kComponentComments), "tail");
+    EXPECT_EQ(d.components_.Value(1, D::kCompVehicleNumber), "");
 }
 
 }  // namespace

@@ -34,15 +34,15 @@ TEST(CompRulesTest, CheckFindsInvalidFields) {
                              "COMPONENT record 0: Number of Records \"0\": This test has no "
                              "configuration or component records."});
     int r = d.components_.Add();
-    d.components_.At(r, D::kCompVehicleNumber) = "1";  // no test vehicle to refer to
-    d.components_.At(r, D::kComponentWeight) = "10000";
+    d.components_.Set(r, D::kCompVehicleNumber, "1");  // no test vehicle to refer to
+    d.components_.Set(r, D::kComponentWeight, "10000");
     d.testDate_ = "31-APR-2009";
     d.instrumentation_.Add();
-    d.instrumentation_.At(1, D::kFirstPoint) = "5";
+    d.instrumentation_.Set(1, D::kFirstPoint, "5");
     d.rollover_.engine = "XX";
     d.rollover_.engineDisplacement = 25;
     d.vehicleCount_ = 1;
-    d.vehicles_.At(1, D::kModelYear) = "1899";
+    d.vehicles_.Set(1, D::kModelYear, "1899");
     const std::vector<std::string> plain = {
         "TEST record 1: Test Date: \"31-APR-2009\": bad date (day range)",
         "VEHICLE record 1: Vehicle Model Year: \"1899\": out of range (1900 - 9999)",
@@ -51,13 +51,13 @@ TEST(CompRulesTest, CheckFindsInvalidFields) {
     };
     EXPECT_EQ(Issues(d), plain);
 
-    d.vehicles_.At(1, D::kModelYear) = "";
+    d.vehicles_.Set(1, D::kModelYear, "");
     auto issues = Issues(d);
     EXPECT_EQ(issues[1], "COMPONENT record 1: Test Vehicle Number: \"1\": out of range (0 - 0)");
 
     // A rollover test checks the vehicle's extension fields too, and may
     // refer its component to the vehicle.
-    d.vehicles_.At(1, D::kModelYear) = "1899";
+    d.vehicles_.Set(1, D::kModelYear, "1899");
     d.testType_ = "ROV";
     d.rollover_.frontTireType = "P|LT";
     issues = Issues(d);
@@ -81,7 +81,7 @@ TEST(CompRulesTest, RolloverComponentComesAndGoes) {
     d.rollover_.totalWeight = 2000;
     EXPECT_EQ(d.ApplyRolloverComponent(shown, false), 1) << "already the vehicle: no new record";
     EXPECT_EQ(d.components_.Count(), 1);
-    EXPECT_EQ(d.components_.At(1, D::kComponentWeight), "907.18");
+    EXPECT_EQ(d.components_.Value(1, D::kComponentWeight), "907.18");
 
     d.testType_ = "STA";
     EXPECT_EQ(d.ApplyRolloverComponent(1, false), 1);
@@ -102,14 +102,14 @@ TEST_F(CompTypeTest, CamerasTravelWithTheTest) {
     D& d = type.Data();
     d.components_.Add();
     int cam = d.cameras_.Add();
-    d.cameras_.At(cam, D::kCameraNumber) = "1";
-    d.cameras_.At(cam, D::kScaleFactor) = "20000";  // beyond the page's range
+    d.cameras_.Set(cam, D::kCameraNumber, "1");
+    d.cameras_.Set(cam, D::kScaleFactor, "20000");  // beyond the page's range
     EXPECT_FALSE(type.Save(dir.Path("a.qx5")));
     EXPECT_FALSE(std::filesystem::exists(dir.Path("a.qx5")));
     EXPECT_FALSE(std::filesystem::exists(dir.Path("a.hs5")));
     EXPECT_EQ(messages.Texts(), std::vector<std::string>{"Illegal data found. No file output."});
 
-    d.cameras_.At(cam, D::kScaleFactor) = "2.5";
+    d.cameras_.Set(cam, D::kScaleFactor, "2.5");
     d.testReferenceNumber_ = "REF9";
     ASSERT_TRUE(type.Save(dir.Path("a.qx5")));
     ASSERT_TRUE(type.SaveReport(dir.Path("a.qxr")));

@@ -48,7 +48,7 @@ TEST(RecordAccessTest, CamerasKeepTheirNumbersByPlace) {
         c.edit(*cameras);
         EXPECT_EQ(Column(*cameras, kNumber), c.numbers) << c.name;
         EXPECT_EQ(Column(*cameras, kView), c.views) << c.name;
-        EXPECT_EQ(video.cameras_.At(1, CHighSpeedVideoData::kCameraNumber), "1") << c.name;
+        EXPECT_EQ(video.cameras_.Value(1, CHighSpeedVideoData::kCameraNumber), "1") << c.name;
     }
 }
 

@@ -9,8 +9,8 @@ RecordTable ThreeRecords() {
     RecordTable t(2);
     for (const char* v : {"a", "b", "c"}) {
         int n = t.Add();
-        t.At(n, 0) = v;
-        t.At(n, 1) = std::string(v) + v;
+        t.Set(n, 0, v);
+        t.Set(n, 1, std::string(v) + v);
     }
     return t;
 }
@@ -43,11 +43,39 @@ TEST(RecordTableTest, CopyRenumberAndResize) {
     EXPECT_EQ(t.Column(0), (std::vector<std::string>{"", "1", "2", "3"}));
     t.SetCount(1);
     t.SetCount(2);
-    EXPECT_EQ(t.At(2, 1), "") << "a record dropped and grown again comes back empty";
+    EXPECT_EQ(t.Value(2, 1), "") << "a record dropped and grown again comes back empty";
     t.Clear();
     EXPECT_EQ(t.Count(), 0);
     EXPECT_EQ(t.Column(1).size(), 1u);
-    EXPECT_THROW(t.At(1, 0), std::out_of_range);
+    EXPECT_THROW(t.Value(1, 0), std::out_of_range);
+}
+
+// Fields are packed with their lengths: every length, long ones too, and a
+// value taken from the same record must come back as stored, the other
+// fields untouched.
+TEST(RecordTableTest, PackedFieldsKeepEveryValue) {
+    const std::string binary("a\0|\x80\xff\r\n", 7);
+    const std::vector<std::string> values = {
+        "", "x", std::string(127, 'a'), std::string(128, 'b'), std::string(16383, 'c'),
+        std::string(16384, 'd'), std::string(300000, 'e'), binary};
+    RecordTable t(4);
+    const int n = t.Add();
+    t.Set(n, 0, "first");
+    t.Set(n, 3, "last");
+    for (const auto& v : values) {
+        t.Set(n, 1, v);
+        EXPECT_EQ(t.Get(n, 1), v) << v.size() << " bytes";
+        EXPECT_EQ(t.Record(n), (std::vector<std::string>{"first", v, "", "last"}));
+    }
+    t.Set(n, 2, t.Get(n, 0));  // a view into the record being changed
+    t.Set(n, 0, t.Get(n, 0).substr(1));
+    EXPECT_EQ(t.Record(n), (std::vector<std::string>{"irst", binary, "first", "last"}));
+    EXPECT_THROW(t.Set(n, 4, "x"), std::out_of_range);
+    t.Set(0, 1, "slot 0");
+    t.Clear();
+    EXPECT_EQ(t.Get(0, 1), "slot 0") << "Clear keeps slot 0";
+    t.Reset();
+    EXPECT_EQ(t.Get(0, 1), "");
 }
 
 }  // namespace

@@ -196,14 +196,14 @@ TEST(SWGDataTest, ValuesHoldingAPipeAreNotWritten) {
          [](CSWGData& d) {
              d.curveCount_ = 2;
              d.instruments_.SetCount(2);
-             d.instruments_.At(2, CSWGData::kInstrumentComments) = "A|B|C";
+             d.instruments_.Set(2, CSWGData::kInstrumentComments, "A|B|C");
          },
          "The value \"A|B|C\" of \"Instrument Comments:\" in record 2 of the "
          "INSTRUMENTATION section cannot be written in a record line (it holds a '|').\nNo file "
          "output."},
         {"date of a test without TEST section", [](CSWGData& d) { d.testDate_ = "1|2"; }, ""},
         {"record beyond the curve count",
-         [](CSWGData& d) { d.instruments_.At(1, CSWGData::kSignalSource) = "|"; }, ""},
+         [](CSWGData& d) { d.instruments_.Set(1, CSWGData::kSignalSource, "|"); }, ""},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -293,7 +293,7 @@ TEST(SWGDataTest, ImportGR5FillsRecordsByCurveNumber) {
     test::TempDir dir;
     test::MessageRecorder messages;
     CSWGData d;
-    d.instruments_.At(1, CSWGData::kSignalSource) = "PREV";
+    d.instruments_.Set(1, CSWGData::kSignalSource, "PREV");
     ASSERT_TRUE(d.ImportGR5(test::DataFile("swg/test.gr5")));
     EXPECT_TRUE(messages.All().empty());
     EXPECT_EQ(d.curveCount_, 3);

@@ -86,15 +86,15 @@ TEST(SWGTestFileTest, SavesSideFilesOnlyForValidCameras) {
     ASSERT_TRUE(t.Load(test::DataFile("swg/full.qx5")));
     CSWGData& d = t.Data();
     int n = d.cameras_.Add();
-    d.cameras_.At(n, CHighSpeedVideoData::kCameraNumber) = "1";
-    d.cameras_.At(n, CHighSpeedVideoData::kScaleFactor) = "0.5";
+    d.cameras_.Set(n, CHighSpeedVideoData::kCameraNumber, "1");
+    d.cameras_.Set(n, CHighSpeedVideoData::kScaleFactor, "0.5");
 
     ASSERT_TRUE(t.Save(dir.Path("out")));
     ASSERT_TRUE(t.SaveReport(dir.Path("out")));
     for (const char* name : {"out.qx5", "out.hs5", "out.qxr", "out.hsr"})
         EXPECT_TRUE(std::filesystem::exists(dir.Path(name))) << name;
 
-    d.cameras_.At(n, CHighSpeedVideoData::kScaleFactor) = "10000.5";
+    d.cameras_.Set(n, CHighSpeedVideoData::kScaleFactor, "10000.5");
     EXPECT_FALSE(t.Save(dir.Path("bad.qx5")));
     EXPECT_FALSE(t.SaveReport(dir.Path("bad.qxr")));
     EXPECT_FALSE(std::filesystem::exists(dir.Path("bad.qx5")));
@@ -122,15 +122,15 @@ TEST(SWGTestFileTest, CheckReportsEveryInvalidField) {
     d.certificationDate_ = "7/jan/09";
     d.instruments_.SetCount(2);
     d.curveCount_ = 3;  // record 3 is not held: written and checked as empty
-    d.instruments_.At(2, CSWGData::kLevel) = "4";
-    d.instruments_.At(2, CSWGData::kFirstPoint) = "1";
-    d.instruments_.At(2, CSWGData::kTimeIncrement) = "1.5";
-    d.instruments_.At(2, CSWGData::kXUnits) = "UN";
+    d.instruments_.Set(2, CSWGData::kLevel, "4");
+    d.instruments_.Set(2, CSWGData::kFirstPoint, "1");
+    d.instruments_.Set(2, CSWGData::kTimeIncrement, "1.5");
+    d.instruments_.Set(2, CSWGData::kXUnits, "UN");
     d.testReferenceNumber_ = "REFERENCE-NUMBER-17";
     d.testComments_ = "OK|NOT";
     int n = d.cameras_.Add();
-    d.cameras_.At(n, CHighSpeedVideoData::kCameraNumber) = "100";
-    d.cameras_.At(n, CHighSpeedVideoData::kViewDescription) = "LEFT|RIGHT";
+    d.cameras_.Set(n, CHighSpeedVideoData::kCameraNumber, "100");
+    d.cameras_.Set(n, CHighSpeedVideoData::kViewDescription, "LEFT|RIGHT");
 
     KnownCodes codes;
     std::vector<FieldIssue> issues;

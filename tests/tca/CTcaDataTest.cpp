@@ -60,14 +60,14 @@ TEST_F(CTcaDataTest, NewTestWritesOnlyItsTestSection) {
 // would begin with '#' cannot be written; elsewhere a '#' is plain text.
 TEST_F(CTcaDataTest, LineThatWouldBeginLikeACommentIsRefused) {
     CTcaData data;
-    data.Test(CTcaData::kTestVersion) = " #5";
+    data.SetTest(CTcaData::kTestVersion, " #5");
     EXPECT_FALSE(data.Write(dir.Path("out.qx5")));
     EXPECT_FALSE(std::filesystem::exists(dir.Path("out.qx5")));
     ASSERT_EQ(messages.Texts().size(), 1u);
     EXPECT_NE(messages.Texts()[0].find("(it holds a '#' where its line begins)"), std::string::npos)
         << messages.Texts()[0];
-    data.Test(CTcaData::kTestVersion) = "T5";
-    data.Test(CTcaData::kTestTitle) = "#1";
+    data.SetTest(CTcaData::kTestVersion, "T5");
+    data.SetTest(CTcaData::kTestTitle, "#1");
     EXPECT_NE(Written(data).find("T5|#1|"), std::string::npos);
 }
 
@@ -77,10 +77,10 @@ TEST_F(CTcaDataTest, ReadingThenWritingKeepsEveryWrittenField) {
         ASSERT_TRUE(data.Read(DataFile(file))) << file;
         EXPECT_TRUE(data.errors_.empty());
         // Held fields stay out of the file.
-        data.Test(CTcaData::kTestWarningDistance) = "1200";
-        data.Test(CTcaData::kTestStatus) = "P";
-        data.rollover_.At(1, CTcaData::kRollTrialNumber) = "4";
-        data.rollover_.At(1, CTcaData::kRollVin) = "1HGCP26A8LA";
+        data.SetTest(CTcaData::kTestWarningDistance, "1200");
+        data.SetTest(CTcaData::kTestStatus, "P");
+        data.rollover_.Set(1, CTcaData::kRollTrialNumber, "4");
+        data.rollover_.Set(1, CTcaData::kRollVin, "1HGCP26A8LA");
         EXPECT_EQ(Written(data), ReadBytes(DataFile("tca/full.qx5"))) << file;
     }
 }
@@ -108,7 +108,7 @@ TEST_F(CTcaDataTest, FieldsLandInTheirPlaces) {
         {Id::Instrumentation, 2, CTcaData::kInstUpperBeam, "Y"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(data.Section(c.section).At(c.record, c.field), c.value)
+        EXPECT_EQ(data.Section(c.section).Value(c.record, c.field), c.value)
             << TcaSection(c.section).name << " " << c.record << " field " << c.field;
     EXPECT_EQ(data.vehicles_.Count(), 2);
     EXPECT_EQ(data.TotalCurves(), 2);
@@ -122,10 +122,10 @@ TEST_F(CTcaDataTest, LowerBeamNeedsVehicleNumberOrDetector) {
     } cases[] = {{"", "", false}, {"  ", " ", false}, {"1", "", true}, {"", "LX-1", true}};
     for (const auto& c : cases) {
         CTcaData data;
-        data.LowerBeam(CTcaData::LocationField(1)) = "P1";
-        data.LowerBeam(CTcaData::kLbCommentary) = "filled";
-        data.LowerBeam(CTcaData::kLbVehicleNumber) = c.vehicle;
-        data.LowerBeam(CTcaData::kLbDetector) = c.detector;
+        data.SetLowerBeam(CTcaData::LocationField(1), "P1");
+        data.SetLowerBeam(CTcaData::kLbCommentary, "filled");
+        data.SetLowerBeam(CTcaData::kLbVehicleNumber, c.vehicle);
+        data.SetLowerBeam(CTcaData::kLbDetector, c.detector);
         std::string text = data.SectionText(Id::LowerBeam);
         EXPECT_EQ(!text.empty(), c.written) << c.vehicle << "/" << c.detector;
         if (c.written) {
@@ -146,7 +146,7 @@ TEST_F(CTcaDataTest, WrittenFieldsAreTrimmedAndKeepTheirLine) {
     for (const auto& c : cases) {
         CTcaData data;
         int n = data.vehicles_.Add();
-        data.vehicles_.At(n, CTcaData::kVehCommentary) = c.typed;
+        data.vehicles_.Set(n, CTcaData::kVehCommentary, c.typed);
         std::string text = data.SectionText(Id::Vehicle);
         EXPECT_EQ(text, "----- VEHICLE -----\n" + std::string(18, '|') + c.written + "\n");
     }
@@ -157,8 +157,8 @@ TEST_F(CTcaDataTest, CheckBoxAnswersAreWrittenAsTheirLetters) {
     for (auto [held, written] :
          {std::pair{"", "0|F"}, {"1", "1|F"}, {" T ", "0|T"}, {"t", "0|F"}}) {
         CTcaData data;
-        data.amber_.At(data.amber_.Add(), CTcaData::kAmbAnswer) = held;
-        data.rollover_.At(data.rollover_.Add(), CTcaData::kRollTipUp) = held;
+        data.amber_.Set(data.amber_.Add(), CTcaData::kAmbAnswer, held);
+        data.rollover_.Set(data.rollover_.Add(), CTcaData::kRollTipUp, held);
         auto field = [&](Id id, size_t f) { return GetPipeField(data.SectionText(id), f, f + 1); };
         EXPECT_EQ(field(Id::Amber, CTcaData::kAmbAnswer) + "|" +
                       field(Id::Rollover, CTcaData::kRollTipUp),
@@ -170,12 +170,12 @@ TEST_F(CTcaDataTest, CheckBoxAnswersAreWrittenAsTheirLetters) {
 TEST_F(CTcaDataTest, SavingRenumbersChannelsAndCountsCurves) {
     CTcaData data;
     for (const char* channel : {"7", "", "3"})
-        data.instrumentation_.At(data.instrumentation_.Add(), CTcaData::kInstChannel) = channel;
+        data.instrumentation_.Set(data.instrumentation_.Add(), CTcaData::kInstChannel, channel);
     data.instrumentation_.Delete(1);
-    data.Test(CTcaData::kTestTotalCurves) = "9";
+    data.SetTest(CTcaData::kTestTotalCurves, "9");
     Written(data);
-    EXPECT_EQ(data.instrumentation_.At(1, CTcaData::kInstChannel), "1");
-    EXPECT_EQ(data.instrumentation_.At(2, CTcaData::kInstChannel), "2");
+    EXPECT_EQ(data.instrumentation_.Value(1, CTcaData::kInstChannel), "1");
+    EXPECT_EQ(data.instrumentation_.Value(2, CTcaData::kInstChannel), "2");
     EXPECT_EQ(data.Test(CTcaData::kTestTotalCurves), "2");
 }
 
@@ -249,7 +249,7 @@ TEST_F(CTcaDataTest, UnreadableFilesLeaveTheTestAsItWas) {
     };
     for (const auto& c : cases) {
         CTcaData data;
-        data.Test(CTcaData::kTestTitle) = "kept";
+        data.SetTest(CTcaData::kTestTitle, "kept");
         data.vehicles_.Add();
         EXPECT_FALSE(data.Read(c.path));
         EXPECT_EQ(data.errors_, std::vector<std::string>{c.error});
@@ -262,13 +262,13 @@ TEST_F(CTcaDataTest, LongLinesAreReadWhole) {
     CTcaData data;
     ASSERT_TRUE(data.Read(DataFile("tca/full.qx5")));
     const std::string commentary(5000, 'c');
-    data.LowerBeam(CTcaData::kLbCommentary) = commentary;
-    data.instrumentation_.At(2, CTcaData::kInstCommentary) = std::string(1100, 'i') + " end";
+    data.SetLowerBeam(CTcaData::kLbCommentary, commentary);
+    data.instrumentation_.Set(2, CTcaData::kInstCommentary, std::string(1100, 'i') + " end");
     Written(data);
     CTcaData back;
     ASSERT_TRUE(back.Read(dir.Path("out.qx5")));
-    EXPECT_EQ(back.lowerBeam_.At(1, CTcaData::kLbCommentary), commentary);
-    EXPECT_EQ(back.instrumentation_.At(2, CTcaData::kInstCommentary),
+    EXPECT_EQ(back.lowerBeam_.Value(1, CTcaData::kLbCommentary), commentary);
+    EXPECT_EQ(back.instrumentation_.Value(2, CTcaData::kInstCommentary),
               std::string(1100, 'i') + " end");
     EXPECT_EQ(back.instrumentation_.Count(), 2);
 }
@@ -355,7 +355,7 @@ TEST_F(CTcaDataTest, CheckAppliesTheRulesOfEveryRecord) {
     };
     for (const auto& c : cases) {
         CTcaData data = clean;
-        data.Section(c.section).At(c.record, c.field) = c.value;
+        data.Section(c.section).Set(c.record, c.field, c.value);
         CodesExcept codes({c.unknownCode});
         std::vector<FieldIssue> issues;
         data.Check(&codes, issues);
@@ -372,7 +372,7 @@ TEST_F(CTcaDataTest, InstrumentationVehicleOutOfRangeIsShown) {
     EXPECT_EQ(data.OfferedVehicleNumbers(), (std::vector<std::string>{"1", "2"}));
     EXPECT_TRUE(data.CheckInstrumentationVehicle(2));
     EXPECT_TRUE(messages.All().empty());
-    data.instrumentation_.At(2, CTcaData::kInstVehicleNumber) = "";
+    data.instrumentation_.Set(2, CTcaData::kInstVehicleNumber, "");
     EXPECT_FALSE(data.CheckInstrumentationVehicle(2));
     EXPECT_EQ(messages.Texts(),
               std::vector<std::string>{"Vehicle number out of range:\ncheck drop-list of the combo "

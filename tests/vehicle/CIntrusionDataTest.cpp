@@ -18,8 +18,8 @@ TEST(IntrusionDataTest, EmptyVehicleNumberIsWrittenAsZero) {
 
     d.testReferenceNumber_ = "R1";
     int n = d.points_.Add();
-    d.points_.At(n, CIntrusionData::kPointNumber) = "P7";
-    d.points_.At(n, CIntrusionData::kAfterZ) = "-3";
+    d.points_.Set(n, CIntrusionData::kPointNumber, "P7");
+    d.points_.Set(n, CIntrusionData::kAfterZ, "-3");
     ASSERT_TRUE(d.WriteIp5(dir.Path("a.ip5")));
     EXPECT_EQ(test::ReadBytes(dir.Path("a.ip5")), test::Crlf("# Source: Intrusion Data\n"
                                                              "# Date: <3/7/2009>\n"

@@ -110,11 +110,11 @@ TEST(VehTestRulesTest, CheckReportsFieldsAndCrossRecordRules) {
     d.Set(VehSection::Instrumentation, curve, kInstSensorLocation, "HD");
     d.Set(VehSection::Instrumentation, curve, kInstCalibrationDate, "31-APR-2008");
     int camera = d.cameras_.Add();
-    d.cameras_.At(camera, CHighSpeedVideoData::kCameraNumber) = "1";
-    d.cameras_.At(camera, CHighSpeedVideoData::kScaleFactor) = "10001";
+    d.cameras_.Set(camera, CHighSpeedVideoData::kCameraNumber, "1");
+    d.cameras_.Set(camera, CHighSpeedVideoData::kScaleFactor, "10001");
     int point = d.intrusion_.points_.Add();
-    d.intrusion_.points_.At(point, CIntrusionData::kVehicleNumber) = "2";
-    d.intrusion_.points_.At(point, CIntrusionData::kPointNumber) = "BAD";
+    d.intrusion_.points_.Set(point, CIntrusionData::kVehicleNumber, "2");
+    d.intrusion_.points_.Set(point, CIntrusionData::kPointNumber, "BAD");
 
     EXPECT_EQ(Issues(d),
               (std::vector<std::string>{
@@ -148,7 +148,7 @@ TEST(VehTestRulesTest, CheckRefusesValuesAFileLineCannotCarry) {
     int occ = d.AddRecord(VehSection::Occupant);
     d.Set(VehSection::Occupant, occ, kOccDummyManufacturer, "x|");
     int point = d.intrusion_.points_.Add();
-    d.intrusion_.points_.At(point, CIntrusionData::kPointLocation) = "Toe|pan";
+    d.intrusion_.points_.Set(point, CIntrusionData::kPointLocation, "Toe|pan");
     d.intrusion_.testReferenceNumber_ = "R|1";
     const std::string reason = "\": cannot be written in a record line (it holds a '|')";
     EXPECT_EQ(Issues(d), (std::vector<std::string>{

@@ -12,10 +12,10 @@ namespace {
 void AddCamera(CHighSpeedVideoData& d, const char* number, const char* scale, const char* view,
                const char* comment) {
     int n = d.cameras_.Add();
-    d.cameras_.At(n, CHighSpeedVideoData::kCameraNumber) = number;
-    d.cameras_.At(n, CHighSpeedVideoData::kScaleFactor) = scale;
-    d.cameras_.At(n, CHighSpeedVideoData::kViewDescription) = view;
-    d.cameras_.At(n, CHighSpeedVideoData::kCommentary) = comment;
+    d.cameras_.Set(n, CHighSpeedVideoData::kCameraNumber, number);
+    d.cameras_.Set(n, CHighSpeedVideoData::kScaleFactor, scale);
+    d.cameras_.Set(n, CHighSpeedVideoData::kViewDescription, view);
+    d.cameras_.Set(n, CHighSpeedVideoData::kCommentary, comment);
 }
 
 TEST(HighSpeedVideoTest, WritesHs5AndHsrBytes) {

@@ -39,7 +39,7 @@ void AddNumberLookUp(QWidget* page, PageFields* fields, std::vector<size_t> numb
             std::vector<std::vector<std::string>> lists(4);
             for (int r = 1; r <= table.Count(); ++r)
                 for (size_t c = 0; c < 4 && c < columns.size(); ++c)
-                    lists[c].push_back(table.At(r, columns[c]));
+                    lists[c].push_back(table.Value(r, columns[c]));
             CSearch search(page, modeWord, lists[0], lists[1], lists[2], lists[3]);
             if (search.exec() != QDialog::Accepted) return;
             if (search.SelectedRow() < 0) {

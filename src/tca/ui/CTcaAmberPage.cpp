@@ -85,7 +85,7 @@ void CTcaAmberPage::ApplyAnswer(bool fromRecord) {
         if (!measured)
             Fields()->SetValue(f, "");
         else if (fromRecord)
-            Fields()->SetValue(f, data_->amber_.At(record, f));
+            Fields()->SetValue(f, data_->amber_.Value(record, f));
         Fields()->SetFieldEnabled(f, measured);
     }
 }

@@ -237,7 +237,7 @@ class CBioMechPropertySheetTest
         editor->ShowPage(0);
         // Two pages never shown, each with a value out of its limits.
         Data().anthropometry_[0] = "99999";
-        Data().chestBand_.At(1, D::kCbDepth) = "5000";
+        Data().chestBand_.Set(1, D::kCbDepth, "5000");
         Save(dir->Path("out.qx5"));
         QVERIFY(!SaveAsked());
         QCOMPARE(editor->Tabs()->currentWidget(), editor->CBandPage());
@@ -248,7 +248,7 @@ class CBioMechPropertySheetTest
     void curvesCheckedLastWithTheirSensorChain() {
         Load(test::DataFile("biomech/full.qx5"));
         // A belt attachment measures newtons, not accelerations.
-        Data().instrumentation_.At(3, D::kInstYUnits) = "G'S";
+        Data().instrumentation_.Set(3, D::kInstYUnits, "G'S");
         Save(dir->Path("out.qx5"));
         QVERIFY(!SaveAsked());
         QCOMPARE(editor->Tabs()->currentWidget(), editor->InstPage());

@@ -219,8 +219,8 @@ class CComponentPropertySheetTest : public test::CompEditorFixture {
         comp->Navigator()->NextButton()->click();
         QCOMPARE(comp->Field(D::kComponentComments)->text(), QString());
         editor->ShowPage(0);
-        QCOMPARE(Data().components_.At(2, D::kComponentComments), std::string("left seat"));
-        QCOMPARE(Data().components_.At(2, D::kComponentNumber), std::string("3"));
+        QCOMPARE(Data().components_.Value(2, D::kComponentComments), std::string("left seat"));
+        QCOMPARE(Data().components_.Value(2, D::kComponentNumber), std::string("3"));
     }
 
     void buttonsIgnoredWhileEnterIsHeld() {
@@ -249,8 +249,8 @@ class CComponentPropertySheetTest : public test::CompEditorFixture {
             page->Navigator()->OnListSelected(0);
         }
         // Out of range in records that are not in front.
-        Data().components_.At(2, D::kComponentWeight) = "12345";
-        Data().instrumentation_.At(2, D::kTimeStep) = "-5";
+        Data().components_.Set(2, D::kComponentWeight, "12345");
+        Data().instrumentation_.Set(2, D::kTimeStep, "-5");
         editor->ShowPage(1);
         Save(dir->Path("bad.qx5"));
         QVERIFY(!QFile::exists(QString::fromStdString(dir->Path("bad.qx5"))));
@@ -318,8 +318,8 @@ class CComponentPropertySheetTest : public test::CompEditorFixture {
     // configuration.
     void numberLookUpsListTheTestsRecords() {
         Load(test::DataFile("component/legacy.qx5"));
-        Data().components_.At(1, D::kComponentNumber) = "4";
-        Data().configurations_.At(1, D::kConfigurationNumber) = "7";
+        Data().components_.Set(1, D::kComponentNumber, "4");
+        Data().configurations_.Set(1, D::kConfigurationNumber, "7");
         editor->ShowPage(3);
         CCompConfPage* conf = editor->ConfPage();
         int rows = 0;

@@ -81,8 +81,8 @@ class CurveCheckPanelTest : public QObject {
             WriteCurve(dir->Path("T1.00" + std::to_string(c)), 100);
         for (int r = 1; r <= records; ++r) {
             test->curves.Add();
-            test->curves.At(r, kFirst) = "-20";
-            test->curves.At(r, kLast) = r == 2 ? "80" : "79";
+            test->curves.Set(r, kFirst, "-20");
+            test->curves.Set(r, kLast, r == 2 ? "80" : "79");
         }
         test->state.testPath = dir->Path("T1.qx5");
         page->Activate();
@@ -145,7 +145,7 @@ class CurveCheckPanelTest : public QObject {
         CNEdit* last = page->Field(kLast);
         last->selectAll();
         QTest::keyClicks(last, "79");
-        QCOMPARE(test->curves.At(2, kLast), std::string("79"));
+        QCOMPARE(test->curves.Value(2, kLast), std::string("79"));
         QCOMPARE(Status(), QString());
         QVERIFY(!Highlighted(kLast));
         QVERIFY(page->panel->FindNextButton()->isVisible());
@@ -219,9 +219,9 @@ class CurveCheckPanelTest : public QObject {
         // at point 180 while the file goes on to 189.
         std::filesystem::copy_file(test::DataFile("curves/sled.001"), dir->Path("T1.001"));
         test->curves.Add();
-        test->curves.At(1, kFirst) = "-10";
-        test->curves.At(1, kLast) = "180";
-        test->curves.At(1, kStep) = "1000";
+        test->curves.Set(1, kFirst, "-10");
+        test->curves.Set(1, kLast, "180");
+        test->curves.Set(1, kStep, "1000");
         test->state.testPath = dir->Path("T1.qx5");
         page->Activate();
         QStringList marks;

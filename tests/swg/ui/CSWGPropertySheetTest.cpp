@@ -142,7 +142,7 @@ class CSWGPropertySheetTest : public test::EditorFixture<CSWGPropertySheet, Edit
         QCOMPARE(TestPage()->Field(D::kTitle)->GetText(), std::string());
         QCOMPARE(TestPage()->Field(D::kVersion)->GetText(), std::string("S5"));
         QCOMPARE(Data().curveCount_, 0);
-        QCOMPARE(Data().instruments_.At(1, D::kLevel), std::string("5"));
+        QCOMPARE(Data().instruments_.Value(1, D::kLevel), std::string("5"));
     }
 
     // Load, show every page and record, save: the bytes vantor-cli convert
@@ -619,7 +619,7 @@ class CSWGPropertySheetTest : public test::EditorFixture<CSWGPropertySheet, Edit
         QVERIFY(increment->isEnabled());
         InstPage()->Navigator()->OnListSelected(0);
         QVERIFY(!increment->isEnabled());
-        QCOMPARE(Data().instruments_.At(1, D::kXUnits), std::string("MSC"));
+        QCOMPARE(Data().instruments_.Value(1, D::kXUnits), std::string("MSC"));
     }
 
     void fieldsLookAndMoveAsTheyWork() {
@@ -642,7 +642,7 @@ class CSWGPropertySheetTest : public test::EditorFixture<CSWGPropertySheet, Edit
         QTest::keyClicks(view, "LEFT");
         QCOMPARE(Hsvd()->Field(3)->GetText(), std::string("FRONT LEFT"));
         editor->ShowPage(0);
-        QCOMPARE(Data().cameras_.At(1, CHighSpeedVideoData::kViewDescription),
+        QCOMPARE(Data().cameras_.Value(1, CHighSpeedVideoData::kViewDescription),
                  std::string("FRONT LEFT"));
     }
 

@@ -129,14 +129,14 @@ class CTcaPropertySheetTest
                                           "page', then select code."});
 
         messages->Clear();
-        Data().Test(D::kTestConfiguration) = "LDW";
+        Data().SetTest(D::kTestConfiguration, "LDW");
         QStringList listed;
         QVERIFY(Find(fields->SearchButton(D::kInstSubType), "LDL", &listed));
         QCOMPARE(listed.size(), 1);  // only the sub-types of LDW
         QCOMPARE(fields->Value(D::kInstSubType), std::string("LDL"));
         QVERIFY(fields->Edit(D::kInstSubType)->IsValid());
         // Another configuration does not know it.
-        Data().Test(D::kTestConfiguration) = "FCW";
+        Data().SetTest(D::kTestConfiguration, "FCW");
         fields->ValidateCode(D::kInstSubType);
         QVERIFY(!fields->Edit(D::kInstSubType)->IsValid());
         QVERIFY(messages->All().empty());
@@ -164,7 +164,7 @@ class CTcaPropertySheetTest
         QFETCH(bool, written);
         Load(test::DataFile("tca/full.qx5"));
         // The second channel is never shown.
-        Data().instrumentation_.At(2, D::kInstVehicleNumber) = vehicle.toStdString();
+        Data().instrumentation_.Set(2, D::kInstVehicleNumber, vehicle.toStdString());
         messages->Clear();
         const std::string out = dir->Path("out.qx5");
         Save(out);
@@ -188,7 +188,7 @@ class CTcaPropertySheetTest
         Load(test::DataFile("tca/full.qx5"));
         editor->ShowPage(1);
         // A unit that is no code, on the channel the page has not shown.
-        Data().instrumentation_.At(2, D::kInstXUnit) = "XYZ";
+        Data().instrumentation_.Set(2, D::kInstXUnit, "XYZ");
         const std::string out = dir->Path("out.qx5");
         Save(out);
         QVERIFY(!std::filesystem::exists(out));
@@ -220,7 +220,7 @@ class CTcaPropertySheetTest
         channels->RetainBox()->setChecked(true);
         channels->OnListSelected(1);
         channels->OnNext();  // past the last: a copy of channel 2
-        QCOMPARE(Data().instrumentation_.At(3, D::kInstSubType), std::string("LVD"));
+        QCOMPARE(Data().instrumentation_.Value(3, D::kInstSubType), std::string("LVD"));
         editor->ShowPage(0);
         QCOMPARE(total->text(), QString("3"));
         editor->ShowPage(2);
@@ -241,7 +241,7 @@ class CTcaPropertySheetTest
         QVERIFY(!angle->isEnabled());
         editor->ShowPage(0);
         QVERIFY(Data().AmberTicked(1));
-        QCOMPARE(Data().amber_.At(1, D::AngleField(1)), std::string("10"));
+        QCOMPARE(Data().amber_.Value(1, D::AngleField(1)), std::string("10"));
         // Clearing the box opens the rows with the record's values.
         editor->ShowPage(4);
         page->AmberBox()->click();
@@ -265,7 +265,7 @@ class CTcaPropertySheetTest
         QVERIFY(editor->RolloverPage()->TipUpBox()->isChecked());
         trials->PreviousButton()->click();
         QCOMPARE(trials->Current(), 2);
-        QCOMPARE(Data().rollover_.At(3, D::kRollNumber), std::string("3"));
+        QCOMPARE(Data().rollover_.Value(3, D::kRollNumber), std::string("3"));
         QVERIFY(Data().TippedUp(3));
     }
 

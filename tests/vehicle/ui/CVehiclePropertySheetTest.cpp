@@ -31,7 +31,7 @@ constexpr char kChangedMessage[] =
 std::vector<std::string> Column(const RecordTable& table, size_t field) {
     std::vector<std::string> values;
     for (int r = 1; r <= table.Count(); ++r)
-        values.push_back(table.At(r, field));
+        values.push_back(table.Value(r, field));
     return values;
 }
 
@@ -578,7 +578,7 @@ class CVehiclePropertySheetTest : public test::VehEditorFixture {
         Save(dir->Path("points"), C::SaveIntrusionReport);
         QCOMPARE(dialogs->AskedDialogs().back().title, QString("Report File"));
         CIntrusionData expected = Data().intrusion_;
-        QCOMPARE(expected.points_.At(intr->Navigator()->Current(), CIntrusionData::kBeforeX),
+        QCOMPARE(expected.points_.Value(intr->Navigator()->Current(), CIntrusionData::kBeforeX),
                  std::string("-25"));
         QVERIFY(expected.WriteIp5(dir->Path("expected.ip5")));
         QCOMPARE(ReadBytes(dir->Path("points.ip5")), ReadBytes(dir->Path("expected.ip5")));

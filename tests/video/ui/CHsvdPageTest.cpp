@@ -85,8 +85,8 @@ class CHsvdPageTest : public QObject {
         QFETCH(QString, scale);
         for (int n = 1; n <= 3; ++n) {
             data->cameras_.Add();
-            data->cameras_.At(n, V::kCameraNumber) = std::to_string(n);
-            data->cameras_.At(n, V::kScaleFactor) = n == bad ? scale.toStdString() : "1";
+            data->cameras_.Set(n, V::kCameraNumber, std::to_string(n));
+            data->cameras_.Set(n, V::kScaleFactor, n == bad ? scale.toStdString() : "1");
         }
         page->ShowFirstCamera();
         QCOMPARE(page->ValidateAllCameras(), bad == 0);
