@@ -17,6 +17,8 @@
 
 namespace vantor {
 
+class TextSink;
+
 // The record kinds, in the order the QX5 file writes them.
 enum class BioRecord {
     Test,
@@ -272,10 +274,11 @@ class CBioData : public CHighSpeedVideoData {
     // The QX5 text as WriteQx5 writes it (LF line ends), or empty, with the
     // values in `unwritable`, when a value cannot be carried by a record line.
     std::string Qx5Text(std::vector<FieldIssue>* unwritable = nullptr) const;
-    std::string ReportText() const;
 
   private:
     void ResetTables();
+    void WriteQx5Lines(TextSink& out) const;
+    void WriteReportLines(TextSink& out) const;
 };
 
 }  // namespace vantor

@@ -56,11 +56,18 @@ std::string CBioData::Qx5Text(std::vector<FieldIssue>* unwritable) const {
         if (unwritable) *unwritable = std::move(issues);
         return {};
     }
+    std::string text;
+    TextSink out(text);
+    WriteQx5Lines(out);
+    return text;
+}
+
+void CBioData::WriteQx5Lines(TextSink& out) const {
     std::string source(kSourceLine);
     source += " in Biomechanics Test ";
     source +=
         curveCheck_.HasResults() ? "- Curve error checking completed" : "- No curve error checking";
-    std::string out = Qx5Header(source);
+    out += Qx5Header(source);
     for (BioRecord record : kFileOrder) {
         if (!HasData(record)) continue;
         out += MarkerLine(Rules(record).section) + "\n";
@@ -69,18 +76,20 @@ std::string CBioData::Qx5Text(std::vector<FieldIssue>* unwritable) const {
         }
     }
     out += std::string(kEndLine) + "\n";
-    return out;
 }
 
 bool CBioData::WriteQx5(const std::string& path) const {
     std::vector<FieldIssue> unwritable;
-    std::string text = Qx5Text(&unwritable);
+    CheckRecordLines(unwritable);
     if (RefuseRecordLines(unwritable)) return false;
-    return SaveTextFile(path, text);
+    return SaveTextFile(path, [this](TextSink& out) {
+        WriteQx5Lines(out);
+        return true;
+    });
 }
 
-std::string CBioData::ReportText() const {
-    std::string out = ReportHeader();
+void CBioData::WriteReportLines(TextSink& out) const {
+    out += ReportHeader();
     for (BioRecord record : kReportOrder) {
         if (!HasData(record)) continue;
         const RecordRules& rules = Rules(record);
@@ -98,11 +107,13 @@ std::string CBioData::ReportText() const {
         }
     }
     out += std::string(kEndLine) + "\n";
-    return out;
 }
 
 bool CBioData::WriteReport(const std::string& path) const {
-    return SaveTextFile(path, ReportText());
+    return SaveTextFile(path, [this](TextSink& out) {
+        WriteReportLines(out);
+        return true;
+    });
 }
 
 }  // namespace vantor

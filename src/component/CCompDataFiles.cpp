@@ -128,7 +128,7 @@ FieldLine::Labels LabelsOf(std::span<const FieldRule> rules) {
 }
 
 void WriteTyped(FieldLine& line, const RolloverVehicle& r, const RolloverField& f, bool last,
-                std::string& out) {
+                TextSink& out) {
     std::visit(
         [&](auto member) {
             const auto& value = r.*member;
@@ -161,7 +161,7 @@ int VehicleSlotsInUse(const CCompData& d) {
     return std::clamp(d.vehicleCount_, 0, CCompData::kVehicleSlots - 1);
 }
 
-void WriteTest(const CCompData& d, std::string& out, std::vector<FieldIssue>& unwritable) {
+void WriteTest(const CCompData& d, TextSink& out, std::vector<FieldIssue>& unwritable) {
     out += Marker("TEST");
     std::vector<std::string> values = d.TestValues();
     values[0] = "C5";  // whatever version was read, the file is written as this one
@@ -172,7 +172,7 @@ void WriteTest(const CCompData& d, std::string& out, std::vector<FieldIssue>& un
     out += line.LastText(values.back());
 }
 
-void WriteVehicles(const CCompData& d, std::string& out, std::vector<FieldIssue>& unwritable) {
+void WriteVehicles(const CCompData& d, TextSink& out, std::vector<FieldIssue>& unwritable) {
     out += Marker("VEHICLE");
     if (!d.HasVehicleData()) {
         out += std::string(kNonVehicleLine) + "\n";
@@ -196,7 +196,7 @@ void WriteVehicles(const CCompData& d, std::string& out, std::vector<FieldIssue>
     }
 }
 
-void WriteRollover(const CCompData& d, std::string& out, std::vector<FieldIssue>& unwritable) {
+void WriteRollover(const CCompData& d, TextSink& out, std::vector<FieldIssue>& unwritable) {
     out += Marker("ROLLOVER");
     auto fields = RolloverFields();
     FieldLine line(
@@ -220,7 +220,7 @@ std::string_view RolloverLiteral(const TableLayout& t, int pos) {
     }
 }
 
-void WriteTable(const CCompData& d, const TableLayout& t, std::string& out,
+void WriteTable(const CCompData& d, const TableLayout& t, TextSink& out,
                 std::vector<FieldIssue>& unwritable) {
     const RecordTable& table = d.*t.table;
     const int fields = static_cast<int>(t.rules().size());
@@ -371,14 +371,14 @@ void ReadTable(const TextLines& file, const TableLayout& t, int version, CCompDa
 
 // ---- report ----
 
-void ReportLine(std::string& out, std::string_view label, std::string_view value) {
+void ReportLine(TextSink& out, std::string_view label, std::string_view value) {
     out += label;
     out += '\t';
     out += value;
     out += '\n';
 }
 
-void ReportTest(const CCompData& d, std::string& out) {
+void ReportTest(const CCompData& d, TextSink& out) {
     out += Marker("TEST");
     auto rules = CompTestRules();
     std::vector<std::string> values = d.TestValues();
@@ -389,7 +389,7 @@ void ReportTest(const CCompData& d, std::string& out) {
     ReportLine(out, rules[kTotalCurvesPos].reportLabel, values[kTotalCurvesPos]);
 }
 
-void ReportTable(const CCompData& d, const TableLayout& t, std::string& out) {
+void ReportTable(const CCompData& d, const TableLayout& t, TextSink& out) {
     const RecordTable& table = d.*t.table;
     auto rules = t.rules();
     out += Marker(t.section);
@@ -401,7 +401,7 @@ void ReportTable(const CCompData& d, const TableLayout& t, std::string& out) {
     }
 }
 
-void ReportVehicles(const CCompData& d, std::string& out) {
+void ReportVehicles(const CCompData& d, TextSink& out) {
     out += Marker("VEHICLE");
     std::vector<int> shown;
     for (int i = 1; i <= VehicleSlotsInUse(d); ++i)
@@ -421,7 +421,7 @@ void ReportVehicles(const CCompData& d, std::string& out) {
     }
 }
 
-void ReportRollover(const CCompData& d, std::string& out) {
+void ReportRollover(const CCompData& d, TextSink& out) {
     out += Marker("ROLLOVER");
     for (const auto& f : RolloverFields())
         ReportLine(out, f.rule.reportLabel, RolloverValueText(d.rollover_, f));
@@ -434,33 +434,39 @@ bool CCompData::WriteQx5(const std::string& path) const {
     source += " in Component Test ";
     source +=
         curveCheck_.HasResults() ? "- Curve error checking completed" : "- No curve error checking";
-    std::string out = Qx5Header(source);
-    std::vector<FieldIssue> unwritable;
-    if (TestHasData()) WriteTest(*this, out, unwritable);
-    WriteVehicles(*this, out, unwritable);
-    if (IsRollover()) WriteRollover(*this, out, unwritable);
-    if (HasComponentRecords()) {
-        WriteTable(*this, kComponents, out, unwritable);
-        if (HasConfigurationRecords()) WriteTable(*this, kConfigurations, out, unwritable);
-    }
-    if (HasInstrumentationRecords()) WriteTable(*this, kInstrumentation, out, unwritable);
-    if (RefuseRecordLines(unwritable)) return false;
-    out += std::string(kEndLine) + "\n";
-    return SaveTextFile(path, out);
+    // The lines are checked as they are written; a refused line leaves the
+    // file on disk as it was.
+    return SaveTextFile(path, [&](TextSink& out) {
+        out += Qx5Header(source);
+        std::vector<FieldIssue> unwritable;
+        if (TestHasData()) WriteTest(*this, out, unwritable);
+        WriteVehicles(*this, out, unwritable);
+        if (IsRollover()) WriteRollover(*this, out, unwritable);
+        if (HasComponentRecords()) {
+            WriteTable(*this, kComponents, out, unwritable);
+            if (HasConfigurationRecords()) WriteTable(*this, kConfigurations, out, unwritable);
+        }
+        if (HasInstrumentationRecords()) WriteTable(*this, kInstrumentation, out, unwritable);
+        if (RefuseRecordLines(unwritable)) return false;
+        out += std::string(kEndLine) + "\n";
+        return true;
+    });
 }
 
 bool CCompData::WriteReport(const std::string& path) const {
-    std::string out = ReportHeader();
-    if (TestHasData()) ReportTest(*this, out);
-    if (HasComponentRecords()) {
-        ReportTable(*this, kComponents, out);
-        if (HasConfigurationRecords()) ReportTable(*this, kConfigurations, out);
-    }
-    ReportVehicles(*this, out);
-    if (IsRollover()) ReportRollover(*this, out);
-    if (HasInstrumentationRecords()) ReportTable(*this, kInstrumentation, out);
-    out += std::string(kEndLine) + "\n";
-    return SaveTextFile(path, out);
+    return SaveTextFile(path, [&](TextSink& out) {
+        out += ReportHeader();
+        if (TestHasData()) ReportTest(*this, out);
+        if (HasComponentRecords()) {
+            ReportTable(*this, kComponents, out);
+            if (HasConfigurationRecords()) ReportTable(*this, kConfigurations, out);
+        }
+        ReportVehicles(*this, out);
+        if (IsRollover()) ReportRollover(*this, out);
+        if (HasInstrumentationRecords()) ReportTable(*this, kInstrumentation, out);
+        out += std::string(kEndLine) + "\n";
+        return true;
+    });
 }
 
 bool CCompData::ReadQx5(const std::string& path, bool reportOpenFailure) {

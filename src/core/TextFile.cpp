@@ -204,42 +204,84 @@ int WriteAll(int fd, std::string_view bytes) {
 }
 }  // namespace
 
-bool SaveTextFile(const std::string& path, std::string_view text) {
-    std::string tmp = path + ".XXXXXX";
-    int fd = ::mkstemp(tmp.data());
-    if (fd < 0) {
-        ReportCantOpen(path, errno);
-        return false;
+namespace {
+constexpr size_t kBlock = 1 << 16;
+}  // namespace
+
+TextSink::~TextSink() {
+    // A sink left without finishing (a refused or failed save) takes its
+    // temporary file with it.
+    if (fd_ >= 0) {
+        ::close(fd_);
+        ::unlink(temporary_.c_str());
     }
-    // CR LF line ends go out a block at a time: no second copy of the text.
-    int error = 0;
-    std::string block;
-    constexpr size_t kBlock = 1 << 16;
-    block.reserve(kBlock + 2);
-    for (size_t i = 0; i < text.size() && !error; ++i) {
-        if (text[i] == '\n') block += '\r';
-        block += text[i];
-        if (block.size() >= kBlock) {
-            error = WriteAll(fd, block);
-            block.clear();
+}
+
+TextSink& TextSink::operator+=(std::string_view text) {
+    if (text_) {
+        text_->append(text);
+        return *this;
+    }
+    while (!text.empty()) {
+        const size_t end = text.find('\n');
+        if (end == std::string_view::npos) {
+            block_.append(text);
+            break;
+        }
+        block_.append(text.substr(0, end));
+        block_ += "\r\n";
+        text.remove_prefix(end + 1);
+        if (block_.size() >= kBlock) Flush();
+    }
+    if (block_.size() >= kBlock) Flush();
+    return *this;
+}
+
+void TextSink::Flush() {
+    if (error_) return;
+    if (fd_ < 0) {
+        temporary_ = *path_ + ".XXXXXX";
+        fd_ = ::mkstemp(temporary_.data());
+        if (fd_ < 0) {
+            error_ = errno;
+            return;
         }
     }
-    if (!error) error = WriteAll(fd, block);
-    if (!error && ::fsync(fd) != 0 && errno != EINVAL) error = errno;
-    if (::close(fd) != 0 && !error) error = errno;
+    error_ = WriteAll(fd_, block_);
+    block_.clear();
+}
+
+bool SaveTextFile(const std::string& path, const std::function<bool(TextSink&)>& write) {
+    TextSink sink(path);
+    sink.block_.reserve(kBlock + 2);
+    // A refused text is not told as a file that cannot be written.
+    if (!write(sink)) return false;
+    sink.Flush();  // creates the file even for no text
+    int error = sink.error_;
+    if (!error && ::fsync(sink.fd_) != 0 && errno != EINVAL) error = errno;
+    if (sink.fd_ >= 0 && ::close(sink.fd_) != 0 && !error) error = errno;
+    const int fd = sink.fd_;
+    sink.fd_ = -1;
     // mkstemp creates the file for the owner only; give it the usual rights.
     if (!error) {
         mode_t mask = ::umask(0);
         ::umask(mask);
-        ::chmod(tmp.c_str(), 0666 & ~mask);
+        ::chmod(sink.temporary_.c_str(), 0666 & ~mask);
     }
-    if (!error && std::rename(tmp.c_str(), path.c_str()) != 0) error = errno;
+    if (!error && std::rename(sink.temporary_.c_str(), path.c_str()) != 0) error = errno;
     if (error) {
-        ::unlink(tmp.c_str());
+        if (fd >= 0) ::unlink(sink.temporary_.c_str());
         ReportCantOpen(path, error);
         return false;
     }
     return true;
+}
+
+bool SaveTextFile(const std::string& path, std::string_view text) {
+    return SaveTextFile(path, [text](TextSink& out) {
+        out += text;
+        return true;
+    });
 }
 
 bool RemoveStaleSideFile(const std::string& path) {

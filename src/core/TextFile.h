@@ -3,6 +3,7 @@
 // into lines (CR LF or LF); they are written with CR LF through a temporary
 // file in the same folder that replaces the target only when complete, so a
 // failed save never destroys the previous file.
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -72,9 +73,40 @@ class TextLines {
     std::vector<std::string_view> lines_;
 };
 
-// Write text (lines ending in '\n') to path with CR LF line ends, atomically.
-// Shows the can't-open message and returns false on any failure; the previous
-// file, if any, is then left as it was.
+// Text on its way to a file: a writer appends lines ending in '\n' as to a
+// string, and they go out a block at a time with CR LF ends, so a test of any
+// size never needs its whole file in memory.
+class TextSink {
+  public:
+    // Collects the text into `text` instead, as it is given.
+    explicit TextSink(std::string& text) : text_(&text) {}
+    TextSink(const TextSink&) = delete;
+    TextSink& operator=(const TextSink&) = delete;
+    ~TextSink();
+
+    TextSink& operator+=(std::string_view text);
+    TextSink& operator+=(char c) { return *this += std::string_view(&c, 1); }
+
+  private:
+    friend bool SaveTextFile(const std::string& path,
+                             const std::function<bool(TextSink&)>& write);
+    explicit TextSink(const std::string& path) : path_(&path) {}
+    // Sends the block to the temporary file, which the first block creates.
+    void Flush();
+
+    std::string* text_ = nullptr;
+    const std::string* path_ = nullptr;
+    std::string temporary_;
+    int fd_ = -1;
+    int error_ = 0;
+    std::string block_;
+};
+
+// Writes to path with CR LF line ends, atomically: `write` appends the text
+// and answers whether the file is wanted after all. Shows the can't-open
+// message and returns false on any failure; on a failure or a `write` that
+// answers false the previous file, if any, is left as it was.
+bool SaveTextFile(const std::string& path, const std::function<bool(TextSink&)>& write);
 bool SaveTextFile(const std::string& path, std::string_view text);
 
 // Removes a side file of exactly this name left by an earlier save, which

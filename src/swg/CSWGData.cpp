@@ -188,44 +188,50 @@ bool CSWGData::WriteQx5(const std::string& path) {
     std::vector<FieldIssue> unwritable;
     CheckRecordLines(unwritable);
     if (RefuseRecordLines(unwritable)) return false;
-    std::string out = Qx5Header();
     if (!IsTestEmpty()) {
         if (version_.empty()) version_ = SWGTestRules().fields[kVersion].defaultValue;
         testDate_ = ToUpper(testDate_);
         certificationDate_ = ToUpper(certificationDate_);
-        out += MarkerLine(kTestSection) + "\n";
-        out += JoinRecord(TestRecord()) + "\n";
     }
-    out += MarkerLine(kInstrumentSection) + "\n";
-    for (int r = 1; r <= curveCount_; ++r)
-        out += JoinRecord(InstrumentRecord(r)) + "\n";
-    out += std::string(kEndLine) + "\n";
-    return SaveTextFile(path, out);
+    return SaveTextFile(path, [&](TextSink& out) {
+        out += Qx5Header();
+        if (!IsTestEmpty()) {
+            out += MarkerLine(kTestSection) + "\n";
+            out += JoinRecord(TestRecord()) + "\n";
+        }
+        out += MarkerLine(kInstrumentSection) + "\n";
+        for (int r = 1; r <= curveCount_; ++r)
+            out += JoinRecord(InstrumentRecord(r)) + "\n";
+        out += std::string(kEndLine) + "\n";
+        return true;
+    });
 }
 
 bool CSWGData::WriteReport(const std::string& path) const {
-    std::string out = ReportHeader();
-    auto labelled = [&out](const FieldRule& rule, const std::string& value) {
-        out += std::string(rule.reportLabel) + "\t" + value + "\n";
-    };
-    if (!IsTestEmpty()) {
-        out += MarkerLine(kTestSection) + "\n";
-        std::vector<std::string> values = TestRecord();
-        for (size_t f = 0; f < kTestFieldCount; ++f)
-            labelled(SWGTestRules().fields[f], values[f]);
-    }
-    if (curveCount_ > 0) {
-        out += MarkerLine(kInstrumentSection) + "\n";
-        const auto& rules = SWGInstrumentationRules().fields;
-        for (int r = 1; r <= curveCount_; ++r) {
-            out += "----- CURVE NUMBER " + IntToText(r) + " -----\n";
-            std::vector<std::string> values = InstrumentRecord(r);
-            for (size_t f = 1; f < values.size(); ++f)
-                labelled(rules[f], values[f]);
+    return SaveTextFile(path, [&](TextSink& out) {
+        auto labelled = [&out](const FieldRule& rule, const std::string& value) {
+            out += std::string(rule.reportLabel) + "\t" + value + "\n";
+        };
+        out += ReportHeader();
+        if (!IsTestEmpty()) {
+            out += MarkerLine(kTestSection) + "\n";
+            std::vector<std::string> values = TestRecord();
+            for (size_t f = 0; f < kTestFieldCount; ++f)
+                labelled(SWGTestRules().fields[f], values[f]);
         }
-    }
-    out += std::string(kEndLine) + "\n";
-    return SaveTextFile(path, out);
+        if (curveCount_ > 0) {
+            out += MarkerLine(kInstrumentSection) + "\n";
+            const auto& rules = SWGInstrumentationRules().fields;
+            for (int r = 1; r <= curveCount_; ++r) {
+                out += "----- CURVE NUMBER " + IntToText(r) + " -----\n";
+                std::vector<std::string> values = InstrumentRecord(r);
+                for (size_t f = 1; f < values.size(); ++f)
+                    labelled(rules[f], values[f]);
+            }
+        }
+        out += std::string(kEndLine) + "\n";
+        return true;
+    });
 }
 
 bool CSWGData::ReadQx5(const std::string& path) {

@@ -149,9 +149,16 @@ std::string CTcaData::WrittenValue(TcaSectionId id, int record, size_t field) co
 }
 
 std::string CTcaData::SectionText(TcaSectionId id) const {
-    if (!IsWritten(id)) return {};
+    std::string text;
+    TextSink out(text);
+    WriteSection(id, out);
+    return text;
+}
+
+void CTcaData::WriteSection(TcaSectionId id, TextSink& out) const {
+    if (!IsWritten(id)) return;
     const TcaSectionLayout& layout = TcaSection(id);
-    std::string out = MarkerLine(layout.name) + "\n";
+    out += MarkerLine(layout.name) + "\n";
     int records = layout.single ? 1 : Section(id).Count();
     for (int n = 1; n <= records; ++n) {
         for (size_t f = 0; f < layout.written; ++f) {
@@ -160,20 +167,18 @@ std::string CTcaData::SectionText(TcaSectionId id) const {
         }
         out += '\n';
     }
-    return out;
 }
 
-std::string CTcaData::FileText() const {
-    std::string out(kTcaSourceLine);
+void CTcaData::WriteFileText(TextSink& out) const {
+    out += kTcaSourceLine;
     out += '\n';
     out += TcaDateLine();
     out += "\n\n";
     out += kQx5Line;
     out += '\n';
     for (const auto& layout : TcaSections())
-        out += SectionText(layout.id);
+        WriteSection(layout.id, out);
     out += kEndLine;
-    return out;
 }
 
 void CTcaData::CheckRecordLines(std::vector<FieldIssue>& out) const {
@@ -198,7 +203,10 @@ bool CTcaData::Write(const std::string& name) {
     // pages show them after a save.
     instrumentation_.Renumber(kInstChannel);
     SetTest(kTestTotalCurves, std::to_string(TotalCurves()));
-    return SaveTextFile(QxFileName(name), FileText());
+    return SaveTextFile(QxFileName(name), [this](TextSink& out) {
+        WriteFileText(out);
+        return true;
+    });
 }
 
 bool CTcaData::Read(const std::string& name) {

@@ -16,6 +16,8 @@
 
 namespace vantor {
 
+class TextSink;
+
 class CTcaData {
   public:
     // Field positions follow the file; held fields come after the written ones.
@@ -182,10 +184,11 @@ class CTcaData {
     // The name a test is written under: ".qx5" appended unless the file name
     // already carries "qx5".
     static std::string QxFileName(std::string_view name);
-    // The section as written, marker line included; empty when not written.
+    // The section as written, marker line included; nothing when not written.
+    void WriteSection(TcaSectionId id, TextSink& out) const;
     std::string SectionText(TcaSectionId id) const;
     // The whole file with '\n' line ends and no line end after the END line.
-    std::string FileText() const;
+    void WriteFileText(TextSink& out) const;
     // Every value the file would carry that a record line cannot ('|',
     // marker text); line breaks become blanks as the file is written.
     void CheckRecordLines(std::vector<FieldIssue>& out) const;

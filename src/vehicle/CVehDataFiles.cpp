@@ -295,18 +295,20 @@ bool CVehData::WriteQx5(const std::string& path) {
                     vehicles_.Set(slot, f, rules.fields[f].defaultValue);
     }
 
-    std::string out =
-        Qx5Header(std::string(kVehicleSource) +
-                  std::string(curveCheck_.HasResults() ? kCurveCheckDone : kNoCurveCheck));
-    for (VehSection s : kVehSections) {
-        const int records = WrittenRecords(s);
-        if (records == 0) continue;
-        out += MarkerLine(VehRules(s).section) + "\n";
-        for (int n = 1; n <= records; ++n)
-            out += JoinRecord(WrittenFields(s, n)) + "\n";
-    }
-    out += std::string(kEndLine) + "\n";
-    if (SaveTextFile(path, out)) return true;
+    const bool saved = SaveTextFile(path, [&](TextSink& out) {
+        out += Qx5Header(std::string(kVehicleSource) +
+                         std::string(curveCheck_.HasResults() ? kCurveCheckDone : kNoCurveCheck));
+        for (VehSection s : kVehSections) {
+            const int records = WrittenRecords(s);
+            if (records == 0) continue;
+            out += MarkerLine(VehRules(s).section) + "\n";
+            for (int n = 1; n <= records; ++n)
+                out += JoinRecord(WrittenFields(s, n)) + "\n";
+        }
+        out += std::string(kEndLine) + "\n";
+        return true;
+    });
+    if (saved) return true;
     SetTest(kTestDate, typedDate);
     vehicles_ = typedVehicles;
     for (int n = 1; n <= TotalNumberOfCurves(); ++n)
@@ -328,28 +330,30 @@ int CVehData::ReportRecordCount(VehSection section) const {
 }
 
 bool CVehData::WriteReport(const std::string& path) const {
-    std::string out = ReportHeader();
-    auto block = [&](VehSection s, bool present) {
-        if (!present) return;
-        const RecordRules rules = VehRules(s);
-        const std::vector<size_t> fields = ReportFields(s);
-        const std::string_view heading = Layout(s).heading;
-        out += MarkerLine(rules.section) + "\n";
-        for (int n = 1; n <= ReportRecordCount(s); ++n) {
-            if (!heading.empty())
-                out += "----- " + std::string(heading) + IntToText(n) + " -----\n";
-            for (size_t f : fields)
-                out += std::string(rules.fields[f].reportLabel) + "\t" + Get(s, n, f) + "\n";
-        }
-    };
-    block(VehSection::Test, HasTestData());
-    block(VehSection::Vehicle, HasVehicleData());
-    block(VehSection::Barrier, WritesBarrier());
-    block(VehSection::Occupant, OccupantCount() > 0);
-    block(VehSection::Restraint, RestraintCount() > 0);
-    block(VehSection::Instrumentation, TotalNumberOfCurves() > 0);
-    out += std::string(kEndLine) + "\n";
-    return SaveTextFile(path, out);
+    return SaveTextFile(path, [&](TextSink& out) {
+        out += ReportHeader();
+        auto block = [&](VehSection s, bool present) {
+            if (!present) return;
+            const RecordRules rules = VehRules(s);
+            const std::vector<size_t> fields = ReportFields(s);
+            const std::string_view heading = Layout(s).heading;
+            out += MarkerLine(rules.section) + "\n";
+            for (int n = 1; n <= ReportRecordCount(s); ++n) {
+                if (!heading.empty())
+                    out += "----- " + std::string(heading) + IntToText(n) + " -----\n";
+                for (size_t f : fields)
+                    out += std::string(rules.fields[f].reportLabel) + "\t" + Get(s, n, f) + "\n";
+            }
+        };
+        block(VehSection::Test, HasTestData());
+        block(VehSection::Vehicle, HasVehicleData());
+        block(VehSection::Barrier, WritesBarrier());
+        block(VehSection::Occupant, OccupantCount() > 0);
+        block(VehSection::Restraint, RestraintCount() > 0);
+        block(VehSection::Instrumentation, TotalNumberOfCurves() > 0);
+        out += std::string(kEndLine) + "\n";
+        return true;
+    });
 }
 
 }  // namespace vantor

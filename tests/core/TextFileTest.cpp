@@ -25,6 +25,24 @@ TEST(TextFileTest, WritesCrLfAndReadsBothLineEnds) {
     test::WriteBytes(path, "a\nb\r\nc");
     ASSERT_TRUE(lines.Load(path));
     EXPECT_EQ(lines.Lines(), (std::vector<std::string_view>{"a", "b", "c"}));
+
+    // Written a piece at a time, over many blocks, a line end split from its
+    // line and a file without a last line end.
+    std::string expected;
+    ASSERT_TRUE(SaveTextFile(path, [&](TextSink& out) {
+        for (int i = 0; i < 50000; ++i) {
+            out += std::to_string(i);
+            out += "|record";
+            out += '\n';
+            expected += std::to_string(i) + "|record\r\n";
+        }
+        out += "----- END -----";
+        expected += "----- END -----";
+        return true;
+    }));
+    EXPECT_EQ(test::ReadBytes(path), expected);
+    ASSERT_TRUE(SaveTextFile(path, ""));
+    EXPECT_EQ(test::ReadBytes(path), "") << "no text is an empty file, not none";
 }
 
 TEST(TextFileTest, MissingFileGivesCantOpenMessageOnlyWhenAsked) {
@@ -54,6 +72,11 @@ TEST(TextFileTest, FailedSaveKeepsThePreviousFile) {
 
     // A folder that does not exist.
     EXPECT_FALSE(SaveTextFile(dir.Path("nowhere/keep.qx5"), "new\n"));
+    // A text refused by its writer after many blocks went out: said nothing.
+    EXPECT_FALSE(SaveTextFile(path, [](TextSink& out) {
+        out += std::string(300000, 'r') + "\n";
+        return false;
+    }));
 
     // A write error part-way: the file size limit stops the write.
     struct rlimit old {};
