@@ -4,6 +4,7 @@
 // the curves were checked.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <filesystem>
 
 #include "curves/CurveCheckedTest.h"
@@ -138,6 +139,41 @@ TEST(TestTypeFilesTest, FileThatCannotBeOpenedIsNamedAndKeepsTheTest) {
             EXPECT_EQ(test::ReadBytes(dir.Path("out.qx5")),
                       test::ReadBytes(test::DataFile(c.golden)));
         }
+}
+
+// The encoding is read from the whole file a block at a time: a UTF-8
+// letter cut by a block's end is still UTF-8, a Windows-1252 letter far into
+// the file still counts, and a letter cut off by the file's end is not UTF-8.
+TEST(TestTypeFilesTest, EncodingComesFromTheWholeFile) {
+    const std::string golden = test::ReadBytes(test::DataFile("swg/full.qx5"));
+    const size_t headerEnd = golden.find("----- QX5");
+    const struct {
+        size_t at;  // where the letter goes, as an offset in the file
+        const char* letter;
+        TextEncoding expected;
+    } cases[] = {
+        {65535, "\xC3\xA9", TextEncoding::Utf8},          // split after its lead byte
+        {65534, "\xE2\x82\xAC", TextEncoding::Utf8},      // split after two bytes
+        {65535, "\xF0\x9F\x98\x80", TextEncoding::Utf8},  // split after one of four
+        {70000, "\xE9", TextEncoding::Windows1252},
+        {200000, "\xE9", TextEncoding::Windows1252},
+        {65535, "\xC3", TextEncoding::Windows1252},  // cut off by the comment's end
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.at) + " " + c.letter);
+        test::TempDir dir;
+        // A comment line carries the letter at its place, after an "é" early
+        // in the file that is UTF-8 either way.
+        std::string comment = "# \xC3\xA9";
+        comment.resize(c.at - headerEnd, 'x');
+        const std::string bytes = golden.substr(0, headerEnd) + comment + c.letter + "\r\n" +
+                                  golden.substr(headerEnd);
+        ASSERT_EQ(bytes.compare(c.at, std::strlen(c.letter), c.letter), 0);
+        test::WriteBytes(dir.Path("t.qx5"), bytes);
+        auto test = test::MakeTestType("swg");
+        ASSERT_TRUE(test->Load(dir.Path("t.qx5")));
+        EXPECT_EQ(test->Encoding(), c.expected);
+    }
 }
 
 TEST(TestTypeFilesTest, SourceLineTellsWhetherTheCurvesWereChecked) {
