@@ -185,18 +185,16 @@ void ReadRepeated(CBioData& data, const TextLines& file, const Layout& layout, i
         if (layout.absentClears) table.Clear();
         return;
     }
-    std::vector<std::vector<std::string>> records;
-    for (const TextLine& line : section.records) {
-        if (layout.maxRecords > 0 && static_cast<int>(records.size()) == layout.maxRecords) break;
+    int stored = static_cast<int>(section.records.size());
+    if (layout.maxRecords > 0) stored = std::min(stored, layout.maxRecords);
+    table.SetCount(stored);
+    int last = 0;
+    for (int n = 1; n <= stored; ++n) {
+        const TextLine& line = section.records[static_cast<size_t>(n - 1)];
         CheckPipeCount(version, CountPipes(line.text), line.number, section.name,
                        {Pipes(layout, version)});
-        records.push_back(TakeFields(data, layout, version, 0, line.text));
-    }
-    const int stored = static_cast<int>(records.size());
-    const int last = stored > 0 ? TextToInt(records.back()[0]) : 0;
-    table.SetCount(stored);
-    for (int n = 1; n <= stored; ++n) {
-        auto& fields = records[static_cast<size_t>(n - 1)];
+        auto fields = TakeFields(data, layout, version, 0, line.text);
+        if (n == stored) last = TextToInt(fields[0]);
         for (size_t pos = 0; pos < fields.size(); ++pos)
             data.SetField(layout.record, n, static_cast<int>(pos), std::move(fields[pos]));
     }
