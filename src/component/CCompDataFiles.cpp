@@ -356,6 +356,7 @@ void ReadTable(const TextLines& file, const TableLayout& t, int version, CCompDa
     // Records are numbered in file order; the count is the number read, so
     // it never runs past the records actually stored.
     table.Clear();
+    table.Reserve(static_cast<int>(s.records.size()));
     const int fields = static_cast<int>(t.rules().size());
     const int pipes = version == 5 ? t.Qx5Pipes() : t.Qx4Pipes();
     for (const TextLine& record : s.records) {

@@ -3,6 +3,7 @@
 // unused. A record's fields are kept packed in one piece of text, each field
 // its length and its bytes, so a test of many thousand curves costs little
 // more than its file; a record whose fields are all empty costs nothing.
+#include <algorithm>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -32,6 +33,8 @@ class RecordTable {
     // The fields of one record, in column order.
     std::vector<std::string> Record(int record) const;
 
+    // Room for this many records, for a reader that adds them one by one.
+    void Reserve(int records) { rows_.reserve(static_cast<size_t>(std::max(records, 0)) + 1); }
     // Appends an empty record and returns its number.
     int Add();
     // Sets the record count; new records are empty, dropped ones are erased.

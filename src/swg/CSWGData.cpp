@@ -283,6 +283,7 @@ void CSWGData::ReadInstrumentation(const TextLines& file, int version) {
         totalCurves_ = 0;
         return;
     }
+    instruments_.Reserve(static_cast<int>(records->size()));
     int r = 0;
     for (const TextLine& line : *records) {
         const int pipes = CountPipes(line.text);
