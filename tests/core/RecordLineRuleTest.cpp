@@ -39,13 +39,6 @@ TEST(RecordLineRuleTest, ValuesTheReadersWouldMisreadAreRefused) {
     }
 }
 
-TEST(RecordLineRuleTest, OnlyTheSeparatorAndLineEndsBreakALineByCharacter) {
-    for (char c : std::string("|\r\n"))
-        EXPECT_TRUE(BreaksRecordLine(c)) << int(c);
-    for (char c : std::string("-# \t,;aZ0"))
-        EXPECT_FALSE(BreaksRecordLine(c)) << c;
-}
-
 TEST(RecordLineRuleTest, RefusalNamesSectionRecordFieldValueAndReason) {
     const FieldRule fields[] = {rules::Text("Title:", "Title", 10),
                                 rules::Text("Comments:", "Comments", 80)};

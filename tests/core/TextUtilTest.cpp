@@ -32,29 +32,23 @@ TEST(PipeFieldTest, CutsRecordLinesIntoTrimmedFields) {
     EXPECT_EQ(CountPipes(""), 0);
 }
 
-TEST(NumberCheckTest, RealNumbers) {
+TEST(NumberCheckTest, RealAndIntegerNumbers) {
     struct Case {
         const char* text;
-        bool ok;
+        bool real, integer;
     } cases[] = {
-        {"1.5E+03", true}, {"-.5", true},   {" 12 ", true}, {"0", true},        {"1.5e-", true},
-        {"1.5E3", false},  {"1..5", false}, {"+1", false},  {".", false},       {"", false},
-        {"-", false},      {"a", false},    {"1a", false},  {"1.5E+0x", false}, {"1.5E", false},
+        {"0", true, true},         {"-12", true, true},     {"1.5E+03", true, false},
+        {"-.5", true, false},      {" 12 ", true, false},   {"1.5e-", true, false},
+        {"1.0", true, false},      {"1.5E3", false, false}, {"1..5", false, false},
+        {"+1", false, false},      {".", false, false},     {"", false, false},
+        {"-", false, false},       {"a", false, false},     {"1a", false, false},
+        {"1.5E+0x", false, false}, {"1.5E", false, false},  {" 1", true, false},
+        {"1-", false, false},      {"1 ", true, false},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(IsRealNumber(c.text), c.ok) << '"' << c.text << '"';
-}
-
-TEST(NumberCheckTest, IntegerNumbers) {
-    struct Case {
-        const char* text;
-        bool ok;
-    } cases[] = {
-        {"0", true},   {"-12", true}, {"123", true},  {"", false},   {"-", false},
-        {" 1", false}, {"1 ", false}, {"1.0", false}, {"+1", false}, {"1-", false},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(IsIntegerNumber(c.text), c.ok) << '"' << c.text << '"';
+    for (const auto& c : cases) {
+        EXPECT_EQ(IsRealNumber(c.text), c.real) << '"' << c.text << '"';
+        EXPECT_EQ(IsIntegerNumber(c.text), c.integer) << '"' << c.text << '"';
+    }
 }
 
 TEST(RoundingTest, HalfAwayFromZero) {
@@ -156,6 +150,8 @@ TEST(DateTest, ParsesAndNormalises) {
         EXPECT_EQ(tm.tm_mday, c.day) << c.in;
         EXPECT_EQ(tm.tm_hour, 0) << c.in;
     }
+    std::string blank = "   ";  // no date, and nothing to tell
+    EXPECT_EQ(ParseTestDate(blank, "TEST"), 0);
     EXPECT_TRUE(messages.All().empty());
 }
 
@@ -185,13 +181,6 @@ TEST(DateTest, ReportsEachReason) {
                       ".\nPlease use drop-down calendar to enter a date, or \n"
                       "use format 'DD-MMM-YYYY' or 'DD/MMM/YYYY', and check your qx5 file.");
     }
-}
-
-TEST(DateTest, EmptyDateIsNoDateWithoutMessage) {
-    test::MessageRecorder messages;
-    std::string text = "   ";
-    EXPECT_EQ(ParseTestDate(text, "TEST"), 0);
-    EXPECT_TRUE(messages.All().empty());
 }
 
 }  // namespace

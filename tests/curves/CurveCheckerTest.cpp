@@ -1,7 +1,6 @@
 #include "curves/CurveChecker.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
 
@@ -42,17 +41,6 @@ TEST(CurveCheckerTest, FolderOfTestPath) {
     EXPECT_EQ(CurveChecker::FolderOf("/data/tests/T1.qx5"), "/data/tests/");
     EXPECT_EQ(CurveChecker::FolderOf("C:\\tests\\T1.qx5"), "C:\\tests\\");
     EXPECT_EQ(CurveChecker::FolderOf("T1.qx5"), "");
-}
-
-TEST(CurveCheckerTest, BareTestFileNameChecksTheCurrentFolder) {
-    test::TempDir dir;
-    test::WriteBytes(dir.Path("T1.003"), "1\r\n");
-    const auto previous = std::filesystem::current_path();
-    std::filesystem::current_path(dir.Dir());
-    CurveChecker checker("T1.qx5");
-    int found = checker.Run();
-    std::filesystem::current_path(previous);
-    EXPECT_EQ(found, 1);
 }
 
 CurveInfo Curve(int columns, int total, int first = CurveInfo::kNoFirstPoint, int step = 0) {

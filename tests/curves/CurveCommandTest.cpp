@@ -81,15 +81,5 @@ TEST(CurveCommandTest, StatusLineAndExitStatus) {
     }
 }
 
-TEST(CurveCommandTest, ProgramRefusesTypesWithoutCurveCheck) {
-    test::TempDir dir;
-    test::WriteBytes(dir.Path("T1.qx5"), "");
-    test::WriteBytes(dir.Path("T1.001"), "1\r\n");
-    const test::CliRun r = test::RunCli(dir, "curves --type swg '" + dir.Path("T1.qx5") + "'");
-    EXPECT_EQ(r.status, 2);
-    EXPECT_EQ(r.out, "");
-    EXPECT_EQ(r.err, "Error: The swg test has no curve check.\n");
-}
-
 }  // namespace
 }  // namespace vantor

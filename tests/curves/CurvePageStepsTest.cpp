@@ -30,14 +30,13 @@ class CurvePageStepsTest : public ::testing::Test {
     test::FakeCurveTest curves_;
 };
 
-TEST_F(CurvePageStepsTest, NothingHappensUntilTheCheckIsAskedFor) {
+TEST_F(CurvePageStepsTest, CheckAllGoesToTheFirstErrorWithItsColours) {
+    // Nothing happens until the check is asked for.
     EXPECT_FALSE(CurvePageSteps::RunCheck(State(), Points(), 1).setsStatus);
     EXPECT_FALSE(CurvePageSteps::ShowRecordStatus(State(), 1).setsStatus);
     EXPECT_FALSE(State().HasResults());
     EXPECT_FALSE(CurvePageSteps::CanViewList(State()));
-}
 
-TEST_F(CurvePageStepsTest, CheckAllGoesToTheFirstErrorWithItsColours) {
     CurveStatusView view = CurvePageSteps::CheckAll(State(), Points(), 1);
     EXPECT_TRUE(State().done);
     EXPECT_TRUE(CurvePageSteps::CanViewList(State()));
