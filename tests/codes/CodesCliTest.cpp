@@ -1,4 +1,5 @@
-// vantor-cli check looks codes up in the database given with --codes.
+// vantor-cli check looks codes up in the database given with --codes. The
+// sample crash-avoidance tests hold only codes the shipped database knows.
 #include <gtest/gtest.h>
 
 #include "support/TestSupport.h"
@@ -29,27 +30,26 @@ TEST(CodesCliTest, CheckUsesTheCodesDatabase) {
         int status;
         std::string out, errStart;
     } cases[] = {
-        {shipped, "good.qx5", 0, "", ""},
-        {shipped, "bad.qx5", 1,
+        {shipped, dir.Path("good.qx5"), 0, "", ""},
+        {shipped, test::DataFile("tca/full.qx5"), 0, "", ""},
+        {shipped, test::DataFile("tca/messy.qx5"), 0, "", ""},
+        {shipped, dir.Path("bad.qx5"), 1,
          "TEST record 1: Test Performer: \"T'X\": code not found in KORVADB_TSTPRF for VEHDB\n",
          ""},
-        {dir.Path("none.mdb"), "good.qx5", 1, "",
+        {dir.Path("none.mdb"), dir.Path("good.qx5"), 1, "",
          "Error: The codes database file '" + dir.Path("none.mdb") + "' does not exist.\n"},
-        {dir.Path("access.mdb"), "good.qx5", 1, "",
+        {dir.Path("access.mdb"), dir.Path("good.qx5"), 1, "",
          "Error: '" + dir.Path("access.mdb") + "' is a Microsoft Access (Jet) database."},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.codes + " " + c.input);
-        const test::CliRun r = test::RunCli(
-            dir, "check --type tca --codes '" + c.codes + "' '" + dir.Path(c.input) + "'");
+        const test::CliRun r =
+            test::RunCli(dir, "check --type tca --codes '" + c.codes + "' '" + c.input + "'");
         ASSERT_NE(r.status, -1);
         EXPECT_EQ(r.status, c.status);
         EXPECT_EQ(r.out, c.out);
-        const std::string& err = r.err;
-        if (c.errStart.empty())
-            EXPECT_EQ(err, "");
-        else
-            EXPECT_EQ(err.substr(0, c.errStart.size()), c.errStart);
+        EXPECT_EQ(r.err.substr(0, c.errStart.empty() ? std::string::npos : c.errStart.size()),
+                  c.errStart);
     }
 }
 

@@ -99,6 +99,15 @@ class CSWGPropertySheetTest : public test::EditorFixture<CSWGPropertySheet, Edit
         Load(test);
         QCOMPARE(Data().CameraCount(), 2);
     }
+    // full.qx5 with each `from` replaced by its `to`, loaded; the bytes read.
+    std::string LoadFull(const std::vector<std::pair<std::string, std::string>>& edits) {
+        std::string bytes = ReadBytes(test::DataFile("swg/full.qx5"));
+        for (const auto& [from, to] : edits)
+            bytes = Replace(bytes, from, to);
+        test::WriteBytes(dir->Path("edited.qx5"), bytes);
+        Load(dir->Path("edited.qx5"));
+        return bytes;
+    }
 
   private slots:
     void initTestCase() { QVERIFY(OpenCodes(kDataCodes)); }
@@ -203,11 +212,8 @@ class CSWGPropertySheetTest : public test::EditorFixture<CSWGPropertySheet, Edit
     }
     void encodingsAndCaseAreKept() {
         QFETCH(bool, utf8);
-        std::string original = ReadBytes(test::DataFile("swg/full.qx5"));
-        original = Replace(original, "SWG CALIBRATION OF RACK 3", Encode(kTitle, utf8));
-        original = Replace(original, "NO ANOMALIES", Encode(kComment, utf8));
-        test::WriteBytes(dir->Path("enc.qx5"), original);
-        Load(dir->Path("enc.qx5"));
+        const std::string original = LoadFull({{"SWG CALIBRATION OF RACK 3", Encode(kTitle, utf8)},
+                                               {"NO ANOMALIES", Encode(kComment, utf8)}});
         ShowEveryPage();
         QCOMPARE(TestPage()->Field(D::kTitle)->text(), kTitle);
         QCOMPARE(TestPage()->Field(D::kTestComments)->text(), kComment);
@@ -407,10 +413,10 @@ class CSWGPropertySheetTest : public test::EditorFixture<CSWGPropertySheet, Edit
     void saveChecksRecordsThatAreNotShown() {
         QFETCH(QString, fault);
         QFETCH(int, field);
-        std::string bytes = ReadBytes(test::DataFile("swg/full.qx5"));
-        if (fault == "code") bytes = Replace(bytes, "1|SWG|5|", "1|XYZ|5|");
-        test::WriteBytes(dir->Path("t.qx5"), bytes);
-        Load(dir->Path("t.qx5"));
+        if (fault == "code")
+            LoadFull({{"1|SWG|5|", "1|XYZ|5|"}});
+        else
+            Load(test::DataFile("swg/full.qx5"));
         if (fault == "level") {
             editor->ShowPage(1);
             TypeInto(InstPage()->Field(D::kLevel), "4");
@@ -438,11 +444,7 @@ class CSWGPropertySheetTest : public test::EditorFixture<CSWGPropertySheet, Edit
     void pageShowsEveryRecordTheDataHolds() {
         QFETCH(QString, from);
         QFETCH(QString, to);
-        std::string bytes = ReadBytes(test::DataFile("swg/full.qx5"));
-        bytes = Replace(bytes, "|2|NO ANOMALIES", "|0|NO ANOMALIES");
-        test::WriteBytes(dir->Path("faulty.qx5"),
-                         Replace(bytes, from.toStdString(), to.toStdString()));
-        Load(dir->Path("faulty.qx5"));
+        LoadFull({{"|2|NO ANOMALIES", "|0|NO ANOMALIES"}, {from.toStdString(), to.toStdString()}});
         QCOMPARE(Data().instruments_.Count(), 2);
         editor->ShowPage(1);
         QCOMPARE(InstPage()->Navigator()->Count(), 2);
@@ -454,11 +456,7 @@ class CSWGPropertySheetTest : public test::EditorFixture<CSWGPropertySheet, Edit
     }
 
     void refreshChecksCodesAndDates() {
-        std::string text = ReadBytes(test::DataFile("swg/full.qx5"));
-        text = Replace(text, "|CAL|", "|NCA|");  // a vehicle test type
-        text = Replace(text, "15-JAN-2009", "32-JAN-2009");
-        test::WriteBytes(dir->Path("bad.qx5"), text);
-        Load(dir->Path("bad.qx5"));
+        LoadFull({{"|CAL|", "|NCA|"}, {"15-JAN-2009", "32-JAN-2009"}});  // NCA: a vehicle type
         QCOMPARE(messages->All().size(), size_t(1));
         QVERIFY(messages->Texts()[0].starts_with(
             "Date 32-JAN-2009 in section TEST is incorrect in day range"));
@@ -477,21 +475,7 @@ class CSWGPropertySheetTest : public test::EditorFixture<CSWGPropertySheet, Edit
         Load(test::DataFile("swg/full.qx5"));
         CNEdit* type = TestPage()->Field(D::kTestType);
         QPushButton* search = TestPage()->Fields()->SearchButton(D::kTestType);
-        QVERIFY(search);
-        QString title;
-        bool seen = false;
-        test::WhenModalOpens(
-            [&](QWidget* w) {
-                auto* s = qobject_cast<CSearch*>(w);
-                s->Populate();
-                title = s->windowTitle();
-                QTest::keyClicks(s->QuickSearchField(), "ch");
-                s->OnOK();
-            },
-            &seen);
-        search->click();
-        QVERIFY(seen);
-        QCOMPARE(title, QString("TSTTYP Search"));
+        QVERIFY(search && Find(search, "ch"));
         QCOMPARE(type->GetText(), std::string("CHK"));
         QCOMPARE(type->BackgroundColor(), kGrey);
 
@@ -499,9 +483,8 @@ class CSWGPropertySheetTest : public test::EditorFixture<CSWGPropertySheet, Edit
         search->click();
         QCOMPARE(type->GetText(), std::string());
 
-        test::WhenModalOpens([](QWidget* w) { qobject_cast<CSearch*>(w)->reject(); });
         TestPage()->Fields()->SetValue(D::kTestType, "CAL");
-        search->click();
+        QVERIFY(Find(search));  // cancelled: the code stays
         QCOMPARE(type->GetText(), std::string("CAL"));
         editor->ShowPage(1);
         QCOMPARE(Data().testType_, std::string("CAL"));
@@ -606,13 +589,7 @@ class CSWGPropertySheetTest : public test::EditorFixture<CSWGPropertySheet, Edit
         editor->ShowPage(1);
         CNEdit* increment = InstPage()->Field(D::kTimeIncrement);
         QVERIFY(increment->isEnabled());
-        test::WhenModalOpens([](QWidget* w) {
-            auto* s = qobject_cast<CSearch*>(w);
-            s->Populate();
-            QTest::keyClicks(s->QuickSearchField(), "MS");
-            s->OnOK();
-        });
-        InstPage()->Fields()->SearchButton(D::kXUnits + 1)->click();
+        QVERIFY(Find(InstPage()->Fields()->SearchButton(D::kXUnits + 1), "MS"));
         QCOMPARE(InstPage()->Field(D::kXUnits)->GetText(), std::string("MSC"));
         QVERIFY(!increment->isEnabled());
         InstPage()->Navigator()->OnNext();  // curve 2, over time again

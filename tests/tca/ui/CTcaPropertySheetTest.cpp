@@ -118,7 +118,7 @@ class CTcaPropertySheetTest
         QVERIFY(messages->All().empty());
     }
 
-    void subTypeSearchNeedsAConfiguration() {
+    void channelSearchesFollowTheTest() {
         editor->ShowPage(2);
         editor->InstPage()->Navigator()->OnNext();
         PageFields* fields = editor->InstPage()->Fields();
@@ -140,12 +140,8 @@ class CTcaPropertySheetTest
         fields->ValidateCode(D::kInstSubType);
         QVERIFY(!fields->Edit(D::kInstSubType)->IsValid());
         QVERIFY(messages->All().empty());
-    }
 
-    void channelTypeBringsItsYUnit() {
-        editor->ShowPage(2);
-        editor->InstPage()->Navigator()->OnNext();
-        PageFields* fields = editor->InstPage()->Fields();
+        // A channel type brings its y-unit.
         QVERIFY(Find(fields->SearchButton(D::kInstChannelType), "RNG"));
         QCOMPARE(fields->Value(D::kInstChannelType), std::string("RNG"));
         QCOMPARE(fields->Value(D::kInstYUnit), std::string("FET"));
