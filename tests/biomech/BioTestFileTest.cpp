@@ -1,11 +1,11 @@
 #include "biomech/BioTestFile.h"
 
 #include <gtest/gtest.h>
-#include <sqlite3.h>
 
 #include <filesystem>
 
 #include "biomech/BioSensorChain.h"
+#include "codes/CodesTestDatabase.h"
 #include "support/TestSupport.h"
 
 namespace vantor {
@@ -53,8 +53,6 @@ TEST(BioCliTest, Failures) {
 
 // A codes database holding just what one dummy test with one curve names.
 void MakeCodes(const std::string& path) {
-    sqlite3* db = nullptr;
-    ASSERT_EQ(sqlite3_open(path.c_str(), &db), SQLITE_OK);
     std::string sql;
     for (const char* code : {"RECTYP", "LINK", "OCCTYP", "SENTYP", "OCCLOC", "SENATT", "AXIS",
                              "UNITS", "DASTAT", "CHSTAT"}) {
@@ -78,9 +76,7 @@ void MakeCodes(const std::string& path) {
         "INSERT INTO SENATTCODE1 VALUES ('SP','T1','G''S','Spine','');"
         "CREATE TABLE SENTYPCODE (SENTYP TEXT, SENTYPD TEXT, SENTYP_COMMENT TEXT, UNITS TEXT);"
         "INSERT INTO SENTYPCODE VALUES ('AC','Accelerometer','','G''S'),('LC','Load cell','','N');";
-    ASSERT_EQ(sqlite3_exec(db, sql.c_str(), nullptr, nullptr, nullptr), SQLITE_OK)
-        << sqlite3_errmsg(db);
-    sqlite3_close(db);
+    test::WriteCodesDatabase(path, sql);
 }
 
 TEST(BioCliTest, CheckFollowsTheSensorChain) {

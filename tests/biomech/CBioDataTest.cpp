@@ -303,18 +303,6 @@ TEST_F(BioFileTest, FaultyTestRecordFailsTheReadAndStopsIt) {
     }
 }
 
-TEST_F(BioFileTest, OpenFailureLeavesTheTestAsItWas) {
-    CBioData d;
-    d.title_ = "kept";
-    std::string path = dir.Path("missing.qx5");
-    EXPECT_FALSE(d.ReadQx5(path));
-    EXPECT_FALSE(d.ReadQx4(path));
-    EXPECT_EQ(d.title_, "kept");
-    EXPECT_EQ(d.curveCheck_.testPath, "");
-    ASSERT_EQ(messages.All().size(), 2u);
-    EXPECT_EQ(messages.All()[0].text, "Can't open file " + path + ", error = 2\n");
-}
-
 // The file written from the old one is golden (TestTypeFilesTest); what the
 // QX5 file does not show is the dummy left out of it.
 TEST_F(BioFileTest, Qx4BioOccupantWinsOverTheDummy) {
@@ -378,10 +366,6 @@ TEST_F(BioFileTest, ClearDefaults) {
     EXPECT_EQ(d.version_, "B5");
     EXPECT_FALSE(d.HasOccupantRecord());
     EXPECT_EQ(d.injury_.Count(), 0);
-    int n = d.AddInstrumentation();
-    EXPECT_EQ(d.instrumentation_.Value(n, CBioData::kInstXUnits), "SEC");
-    EXPECT_EQ(d.instrumentation_.Value(n, CBioData::kInstDataStatus), "AM");
-    EXPECT_EQ(d.instrumentation_.Value(n, CBioData::kInstChannelStatus), "P");
 }
 
 }  // namespace

@@ -153,7 +153,6 @@ TEST_F(CompRecordAccessTest, VehicleNumberZeroIsTheNonVehicleLineAndKeepsTheVehi
     const Records none = Written(d)["VEHICLE"];
     ASSERT_EQ(none.size(), 1u);
     EXPECT_EQ(none[0].front(), "0");
-    EXPECT_EQ(none[0].back(), "A NON-VEHICLE COMPONENT, No Vehicle information Available");
     EXPECT_EQ(vehicle->Get(1, 1), "HONDA");
 
     vehicle->Set(1, 0, "1");

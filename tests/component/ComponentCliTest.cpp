@@ -11,7 +11,6 @@ using test::RunCli;
 TEST(ComponentCliTest, FailuresAreReported) {
     test::TempDir dir;
     test::WriteBytes(dir.Path("empty.qx5"), "----- TEST -----\nC5|Title| | | | | |STA| |0|\n");
-    test::WriteBytes(dir.Path("bio.qx5"), "----- TEST -----\nB5|Title| | | | | |STA| |0|\n");
     test::WriteBytes(dir.Path("short.gr9"), "  1SEAT\n");
     // An old group file may hold a '|' in a text column.
     std::string title(295, ' ');
@@ -27,10 +26,6 @@ TEST(ComponentCliTest, FailuresAreReported) {
     } cases[] = {
         {"convert --type component -o '" + dir.Path("o.qx5") + "' '" + dir.Path("empty.qx5") + "'",
          1, "Warning: This test has no configuration or component records.\n"},
-        {"report --type component -o '" + dir.Path("o.qxr") + "' '" + dir.Path("bio.qx5") + "'", 1,
-         "Error: Version Number \"B5\" in section TEST is not a component test version (it must "
-         "begin with \"C\").\n" +
-             notWritten},
         {"report --type component -o '" + dir.Path("o.qxr") + "' '" + dir.Path("short.gr9") + "'",
          1, "ERROR: " + dir.Path("short.gr9") + " is not in proper GR9 format.\n" + notWritten},
         {"convert --type component -o '" + dir.Path("o.qx5") + "' '" + dir.Path("pipe.gr1") +

@@ -53,12 +53,6 @@ TEST(IntrusionDataTest, ReadNumbersRecordsAndTheLastReferenceWins) {
     EXPECT_EQ(messages.Texts(), std::vector<std::string>{
                                     "This QX5 file has 5 | characters  of the INTRUSION section, "
                                     "should have 9"});
-
-    // A test without a reference number takes the intrusion file's.
-    test::WriteBytes(dir.Path("b.ip5"), "----- INTRUSION -----\n1|P|L|1|2|3|4|5|6|IREF\n");
-    CVehData fresh;
-    ASSERT_TRUE(fresh.ReadIntrusion(dir.Path("b.ip5"), true));
-    EXPECT_EQ(fresh.testReferenceNumber_, "IREF");
 }
 
 }  // namespace

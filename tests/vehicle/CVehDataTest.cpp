@@ -130,7 +130,9 @@ TEST_F(VehFilesTest, PresenceRulesDecideTheSections) {
     }
 }
 
-TEST_F(VehFilesTest, TwoVehicleTestStoresTheCodedDefaults) {
+// A write stores the coded defaults and the capital dates in the test; a
+// failed one leaves the test as it was.
+TEST_F(VehFilesTest, TwoVehicleTestStoresTheCodedDefaultsOnlyWhenWritten) {
     CVehData d;
     d.SetTest(kTestConfiguration, "VTV");
     d.SetTest(kTestDate, "01/jan/2017");
@@ -139,6 +141,14 @@ TEST_F(VehFilesTest, TwoVehicleTestStoresTheCodedDefaults) {
     d.Set(VehSection::Vehicle, 1, kVehEngineType, "GAS");
     d.AddRecord(VehSection::Instrumentation);
     d.Set(VehSection::Instrumentation, 1, kInstCalibrationDate, "01-jan-2008");
+    const std::string bad = dir.Path("no-such-folder/v.qx5");
+    EXPECT_FALSE(d.WriteQx5(bad));
+    EXPECT_EQ(messages.Texts(),
+              std::vector<std::string>{"Can't open file " + bad + ", error = 2\n"});
+    EXPECT_EQ(d.Test(kTestDate), "01/jan/2017");
+    EXPECT_EQ(d.Vehicle(1, kVehBodyType), "");
+    EXPECT_EQ(d.Get(VehSection::Instrumentation, 1, kInstCalibrationDate), "01-jan-2008");
+
     ASSERT_TRUE(d.WriteQx5(dir.Path("v.qx5")));
     const std::string first = "1|12| | | |NA| |GAS| |NA|";
     const std::string second = "2| | | | |NA| |NAPP| |NA| | | | | | |NA|NAP|U|" + Blanks(25) +
@@ -153,21 +163,6 @@ TEST_F(VehFilesTest, TwoVehicleTestStoresTheCodedDefaults) {
     EXPECT_EQ(d.Test(kTestDate), "01/JAN/2017");
     EXPECT_EQ(d.Get(VehSection::Instrumentation, 1, kInstCalibrationDate), "01-JAN-2008");
     EXPECT_NE(qx5.find("\r\n |1| | | | |SEC| | | |01-JAN-2008|"), std::string::npos) << qx5;
-}
-
-TEST_F(VehFilesTest, FailedWriteLeavesTheTestUnchanged) {
-    CVehData d;
-    d.SetTest(kTestDate, "01/jan/2017");
-    d.Set(VehSection::Vehicle, 1, kVehMake, "12");
-    d.AddRecord(VehSection::Instrumentation);
-    d.Set(VehSection::Instrumentation, 1, kInstCalibrationDate, "01-jan-2008");
-    const std::string path = dir.Path("no-such-folder/v.qx5");
-    EXPECT_FALSE(d.WriteQx5(path));
-    EXPECT_EQ(messages.Texts(),
-              std::vector<std::string>{"Can't open file " + path + ", error = 2\n"});
-    EXPECT_EQ(d.Test(kTestDate), "01/jan/2017");
-    EXPECT_EQ(d.Vehicle(1, kVehBodyType), "");
-    EXPECT_EQ(d.Get(VehSection::Instrumentation, 1, kInstCalibrationDate), "01-jan-2008");
 }
 
 TEST_F(VehFilesTest, SectionsInAnyOrderWithComments) {

@@ -295,24 +295,6 @@ class CBioMechPropertySheetTest
         QCOMPARE(editor->InstPage()->Navigator()->List()->count(), 3);
     }
 
-    void unreadableFilesAreNamed_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("qx5 with a wrong version") << "bad.qx5"
-                                                  << "----- QX5 -----\n----- TEST -----\n"
-                                                     "T5||||||||||||0||\n----- END -----\n";
-        QTest::newRow("gr7 line too short") << "bad.gr7" << "  1800\n";
-    }
-    void unreadableFilesAreNamed() {
-        QFETCH(QString, name);
-        QFETCH(QString, text);
-        const std::string path = dir->Path(name.toStdString());
-        test::WriteBytes(path, text.toStdString());
-        Load(path);
-        QVERIFY(!messages->Texts().empty());
-        QCOMPARE(messages->Texts().back(), "File import fails:\n\r" + path);
-    }
-
     void showingEveryPageSavesWhatConvertWrites_data() {
         QTest::addColumn<QString>("file");
         QTest::newRow("full") << "biomech/full.qx5";

@@ -124,6 +124,16 @@ std::vector<std::string> Snapshot(const CVehData& data) {
     return all;
 }
 
+// The vehicles as the number choice lists them.
+const char* const kVehicleCells[2][4] = {{"AUDI", "A4", "2015", "M20150107"},
+                                         {"BMW", "X5", "2016", "R20164199"}};
+void NameVehicles(CVehData& data) {
+    const size_t fields[4] = {kVehMake, kVehModel, kVehModelYear, kVehKorvaNumber};
+    for (int slot = 1; slot <= 2; ++slot)
+        for (size_t c = 0; c < 4; ++c)
+            data.Set(VehSection::Vehicle, slot, fields[c], kVehicleCells[slot - 1][c]);
+}
+
 void AddCaseRows() {
     QTest::addColumn<int>("index");
     for (size_t i = 0; i < Cases().size(); ++i)
@@ -142,6 +152,7 @@ class VehDialogsTest : public QObject {
     Q_OBJECT
 
   private slots:
+    // Each dialog also fits a 1024 x 768 screen with nothing cut off.
     void showsTheRecordItWasOpenedOn_data() { AddCaseRows(); }
     void showsTheRecordItWasOpenedOn() {
         QFETCH(int, index);
@@ -160,6 +171,11 @@ class VehDialogsTest : public QObject {
             QCOMPARE(dialog->Fields()->Label(f)->text(), QString::fromUtf8(rule.screenLabel));
             QCOMPARE(edit->toolTip(), QString::fromUtf8(rule.hint));
         }
+        dialog->show();
+        QApplication::processEvents();
+        QVERIFY2(dialog->width() <= 1024 && dialog->height() <= 768,
+                 qPrintable(QString("%1 x %2").arg(dialog->width()).arg(dialog->height())));
+        test::CheckInsidePage(dialog.get());
     }
 
     void okStoresCancelLeavesAndRefusedValuesStay_data() {
@@ -209,20 +225,6 @@ class VehDialogsTest : public QObject {
         QVERIFY(messages.All().empty());
     }
 
-    void fitsTheSmallScreen_data() { AddCaseRows(); }
-    void fitsTheSmallScreen() {
-        QFETCH(int, index);
-        const DialogCase& c = Cases()[index];
-        CVehData data;
-        Fill(data);
-        std::unique_ptr<CRecordDialog> dialog(c.make(data, c.record));
-        dialog->show();
-        QApplication::processEvents();
-        QVERIFY2(dialog->width() <= 1024 && dialog->height() <= 768,
-                 qPrintable(QString("%1 x %2").arg(dialog->width()).arg(dialog->height())));
-        test::CheckInsidePage(dialog.get());
-    }
-
     void vehicleNumberListsTheTestsVehicles_data() {
         QTest::addColumn<int>("vehicles");
         QTest::addColumn<int>("pick");  // row clicked, -1 none
@@ -241,12 +243,7 @@ class VehDialogsTest : public QObject {
         QFETCH(int, chosen);
         CVehData data;
         data.VehicleCount = vehicles;
-        const char* cells[2][4] = {{"AUDI", "A4", "2015", "M20150107"},
-                                   {"BMW", "X5", "2016", "R20164199"}};
-        const size_t fields[4] = {kVehMake, kVehModel, kVehModelYear, kVehKorvaNumber};
-        for (int slot = 1; slot <= 2; ++slot)
-            for (size_t c = 0; c < 4; ++c)
-                data.Set(VehSection::Vehicle, slot, fields[c], cells[slot - 1][c]);
+        NameVehicles(data);
         CVehnoSelection dialog(data);
         QCOMPARE(dialog.windowTitle(), QString("Vehicle Number Selection"));
         CListCtrlEx* list = dialog.List();
@@ -258,7 +255,7 @@ class VehDialogsTest : public QObject {
         for (int r = 0; r < vehicles; ++r) {
             QCOMPARE(list->CellText(r, 0), QString::number(r + 1));
             for (int c = 0; c < 4; ++c)
-                QCOMPARE(list->CellText(r, c + 1), QString(cells[r][c]));
+                QCOMPARE(list->CellText(r, c + 1), QString(kVehicleCells[r][c]));
         }
         dialog.show();
         QApplication::processEvents();
@@ -280,14 +277,7 @@ class VehDialogsTest : public QObject {
         if (folder.isEmpty()) QSKIP("set VANTOR_SCREENSHOTS to a folder to save the pictures");
         CVehData data;
         Fill(data);
-        data.Set(VehSection::Vehicle, 1, kVehMake, "AUDI");
-        data.Set(VehSection::Vehicle, 1, kVehModel, "A4");
-        data.Set(VehSection::Vehicle, 1, kVehModelYear, "2015");
-        data.Set(VehSection::Vehicle, 1, kVehKorvaNumber, "M20150107");
-        data.Set(VehSection::Vehicle, 2, kVehMake, "BMW");
-        data.Set(VehSection::Vehicle, 2, kVehModel, "X5");
-        data.Set(VehSection::Vehicle, 2, kVehModelYear, "2016");
-        data.Set(VehSection::Vehicle, 2, kVehKorvaNumber, "R20164199");
+        NameVehicles(data);
         Screenshots pictures(folder, "veh-dialog");
         for (const DialogCase& c : Cases()) {
             std::unique_ptr<CRecordDialog> dialog(c.make(data, c.record));
