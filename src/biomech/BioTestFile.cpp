@@ -20,9 +20,8 @@ bool BioTestFile::LoadFile(const std::string& path) {
     const std::string ext = ToLower(ExtensionOf(path));
     bool ok = false;
     if (ext == "qx5" || ext == "qx4") {
-        const Outcome outcome = ReplaceWith(data_, [&] {
-            return ext == "qx5" ? data_.ReadQx5(path) : data_.ReadQx4(path);
-        });
+        const Outcome outcome = ReplaceWith(
+            data_, [&] { return ext == "qx5" ? data_.ReadQx5(path) : data_.ReadQx4(path); });
         if (outcome == Outcome::Kept) return true;  // the user kept the entries
         ok = outcome == Outcome::Loaded;
         if (ok && ext == "qx5") data_.ReadHs5(SideFileName(path, ".hs5"), false);

@@ -365,7 +365,8 @@ void ReadTable(const TextLines& file, const TableLayout& t, int version, CCompDa
         for (int pos = 0; pos < fields; ++pos) {
             if (pos == t.numberPos) continue;
             const int k = version == 5 ? pos : t.Qx4Field(pos);
-            table.Set(r, t.ColumnOf(pos), k >= 0 ? Field(record, k) : std::string(t.rules()[pos].defaultValue));
+            table.Set(r, t.ColumnOf(pos),
+                      k >= 0 ? Field(record, k) : std::string(t.rules()[pos].defaultValue));
         }
     }
 }

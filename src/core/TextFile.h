@@ -88,8 +88,7 @@ class TextSink {
     TextSink& operator+=(char c) { return *this += std::string_view(&c, 1); }
 
   private:
-    friend bool SaveTextFile(const std::string& path,
-                             const std::function<bool(TextSink&)>& write);
+    friend bool SaveTextFile(const std::string& path, const std::function<bool(TextSink&)>& write);
     explicit TextSink(const std::string& path) : path_(&path) {}
     // Sends the block to the temporary file, which the first block creates.
     void Flush();

@@ -131,8 +131,9 @@ bool CTcaData::IsWritten(TcaSectionId id) const {
         case TcaSectionId::Test:
             return true;
         case TcaSectionId::LowerBeam:
-            return !lowerBeam_.Empty() && (!FileField(lowerBeam_.Get(1, kLbVehicleNumber)).empty() ||
-                                           !FileField(lowerBeam_.Get(1, kLbDetector)).empty());
+            return !lowerBeam_.Empty() &&
+                   (!FileField(lowerBeam_.Get(1, kLbVehicleNumber)).empty() ||
+                    !FileField(lowerBeam_.Get(1, kLbDetector)).empty());
         default:
             return !Section(id).Empty();
     }
@@ -387,7 +388,7 @@ class TcaSingleRecord : public RecordAccess {
             return std::to_string(data_.TotalCurves());
         const RecordTable& table = data_.Section(id_);
         return table.Empty() || field >= table.Columns() ? std::string()
-                                                           : std::string(table.Get(1, field));
+                                                         : std::string(table.Get(1, field));
     }
     void Set(int record, size_t field, std::string_view value) override {
         RecordTable& table = data_.Section(id_);

@@ -284,7 +284,8 @@ bool CVehData::WriteQx5(const std::string& path) {
         instruments_.Column(kInstCalibrationDate);
     SetTest(kTestDate, ToUpper(Test(kTestDate)));
     for (int n = 1; n <= TotalNumberOfCurves(); ++n)
-        instruments_.Set(n, kInstCalibrationDate, ToUpper(instruments_.Value(n, kInstCalibrationDate)));
+        instruments_.Set(n, kInstCalibrationDate,
+                         ToUpper(instruments_.Value(n, kInstCalibrationDate)));
     const int vehicles = std::clamp(VehicleCount, 1, kMaxVehicles);
     const bool writesVehicles = HasVehicleData();
     if (writesVehicles) {

@@ -166,8 +166,8 @@ TEST(TestTypeFilesTest, EncodingComesFromTheWholeFile) {
         // in the file that is UTF-8 either way.
         std::string comment = "# \xC3\xA9";
         comment.resize(c.at - headerEnd, 'x');
-        const std::string bytes = golden.substr(0, headerEnd) + comment + c.letter + "\r\n" +
-                                  golden.substr(headerEnd);
+        const std::string bytes =
+            golden.substr(0, headerEnd) + comment + c.letter + "\r\n" + golden.substr(headerEnd);
         ASSERT_EQ(bytes.compare(c.at, std::strlen(c.letter), c.letter), 0);
         test::WriteBytes(dir.Path("t.qx5"), bytes);
         auto test = test::MakeTestType("swg");

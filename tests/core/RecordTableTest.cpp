@@ -55,9 +55,14 @@ TEST(RecordTableTest, CopyRenumberAndResize) {
 // fields untouched.
 TEST(RecordTableTest, PackedFieldsKeepEveryValue) {
     const std::string binary("a\0|\x80\xff\r\n", 7);
-    const std::vector<std::string> values = {
-        "", "x", std::string(127, 'a'), std::string(128, 'b'), std::string(16383, 'c'),
-        std::string(16384, 'd'), std::string(300000, 'e'), binary};
+    const std::vector<std::string> values = {"",
+                                             "x",
+                                             std::string(127, 'a'),
+                                             std::string(128, 'b'),
+                                             std::string(16383, 'c'),
+                                             std::string(16384, 'd'),
+                                             std::string(300000, 'e'),
+                                             binary};
     RecordTable t(4);
     const int n = t.Add();
     t.Set(n, 0, "first");
