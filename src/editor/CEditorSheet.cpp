@@ -313,6 +313,28 @@ bool CEditorSheet::SaveAllowed() const {
     return true;
 }
 
+void CEditorSheet::LoadSideFile(const QString& title, const QString& filter,
+                                const std::function<void(const std::string&)>& read,
+                                CDataPage* front) {
+    auto path = FileDialogs().OpenFile(this, title, {filter});
+    if (!path) return;
+    PushCurrentPage();
+    read(*path);
+    for (CDataPage* page : pages_) {
+        if (page == front)
+            front->ResetControls();
+        else if (page->IsCreated())
+            page->Refresh();
+    }
+}
+
+void CEditorSheet::SaveSideFile(const QString& title, const QString& filter,
+                                std::string_view extension,
+                                const std::function<void(const std::string&)>& write) {
+    auto path = FileDialogs().SaveFile(this, title, {filter});
+    if (path) write(WithExtension(*path, extension));
+}
+
 void CEditorSheet::OnSaveTest() {
     if (StateOf(EditorCommand::SaveTest) == CommandState::Disabled) return;
     if (!PushForSave()) return;

@@ -9,6 +9,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/TestFileType.h"
@@ -116,6 +117,16 @@ class CEditorSheet : public QWidget {
 
     // Hands the page in front to the data object.
     void PushCurrentPage();
+
+    // The File-menu commands of a side file (cameras, intrusion points).
+    // Load: the file picked is read, `front` goes back to its first record
+    // and the other pages shown already refill (the test reference).
+    void LoadSideFile(const QString& title, const QString& filter,
+                      const std::function<void(const std::string&)>& read, CDataPage* front);
+    // Save: `write` gets the name picked, with `extension` added when it has
+    // none; nothing happens when the user cancels.
+    void SaveSideFile(const QString& title, const QString& filter, std::string_view extension,
+                      const std::function<void(const std::string&)>& write);
 
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;

@@ -1,6 +1,5 @@
 #include "vehicle/ui/CVehiclePropertySheet.h"
 
-#include "core/TextUtil.h"
 #include "vehicle/ui/CVehBarPage.h"
 #include "vehicle/ui/CVehInstPage.h"
 #include "vehicle/ui/CVehIntrPage.h"
@@ -8,7 +7,6 @@
 #include "vehicle/ui/CVehRestPage.h"
 #include "vehicle/ui/CVehTestPage.h"
 #include "vehicle/ui/CVehVehPage.h"
-#include "widgets/FileDialogs.h"
 
 namespace vantor {
 
@@ -104,34 +102,23 @@ void CVehiclePropertySheet::BeforeWrite() {
 }
 
 void CVehiclePropertySheet::OnLoadIntrusion() {
-    auto path =
-        FileDialogs().OpenFile(this, "Open High-Speed Video File", {"QX5 Intrusion (*.ip5)"});
-    if (!path) return;
-    PushCurrentPage();
-    Data().ReadIntrusion(*path, true);
-    // The first point in front; the other pages show the test reference.
-    for (int i = 0; i < PageCount(); ++i) {
-        if (Page(i) == intrPage_)
-            intrPage_->ResetControls();
-        else if (Page(i)->IsCreated())
-            Page(i)->Refresh();
-    }
+    LoadSideFile(
+        "Open High-Speed Video File", "QX5 Intrusion (*.ip5)",
+        [this](const std::string& path) { Data().ReadIntrusion(path, true); }, intrPage_);
 }
 
 void CVehiclePropertySheet::OnSaveIntrusion() {
     PushCurrentPage();
     if (!Data().intrusion_.HasRecords()) return;
-    auto path = FileDialogs().SaveFile(this, "Export File", {"QX5 Intrusion (*.ip5)"});
-    if (!path) return;
-    Data().intrusion_.WriteIp5(WithExtension(*path, "ip5"));
+    SaveSideFile("Export File", "QX5 Intrusion (*.ip5)", "ip5",
+                 [this](const std::string& path) { Data().intrusion_.WriteIp5(path); });
 }
 
 void CVehiclePropertySheet::OnSaveIntrusionReport() {
     PushCurrentPage();
     if (!Data().intrusion_.HasRecords()) return;
-    auto path = FileDialogs().SaveFile(this, "Report File", {"QX5 Intrusion (*.ipr)"});
-    if (!path) return;
-    Data().intrusion_.WriteIpr(WithExtension(*path, "ipr"));
+    SaveSideFile("Report File", "QX5 Intrusion (*.ipr)", "ipr",
+                 [this](const std::string& path) { Data().intrusion_.WriteIpr(path); });
 }
 
 }  // namespace vantor

@@ -1,10 +1,8 @@
 #include "video/ui/CVideoEditorSheet.h"
 
 #include "core/Messages.h"
-#include "core/TextUtil.h"
 #include "video/CHighSpeedVideoData.h"
 #include "video/ui/CHsvdPage.h"
-#include "widgets/FileDialogs.h"
 
 namespace vantor {
 
@@ -51,17 +49,9 @@ void CVideoEditorSheet::BeforeWrite() {
 }
 
 void CVideoEditorSheet::OnLoadHsvd() {
-    auto path = FileDialogs().OpenFile(this, "Open High-Speed Video File", {"QX5 HSVD (*.hs5)"});
-    if (!path) return;
-    PushCurrentPage();
-    video_.ReadHs5(*path, true);
-    // The first camera in front; the other pages show the test reference.
-    for (int i = 0; i < PageCount(); ++i) {
-        if (Page(i) == hsvdPage_)
-            hsvdPage_->ShowFirstCamera();
-        else if (Page(i)->IsCreated())
-            Page(i)->Refresh();
-    }
+    LoadSideFile(
+        "Open High-Speed Video File", "QX5 HSVD (*.hs5)",
+        [this](const std::string& path) { video_.ReadHs5(path, true); }, hsvdPage_);
 }
 
 void CVideoEditorSheet::OnSaveHsvd() {
@@ -71,17 +61,15 @@ void CVideoEditorSheet::OnSaveHsvd() {
         ShowPlain(kIllegalDataMessage);
         return;
     }
-    auto path = FileDialogs().SaveFile(this, "Export File", {"QX5 HSVD (*.hs5)"});
-    if (!path) return;
-    video_.WriteHs5(WithExtension(*path, "hs5"));
+    SaveSideFile("Export File", "QX5 HSVD (*.hs5)", "hs5",
+                 [this](const std::string& path) { video_.WriteHs5(path); });
 }
 
 void CVideoEditorSheet::OnSaveHsvdReport() {
     PushCurrentPage();
     if (!video_.HasCameraRecords()) return;
-    auto path = FileDialogs().SaveFile(this, "Report File", {"QX5 HSVD (*.hsr)"});
-    if (!path) return;
-    video_.WriteHsr(WithExtension(*path, "hsr"));
+    SaveSideFile("Report File", "QX5 HSVD (*.hsr)", "hsr",
+                 [this](const std::string& path) { video_.WriteHsr(path); });
 }
 
 }  // namespace vantor
