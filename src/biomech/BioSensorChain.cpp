@@ -7,12 +7,11 @@ namespace vantor {
 
 std::vector<SensorChainCheck> SensorChainChecks(const CBioData& data, int curve) {
     const RecordTable& t = data.instrumentation_;
-    const std::string attachment = TrimWhite(t.Value(curve, CBioData::kInstSensorAttachment));
-    const std::string units = TrimWhite(t.Value(curve, CBioData::kInstYUnits));
+    const std::string attachment = TrimWhite(t.Get(curve, CBioData::kInstSensorAttachment));
+    const std::string units = TrimWhite(t.Get(curve, CBioData::kInstYUnits));
     std::vector<SensorChainCheck> checks;
     auto add = [&](size_t column, CodeQuery statement) {
-        if (!TrimWhite(t.Value(curve, column)).empty())
-            checks.push_back({column, std::move(statement)});
+        if (!IsBlank(t.Get(curve, column))) checks.push_back({column, std::move(statement)});
     };
     add(CBioData::kInstYUnits, UnitsOfAttachmentQuery(attachment));
     add(CBioData::kInstSensorLocation, LocationsOfAttachmentQuery(attachment, units));

@@ -110,7 +110,7 @@ bool CBioData::AnthropometryHasData() const {
 bool CBioData::RibHasData() const {
     for (int r = 1; r <= rib_.Count(); ++r)
         for (size_t c = 0; c < rib_.Columns(); ++c)
-            if (!TrimWhite(rib_.Value(r, c)).empty()) return true;
+            if (!IsBlank(rib_.Get(r, c))) return true;
     return false;
 }
 

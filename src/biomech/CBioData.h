@@ -271,9 +271,9 @@ class CBioData : public CHighSpeedVideoData {
     // Every value of the records WriteQx5 writes that a record line cannot
     // carry; WriteQx5 refuses such a test.
     void CheckRecordLines(std::vector<FieldIssue>& out) const;
-    // The QX5 text as WriteQx5 writes it (LF line ends), or empty, with the
-    // values in `unwritable`, when a value cannot be carried by a record line.
-    std::string Qx5Text(std::vector<FieldIssue>* unwritable = nullptr) const;
+    // The QX5 text as WriteQx5 writes it (LF line ends), or empty when a
+    // value cannot be carried by a record line.
+    std::string Qx5Text() const;
 
   private:
     void ResetTables();

@@ -49,13 +49,10 @@ void CBioData::CheckRecordLines(std::vector<FieldIssue>& out) const {
     }
 }
 
-std::string CBioData::Qx5Text(std::vector<FieldIssue>* unwritable) const {
+std::string CBioData::Qx5Text() const {
     std::vector<FieldIssue> issues;
     CheckRecordLines(issues);
-    if (!issues.empty()) {
-        if (unwritable) *unwritable = std::move(issues);
-        return {};
-    }
+    if (!issues.empty()) return {};
     std::string text;
     TextSink out(text);
     WriteQx5Lines(out);

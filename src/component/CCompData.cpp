@@ -80,8 +80,8 @@ bool CCompData::TestHasData() const {
 }
 
 bool CCompData::VehicleSlotHasData(int slot) const {
-    return !vehicles_.Value(slot, kMake).empty() || !vehicles_.Value(slot, kModel).empty() ||
-           !vehicles_.Value(slot, kModelYear).empty();
+    return !vehicles_.Get(slot, kMake).empty() || !vehicles_.Get(slot, kModel).empty() ||
+           !vehicles_.Get(slot, kModelYear).empty();
 }
 
 bool CCompData::HasVehicleData() const {

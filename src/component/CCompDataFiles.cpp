@@ -408,7 +408,7 @@ void ReportVehicles(const CCompData& d, TextSink& out) {
     std::vector<int> shown;
     for (int i = 1; i <= VehicleSlotsInUse(d); ++i)
         for (size_t c = 0; c < CCompData::kVehicleColumns; ++c)
-            if (!d.vehicles_.Value(i, c).empty()) {
+            if (!d.vehicles_.Get(i, c).empty()) {
                 shown.push_back(i);
                 break;
             }

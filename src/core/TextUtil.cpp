@@ -163,6 +163,10 @@ std::string TrimmedBlanks(std::string_view text) {
     return std::string(text.substr(b, e - b + 1));
 }
 
+bool IsBlank(std::string_view text) {
+    return std::all_of(text.begin(), text.end(), IsWhite);
+}
+
 std::string TrimWhite(std::string_view text) {
     size_t b = 0, e = text.size();
     while (b < e && IsWhite(text[b]))

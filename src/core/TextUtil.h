@@ -37,6 +37,8 @@ void TrimBlanks(std::string& text);
 std::string TrimmedBlanks(std::string_view text);
 // Trims blanks, tabs and line-end characters.
 std::string TrimWhite(std::string_view text);
+// Nothing but blanks, tabs and line-end characters (or nothing at all).
+bool IsBlank(std::string_view text);
 std::string ExtensionOf(std::string_view fileName);
 
 std::string ToUpper(std::string_view text);

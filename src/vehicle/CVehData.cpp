@@ -10,10 +10,6 @@ namespace vantor {
 
 namespace {
 
-bool Blank(std::string_view text) {
-    return TrimWhite(text).empty();
-}
-
 // Fields whose text decides whether a record has data. The TEST version, date
 // and configuration always hold something and say nothing about the test.
 constexpr size_t kTestDataFields[] = {
@@ -142,18 +138,18 @@ void CVehData::UpdateVehicleCount() {
 bool CVehData::HasTestData() const {
     if (TotalNumberOfCurves() >= 1) return true;
     return std::any_of(std::begin(kTestDataFields), std::end(kTestDataFields),
-                       [&](size_t f) { return !Blank(Test(f)); });
+                       [&](size_t f) { return !IsBlank(Test(f)); });
 }
 
 bool CVehData::HasVehicleData() const {
     for (size_t f = 0; f < kVehFieldCount; ++f)
-        if (CountsForVehicleData(f) && !Blank(Vehicle(1, f))) return true;
+        if (CountsForVehicleData(f) && !IsBlank(Vehicle(1, f))) return true;
     return false;
 }
 
 bool CVehData::HasBarrierData() const {
     return std::any_of(std::begin(kBarrierDataFields), std::end(kBarrierDataFields),
-                       [&](size_t f) { return !Blank(barrier_.Value(1, f)); });
+                       [&](size_t f) { return !IsBlank(barrier_.Get(1, f)); });
 }
 
 bool CVehData::WritesBarrier() const {

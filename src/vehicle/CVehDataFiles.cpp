@@ -23,10 +23,6 @@ constexpr std::string_view kNoCurveCheck = "- No curve error checking";
 constexpr std::string_view kCurveCheckDone = "- Curve error checking completed";
 constexpr size_t kNone = static_cast<size_t>(-1);
 
-bool Blank(std::string_view text) {
-    return TrimWhite(text).empty();
-}
-
 // VEHICLE lines of one field less than the table are read without a word:
 // files of earlier program versions were written so.
 constexpr int kVehicleShortLinePipes = kVehFieldCount - 2;
@@ -285,14 +281,14 @@ bool CVehData::WriteQx5(const std::string& path) {
     SetTest(kTestDate, ToUpper(Test(kTestDate)));
     for (int n = 1; n <= TotalNumberOfCurves(); ++n)
         instruments_.Set(n, kInstCalibrationDate,
-                         ToUpper(instruments_.Value(n, kInstCalibrationDate)));
+                         ToUpper(instruments_.Get(n, kInstCalibrationDate)));
     const int vehicles = std::clamp(VehicleCount, 1, kMaxVehicles);
     const bool writesVehicles = HasVehicleData();
     if (writesVehicles) {
         const RecordRules rules = VehRules(VehSection::Vehicle);
         for (int slot = 1; slot <= vehicles; ++slot)
             for (size_t f = 0; f < rules.fields.size(); ++f)
-                if (!rules.fields[f].defaultValue.empty() && Blank(vehicles_.Value(slot, f)))
+                if (!rules.fields[f].defaultValue.empty() && IsBlank(vehicles_.Get(slot, f)))
                     vehicles_.Set(slot, f, rules.fields[f].defaultValue);
     }
 
